@@ -1,0 +1,51 @@
+// The live creatures of the current map area: population, turn and combat.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "creatures/monsterdata.h"
+
+constexpr int MAX_MONSTERS = 100;    // slots
+constexpr int MONSTER_LIMIT = 99;    // curmonsters never exceeds this
+
+struct MonsterRecord {
+    const char *name;
+    const char *attack;
+    unsigned char alive;
+    unsigned char multiplies;
+    int deadtime;
+    int kind;
+    int chp;
+    int mhp;
+    int mindamage;
+    int maxdamage;
+    int size;
+    int exp;
+    int x;
+    int y;
+    int dx;
+    int dy;
+    int move;
+    int attacktype;
+    int hostility;
+};
+
+extern MonsterRecord monsters[MAX_MONSTERS];
+extern int curmonsters;
+extern SDL_Surface *monsters_list[NUM_MONSTER_KINDS];
+
+void LoadMonsters();
+void FreeMonsters();
+void NewMonsters(int area);
+void makeMonster(int kind, int slot, int row, int col);
+void DrawMonsters(int top, int left);
+
+void MonsterAct();
+void moveMonster(int i);
+bool CheckMonster(int i, bool rows);
+void ChasePlayer(int i);
+void FleeFromPlayer(int i);
+
+void HitPlayer(int i);
+void HitMonster(int i);
+void KillMonster(int i);

@@ -1,0 +1,28 @@
+// The inventory, and the inventory and item screens.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "items/item.h"
+
+constexpr int INVENTORY_SLOTS = 25;
+
+extern ItemClass user_inventory[INVENTORY_SLOTS];
+extern int user_amounts[NUM_ITEM_KINDS];
+extern int curitems;
+extern int displayitem;
+extern int showmode;
+
+void ClearInventory();
+void NewInventory();
+// Returns true when the item was taken into the inventory.
+bool AddItem(int kind, bool announce);
+void DropItem(int slot, int count);
+void SortInventory(ItemClass *inv, int n);
+void DrawItems(int top, int left);
+
+void ShowInventory(int slot, int showmode);
+void ShowLetter(int x, int y, int index);
+void ShowItem(int slot, int showmode);
+void ProcessInventory(SDL_Event *ev);
+void ProcessItem(SDL_Event *ev);

@@ -1,0 +1,229 @@
+#include "shell/global.h"
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include <SDL/SDL_image.h>
+
+#include "player/player.h"
+#include "shell/main.h"
+#include "status/stats.h"
+#include "world/tiles.h"
+
+int xchange;
+int ychange;
+Uint8 *keys;
+char dataroot[4096] = "data";
+void (*input_wait_hook)() = nullptr;
+
+// The key state handed back by the modal wait: SDL's array, with the key that ended
+// the wait marked held (a quick tap may already read as released).
+static Uint8 waitkeys[SDLK_LAST];
+
+void InitDataRoot()
+{
+    char exe[4096];
+    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n <= 0)
+        return;
+    exe[n] = '\0';
+    char *slash = std::strrchr(exe, '/');
+    if (!slash)
+        return;
+    *slash = '\0';
+    char root[4096];
+    int len = std::snprintf(root, sizeof root, "%s/data", exe);
+    if (len > 0 && len < static_cast<int>(sizeof root))
+        std::memcpy(dataroot, root, static_cast<size_t>(len) + 1);
+}
+
+void DrawIMG(SDL_Surface *img, int x, int y)
+{
+    if (!img || !screen)
+        return;
+    SDL_Rect dest;
+    dest.x = static_cast<Sint16>(x);
+    dest.y = static_cast<Sint16>(y);
+    SDL_BlitSurface(img, nullptr, screen, &dest);
+}
+
+void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y)
+{
+    if (!img || !screen)
+        return;
+    SDL_Rect src;
+    src.x = static_cast<Sint16>(sx);
+    src.y = static_cast<Sint16>(sy);
+    src.w = static_cast<Uint16>(w);
+    src.h = static_cast<Uint16>(h);
+    SDL_Rect dest;
+    dest.x = static_cast<Sint16>(x);
+    dest.y = static_cast<Sint16>(y);
+    SDL_BlitSurface(img, &src, screen, &dest);
+}
+
+void UpdateScreen()
+{
+    if (!screen)
+        return;
+    // A double-buffered screen only shows what is drawn after a flip.
+    if (screen->flags & SDL_DOUBLEBUF)
+        SDL_Flip(screen);
+    else
+        SDL_UpdateRect(screen, 0, 0, 800, 600);
+}
+
+int all_filter(const SDL_Event *)
+{
+    return 0;
+}
+
+Uint8 *GetInput()
+{
+    SDL_EventFilter old = SDL_GetEventFilter();
+    SDL_SetEventFilter(all_filter);
+    SDL_Event ev;
+    while (SDL_PollEvent(&ev)) {
+    }
+    SDL_SetEventFilter(old);
+
+    if (input_wait_hook)
+        input_wait_hook();
+
+    SDLKey pressed = SDLK_UNKNOWN;
+    for (;;) {
+        if (!SDL_WaitEvent(&ev))
+            break;
+        if (ev.type == SDL_KEYDOWN) {
+            pressed = ev.key.keysym.sym;
+            break;
+        }
+        if (ev.type == SDL_QUIT)
+            break;
+    }
+    int n = 0;
+    Uint8 *state = SDL_GetKeyState(&n);
+    if (n > SDLK_LAST)
+        n = SDLK_LAST;
+    std::memset(waitkeys, 0, sizeof waitkeys);
+    if (state && n > 0)
+        std::memcpy(waitkeys, state, static_cast<size_t>(n));
+    if (pressed > SDLK_UNKNOWN && pressed < SDLK_LAST)
+        waitkeys[pressed] = 1;
+    return waitkeys;
+}
+
+void GetDirection()
+{
+    player.gotdir = 0;
+    xchange = 0;
+    ychange = 0;
+    bobcount += 1;
+    Message(5, 465, "Which direction?", bobcount);
+    UpdateScreen();
+    keys = GetInput();
+
+    struct DirKey {
+        SDLKey key;
+        int dx;
+        int dy;
+    };
+    static const DirKey table[] = {
+        {SDLK_KP6, 1, 0},    {SDLK_KP4, -1, 0},  {SDLK_KP2, 0, 1},    {SDLK_KP8, 0, -1},
+        {SDLK_RIGHT, 1, 0},  {SDLK_LEFT, -1, 0}, {SDLK_DOWN, 0, 1},   {SDLK_UP, 0, -1},
+        {SDLK_KP7, -1, -1},  {SDLK_KP9, 1, -1},  {SDLK_KP1, -1, 1},   {SDLK_KP3, 1, 1},
+    };
+    if (keys[SDLK_F1]) {
+        TakeScreenshot();
+        return;
+    }
+    for (const DirKey &d : table) {
+        if (keys[d.key]) {
+            player.gotdir = 1;
+            xchange = d.dx;
+            ychange = d.dy;
+            return;
+        }
+    }
+    mode = MODE_NORMAL;
+}
+
+void FixScreen()
+{
+    if (player.viewy > (MAP_HEIGHT - VIEW_ROWS))
+        player.viewy = (MAP_HEIGHT - VIEW_ROWS);
+    if (player.viewy < 0)
+        player.viewy = 0;
+    if (player.viewx > (MAP_WIDTH - VIEW_COLS))
+        player.viewx = (MAP_WIDTH - VIEW_COLS);
+    if (player.viewx < 0)
+        player.viewx = 0;
+}
+
+void TakeScreenshot()
+{
+    static int z = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "screenshot%i.bmp", z);
+    z += 1;
+    if (!screen)
+        return;
+    SDL_RWops *rw = SDL_RWFromFile(name, "wb");
+    if (!rw)
+        return;
+    SDL_SaveBMP_RW(screen, rw, 1);
+}
+
+static SDL_Surface *LoadFromPath(const char *path, const char *name, bool keyed)
+{
+    SDL_Surface *raw = IMG_Load(path);
+    if (!raw) {
+        std::fprintf(stderr, "Couldn't load image %s: %s\n", name, SDL_GetError());
+        return nullptr;
+    }
+    SDL_Surface *img = SDL_DisplayFormat(raw);
+    SDL_FreeSurface(raw);
+    if (!img) {
+        std::fprintf(stderr, "Couldn't load image %s: %s\n", name, SDL_GetError());
+        return nullptr;
+    }
+    if (keyed)
+        SDL_SetColorKey(img, SDL_SRCCOLORKEY | SDL_RLEACCEL, magenta);
+    return img;
+}
+
+SDL_Surface *LoadPicture(const char *relpath, const char *name, bool keyed)
+{
+    char path[4200];
+    int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, relpath);
+    if (n < 0 || n >= static_cast<int>(sizeof path)) {
+        std::fprintf(stderr, "Couldn't load image %s: %s\n", name, "path too long");
+        return nullptr;
+    }
+    return LoadFromPath(path, name, keyed);
+}
+
+SDL_Surface *LoadPictureIn(const char *dir, const char *file, bool keyed)
+{
+    char path[4200];
+    int n = std::snprintf(path, sizeof path, "%s/%s%s", dataroot, dir, file);
+    if (n < 0 || n >= static_cast<int>(sizeof path)) {
+        std::fprintf(stderr, "Couldn't load image %s: %s\n", file, "path too long");
+        return nullptr;
+    }
+    return LoadFromPath(path, file, keyed);
+}
+
+void SetPictureAlpha(SDL_Surface *img, int alpha)
+{
+    if (img)
+        SDL_SetAlpha(img, SDL_SRCALPHA, static_cast<Uint8>(alpha & 0xff));
+}
+
+void FreePicture(SDL_Surface *&img)
+{
+    if (img)
+        SDL_FreeSurface(img);
+    img = nullptr;
+}

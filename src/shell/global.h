@@ -1,0 +1,37 @@
+// Small routines every screen uses: blits, presenting, the modal key wait, directions,
+// the view clamp, screenshots, and loading a picture from the data tree.
+#pragma once
+
+#include <SDL/SDL.h>
+
+extern int xchange;
+extern int ychange;
+extern Uint8 *keys;
+
+// The directory "data" beside the program.
+extern char dataroot[4096];
+// Finds the data root from the program's own path; falls back to "data".
+void InitDataRoot();
+
+// Called by GetInput once the queue has been drained and the wait is about to begin;
+// tests and the soak use it to answer the wait. Null in the game.
+extern void (*input_wait_hook)();
+
+void DrawIMG(SDL_Surface *img, int x, int y);
+void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y);
+void UpdateScreen();
+Uint8 *GetInput();
+void GetDirection();
+void FixScreen();
+void TakeScreenshot();
+int all_filter(const SDL_Event *ev);
+
+// Loads a picture from "<dataroot>/<relpath>", converts it to the display format and,
+// when keyed, gives it the colour key magenta. On any failure prints
+// "Couldn't load image <name>: <error>" to stderr and returns null.
+SDL_Surface *LoadPicture(const char *relpath, const char *name, bool keyed = true);
+// Same, for "<dataroot>/<dir><file>"; the name printed is the file name.
+SDL_Surface *LoadPictureIn(const char *dir, const char *file, bool keyed = true);
+// Per-surface alpha; does nothing for a picture that failed to load.
+void SetPictureAlpha(SDL_Surface *img, int alpha);
+void FreePicture(SDL_Surface *&img);

@@ -1,0 +1,87 @@
+#include "shell/history.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/main.h"
+#include "player/player.h"
+#include "status/stats.h"
+
+HistoryLine history[HISTORY_LINES];
+int curhistory = -1;
+char line[1024];
+int messagecount;
+
+void AddHistory(const char *text)
+{
+    curhistory += 1;
+    if (curhistory > HISTORY_LINES - 1) {
+        curhistory = HISTORY_LINES - 1;
+        std::memmove(&history[0], &history[1], sizeof(HistoryLine) * (HISTORY_LINES - 1));
+    }
+    HistoryLine &h = history[curhistory];
+    std::snprintf(h.text, sizeof h.text, "%s", text ? text : "");
+    h.stamp = gametime;
+}
+
+void ClearHistory()
+{
+    curhistory = -1;
+    for (HistoryLine &h : history) {
+        h.text[0] = '\0';
+        h.stamp = 0;
+    }
+}
+
+static void DrawHistoryLines(int n, int stampx, int textx, int basey)
+{
+    messagecount = 0;
+    for (int v = n; v >= 0; v--) {
+        if (curhistory < v)
+            continue;
+        messagecount += 1;
+        int k = curhistory - v;
+        if (k == 0 || history[k].stamp != history[k - 1].stamp) {
+            std::snprintf(line, sizeof line, "%d", history[k].stamp);
+            Message(stampx, basey, line, messagecount);
+        }
+        Message(textx, basey, history[k].text, messagecount);
+    }
+}
+
+void WriteHistory(int n)
+{
+    DrawHistoryLines(n, 280, 320, 465);
+}
+
+void WriteExtendedHistory(int n)
+{
+    DrawHistoryLines(n, 50, 90, 50);
+}
+
+void ShowHistory()
+{
+    centerString(660, 25, "HISTORY");
+    WriteExtendedHistory(23);
+    drawString(500, 85, "ESC - Return");
+    drawString(500, 105, "? - Access Help");
+}
+
+void ProcessHistory(SDL_Event *ev)
+{
+    player.acted = 0; // reading the history costs no turn
+    while (SDL_PollEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        if (ev->key.keysym.sym == SDLK_ESCAPE)
+            mode = oldmode;
+        else if (ev->key.keysym.sym == SDLK_F1)
+            TakeScreenshot();
+    }
+}

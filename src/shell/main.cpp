@@ -1,0 +1,309 @@
+#include "shell/main.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <SDL/SDL_mixer.h>
+
+#include "creatures/monster.h"
+#include "items/inventory.h"
+#include "items/item.h"
+#include "player/go.h"
+#include "player/player.h"
+#include "shell/font.h"
+#include "shell/free.h"
+#include "shell/global.h"
+#include "shell/help.h"
+#include "shell/history.h"
+#include "shell/menu.h"
+#include "shell/sound.h"
+#include "shell/tombstone.h"
+#include "status/charsheet.h"
+#include "status/stats.h"
+#include "world/level.h"
+#include "world/look.h"
+
+int done;
+int mode;
+int oldmode;
+bool use_fullscreen;
+SDL_Surface *screen;
+Uint32 magenta;
+Uint32 bgcolor;
+int gametime;
+int gamedays;
+int gameyears;
+SDL_Event event;
+bool skip_pacing;
+
+static Uint32 stime; // tick count at which the last frame slot ended
+
+void SetDone(int state)
+{
+    if (done != STATE_QUIT)
+        done = state;
+}
+
+int RandNum(int low, int high)
+{
+    return low + (std::rand() % (high - low + 1));
+}
+
+int ParseCommandLine(int argc, char **argv)
+{
+    for (int i = 1; i < argc; i++) {
+        const char *a = argv[i];
+        if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+            std::printf("Quorvane v.0.6.2-preview - a tale of towns, woods and wandering beasts\n\n");
+            std::printf("Game options\n\n-h, --help            this help screen\n-f, --fullscreen      fullscreen\n\n");
+            std::fflush(stdout);
+            return 0;
+        }
+        if (std::strcmp(a, "--fullscreen") == 0 || std::strcmp(a, "-f") == 0) {
+            use_fullscreen = true;
+            continue;
+        }
+        std::printf("\nCommand line options:\n-h, --help\n-f, --fullscreen\n\n");
+        std::fflush(stdout);
+        return 1;
+    }
+    return -1;
+}
+
+void StartGame()
+{
+    done = STATE_MENU;
+    mode = MODE_NORMAL;
+    oldmode = MODE_NORMAL;
+
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::printf("Can't init SDL!");
+        std::fflush(stdout);
+        std::exit(1);
+    }
+    if (Mix_OpenAudio(44100, AUDIO_S16MSB, 2, 2048) == -1) {
+        std::printf("Can't open audio subsystem...");
+        std::fflush(stdout);
+        audio_open = false;
+    } else {
+        audio_open = true;
+    }
+    Uint32 flags = SDL_DOUBLEBUF | SDL_RLEACCEL | SDL_HWACCEL | SDL_HWSURFACE;
+    if (use_fullscreen)
+        flags |= SDL_FULLSCREEN;
+    screen = SDL_SetVideoMode(800, 600, 16, flags);
+    if (!screen) {
+        std::printf("Can't init screen-mode...");
+        std::fflush(stdout);
+        std::exit(1);
+    }
+    SDL_ShowCursor(SDL_DISABLE);
+
+    char path[4200];
+    int n = std::snprintf(path, sizeof path, "%s/images/icon.bmp", dataroot);
+    if (n > 0 && n < static_cast<int>(sizeof path)) {
+        SDL_Surface *icon = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+        if (icon) {
+            SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
+            SDL_WM_SetIcon(icon, nullptr);
+            SDL_FreeSurface(icon);
+        }
+    }
+    SDL_WM_SetCaption("Quorvane v.0.6.2-preview", nullptr);
+
+    magenta = SDL_MapRGB(screen->format, 255, 0, 255);
+    bgcolor = SDL_MapRGB(screen->format, 1, 1, 1);
+    LoadGame();
+}
+
+void LoadGame()
+{
+    std::printf("Loading font...\n");
+    LoadFont();
+    LoadMenu();
+    DrawBoxes(1);
+    InitMap();
+    DrawBoxes(2);
+    LoadFree();
+    std::printf("Loading player...\n");
+    DrawBoxes(3);
+    LoadPlayer();
+    DrawBoxes(4);
+    std::printf("Loading monsters...\n");
+    LoadMonsters();
+    DrawBoxes(5);
+    std::printf("Loading stats...\n");
+    LoadTombstone();
+    DrawBoxes(6);
+    LoadStats();
+    std::printf("Loading items...\n");
+    LoadItems();
+    DrawBoxes(7);
+    LoadCursor();
+    std::printf("Loading menu...\n");
+    DrawBoxes(8);
+    std::printf("Loading sounds...\n");
+    LoadSounds();
+    std::fflush(stdout);
+}
+
+void NewGame()
+{
+    gametime = 0;
+    gamedays = 180;
+    gameyears = 0;
+    NewPlayer();
+    NewMap(player.area);
+    NewFree();
+    NewMonsters(player.area);
+    ClearInventory();
+    ClearHistory();
+    NewInventory();
+    fadeimg = 255;
+    fadecount = 0;
+    done = STATE_MENU;
+    mode = MODE_NORMAL;
+    oldmode = MODE_NORMAL;
+}
+
+void ExitGame()
+{
+    CloseSounds();
+    DeinitMap();
+    SDL_Quit();
+}
+
+void UpdateGame()
+{
+    if (gametime == 3000) {
+        gamedays += 1;
+        gametime = 0;
+    }
+    if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        MoveFree();
+        if (!player.blind) {
+            DrawMap(player.viewy, player.viewx);
+            DrawItems(player.viewy, player.viewx);
+            DrawMonsters(player.viewy, player.viewx);
+        }
+        DrawPlayer();
+        if (!player.blind) {
+            DrawOverMap(player.viewy, player.viewx);
+            DrawFree();
+        }
+    }
+    if (mode == MODE_LOOKING)
+        DrawCursor(player.viewy, player.viewx);
+    if (mode == MODE_INVENTORY) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        ShowInventory(displayitem, showmode);
+    }
+    if (mode == MODE_ITEM) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        ShowItem(displayitem, showmode);
+    }
+    if (mode == MODE_MONSTER_DETAILS) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        ShowMonsterDetails(displaymonster);
+    }
+    if (mode == MODE_HELP) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        ShowHelp();
+    }
+    if (mode == MODE_HISTORY) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        ShowHistory();
+    }
+    if (mode == MODE_STATS) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        DrawCharacterStats();
+    }
+    if (mode != MODE_STATS)
+        DrawStats();
+    SDL_Flip(screen);
+}
+
+void ProcessEvents(SDL_Event *ev)
+{
+    switch (mode) {
+    case MODE_RESTING: ProcessResting(ev); break;
+    case MODE_GOING: ProcessGoing(ev); break;
+    case MODE_LOOKING: ProcessLooking(ev); break;
+    case MODE_STATS: ProcessStats(ev); break;
+    case MODE_INVENTORY: ProcessInventory(ev); break;
+    case MODE_ITEM: ProcessItem(ev); break;
+    case MODE_MONSTER_DETAILS: ProcessMonsterDetails(ev); break;
+    case MODE_HELP: ProcessHelp(ev); break;
+    case MODE_HISTORY: ProcessHistory(ev); break;
+    default: ProcessPlayer(ev); break;
+    }
+}
+
+void CorrectFrameTime()
+{
+    if (skip_pacing)
+        return;
+    // Sleep through most of the slot, then watch the ticks for the last millisecond or two.
+    for (;;) {
+        Uint32 elapsed = SDL_GetTicks() - stime;
+        if (elapsed >= 40)
+            break;
+        Uint32 left = 40 - elapsed;
+        if (left > 2)
+            SDL_Delay(left - 2);
+        else
+            SDL_Delay(0);
+    }
+    stime = SDL_GetTicks();
+}
+
+void PlayFrame()
+{
+    if (player.acted) {
+        MonsterAct();
+        gametime += 1;
+    }
+    UpdateGame();
+    // A player who died while this frame was drawn neither grows nor takes keys.
+    if (done == STATE_PLAYING) {
+        UpdatePlayer(&event);
+        if (done == STATE_PLAYING)
+            ProcessEvents(&event);
+    }
+    CorrectFrameTime();
+}
+
+void RunStateFrame()
+{
+    switch (done) {
+    case STATE_MENU:
+        DrawMenu();
+        ProcessMenu(&event);
+        CorrectFrameTime();
+        break;
+    case STATE_DEAD:
+        ProcessDead(&event);
+        DrawTombstone();
+        CorrectFrameTime();
+        break;
+    case STATE_OPTIONS:
+        DrawOptions();
+        ProcessOptions(&event);
+        CorrectFrameTime();
+        break;
+    case STATE_PLAYING:
+        PlayFrame();
+        break;
+    default:
+        done = STATE_QUIT;
+        break;
+    }
+}
+
+void RunOuterLoop()
+{
+    while (done != STATE_QUIT)
+        RunStateFrame();
+}

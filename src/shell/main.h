@@ -1,0 +1,58 @@
+// The heart of the game: start-up, the outer state machine, the play frame, the clock.
+#pragma once
+
+#include <SDL/SDL.h>
+
+enum GameState {
+    STATE_QUIT = 0,
+    STATE_PLAYING = 1,
+    STATE_MENU = 2,
+    STATE_OPTIONS = 3,
+    STATE_DEAD = 4,
+};
+
+enum PlayMode {
+    MODE_NORMAL = 0,
+    MODE_RESTING = 1,
+    MODE_GOING = 2,
+    MODE_LOOKING = 3,
+    MODE_STATS = 4,
+    MODE_INVENTORY = 5,
+    MODE_ITEM = 6,
+    MODE_MONSTER_DETAILS = 7,
+    MODE_HELP = 8,
+    MODE_HISTORY = 9,
+};
+
+extern int done;
+extern int mode;
+extern int oldmode;
+extern bool use_fullscreen;
+extern SDL_Surface *screen;
+extern Uint32 magenta;
+extern Uint32 bgcolor;
+extern int gametime;
+extern int gamedays;
+extern int gameyears;
+extern SDL_Event event; // the one event record every key handler is given
+
+// Tests and the soak run frames back to back: no 40 ms wait.
+extern bool skip_pacing;
+
+// Set the game state, unless a quit was already asked for in this frame.
+void SetDone(int state);
+
+int RandNum(int low, int high);
+
+// Switches: returns -1 to go on, or the exit status to leave with at once.
+int ParseCommandLine(int argc, char **argv);
+void StartGame();
+void LoadGame();
+void NewGame();
+void ExitGame();
+void UpdateGame();
+void ProcessEvents(SDL_Event *ev);
+void CorrectFrameTime();
+void PlayFrame();      // one frame of the play loop
+void RunStateFrame();  // one pass of the loop of the current state
+void RunOuterLoop();   // until done is STATE_QUIT

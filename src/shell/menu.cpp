@@ -1,0 +1,171 @@
+#include "shell/menu.h"
+
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/main.h"
+
+SDL_Surface *logo;
+SDL_Surface *background;
+SDL_Surface *loadboxes[8];
+int fadeimg;
+int fadecount;
+int selectmenu;
+bool played;
+
+const char *const credit_line = "A game by the Quorvane makers - 2026";
+
+void LoadMenu()
+{
+    logo = LoadPicture("images/logo.png", "logo.png");
+    background = LoadPicture("images/background.jpg", "background.jpg");
+    // Eight separate copies of the box, as the loading row draws them.
+    for (SDL_Surface *&box : loadboxes)
+        box = LoadPicture("images/loadbox.png", "loadbox.png");
+    played = false;
+    fadeimg = 0;
+    fadecount = 10;
+    selectmenu = 1;
+}
+
+void DrawBoxes(int n)
+{
+    SDL_FillRect(screen, nullptr, bgcolor);
+    for (int i = 0; i < n && i < 8; i++)
+        DrawIMG(loadboxes[i], 300 + 25 * i, 350);
+    centerString(800, 300, "Forsooth, patience as the game doth load...");
+    UpdateScreen();
+}
+
+void DrawMenu()
+{
+    SDL_FillRect(screen, nullptr, bgcolor);
+    DrawIMG(background, 0, 0);
+    fadeimg += fadecount;
+    if (fadeimg > 99)
+        centerString(800, 360, credit_line);
+    if (fadeimg > 254) {
+        fadeimg = 255;
+        drawString(324, 430 + 15 * selectmenu, ">");
+        if (played)
+            drawString(340, 430, "Continue");
+        drawString(340, 445, "New Game");
+        drawString(340, 460, "Options");
+        drawString(340, 475, "Exit");
+        fadecount = 0;
+    }
+    SetPictureAlpha(logo, fadeimg);
+    DrawIMG(logo, 100, 225);
+    SDL_Flip(screen);
+}
+
+void ProcessMenu(SDL_Event *ev)
+{
+    while (SDL_PollEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        switch (ev->key.keysym.sym) {
+        case SDLK_UP:
+        case SDLK_KP8:
+            selectmenu -= 1;
+            break;
+        case SDLK_DOWN:
+        case SDLK_KP2:
+            selectmenu += 1;
+            break;
+        case SDLK_SPACE:
+            if (fadeimg > 199) {
+                if (selectmenu == 3) {
+                    SetDone(STATE_QUIT);
+                } else if (selectmenu == 2) {
+                    SetDone(STATE_OPTIONS);
+                    selectmenu = 0;
+                } else if (selectmenu == 0 && played) {
+                    SetDone(STATE_PLAYING);
+                } else if (done != STATE_QUIT) {
+                    played = true;
+                    NewGame();
+                    SetDone(STATE_PLAYING);
+                }
+            }
+            break;
+        case SDLK_ESCAPE:
+            SetDone(played ? STATE_PLAYING : STATE_QUIT);
+            break;
+        case SDLK_F1:
+            TakeScreenshot();
+            break;
+        default:
+            break;
+        }
+    }
+    if (done == STATE_MENU) {
+        int lowest = played ? 0 : 1;
+        if (selectmenu < lowest)
+            selectmenu = 3;
+        if (selectmenu > 3)
+            selectmenu = lowest;
+    }
+}
+
+void DrawOptions()
+{
+    SDL_FillRect(screen, nullptr, bgcolor);
+    DrawIMG(background, 0, 0);
+    centerString(800, 360, credit_line);
+    drawString(324, 445 + 15 * selectmenu, ">");
+    drawString(340, 445, use_fullscreen ? "Windowed" : "Fullscreen");
+    drawString(340, 460, "Return to Menu");
+    DrawIMG(logo, 100, 225);
+    SDL_Flip(screen);
+}
+
+void ProcessOptions(SDL_Event *ev)
+{
+    while (SDL_PollEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        switch (ev->key.keysym.sym) {
+        case SDLK_UP:
+        case SDLK_KP8:
+            selectmenu -= 1;
+            break;
+        case SDLK_DOWN:
+        case SDLK_KP2:
+            selectmenu += 1;
+            break;
+        case SDLK_SPACE:
+            if (selectmenu == 0) {
+                // The label names the mode to switch to: flip it only when the switch worked.
+                if (screen && SDL_WM_ToggleFullScreen(screen))
+                    use_fullscreen = !use_fullscreen;
+            } else {
+                SetDone(STATE_MENU);
+                selectmenu = played ? 0 : 1;
+            }
+            break;
+        case SDLK_ESCAPE:
+            SetDone(STATE_MENU);
+            selectmenu = played ? 0 : 1;
+            break;
+        case SDLK_F1:
+            TakeScreenshot();
+            break;
+        default:
+            break;
+        }
+    }
+    if (done == STATE_OPTIONS) {
+        if (selectmenu < 0)
+            selectmenu = 1;
+        if (selectmenu > 1)
+            selectmenu = 0;
+    }
+}

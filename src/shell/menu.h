@@ -1,0 +1,21 @@
+// The loading screen, the title menu and the options screen.
+#pragma once
+
+#include <SDL/SDL.h>
+
+extern SDL_Surface *logo;
+extern SDL_Surface *background;
+extern SDL_Surface *loadboxes[8];
+extern int fadeimg;
+extern int fadecount;
+extern int selectmenu;
+extern bool played;
+
+extern const char *const credit_line;
+
+void LoadMenu();
+void DrawBoxes(int n);
+void DrawMenu();
+void ProcessMenu(SDL_Event *ev);
+void DrawOptions();
+void ProcessOptions(SDL_Event *ev);

@@ -1,0 +1,64 @@
+#include "shell/tombstone.h"
+
+#include <cstdio>
+
+#include "creatures/monster.h"
+#include "player/player.h"
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "shell/menu.h"
+
+SDL_Surface *tombstone;
+
+void LoadTombstone()
+{
+    tombstone = LoadPicture("images/tombstone.jpg", "tombstone.jpg", false);
+}
+
+void DrawTombstone()
+{
+    SDL_FillRect(screen, nullptr, bgcolor);
+    SetPictureAlpha(tombstone, 150);
+    DrawIMG(tombstone, 0, 0);
+    centerString(800, 345, "Here lies an adventurer,");
+    if (player.killer >= 0 && player.killer < MAX_MONSTERS) {
+        std::snprintf(line, sizeof line, "Killed by a %s", monsters[player.killer].name ? monsters[player.killer].name : "");
+        centerString(800, 360, line);
+    } else if (player.poisoned) {
+        centerString(800, 360, "Killed by poison");
+    }
+    SDL_Flip(screen);
+}
+
+void ProcessDead(SDL_Event *ev)
+{
+    while (SDL_PollEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        switch (ev->key.keysym.sym) {
+        case SDLK_SPACE: // give the game up
+            SetDone(STATE_MENU);
+            played = false;
+            selectmenu = 1;
+            fadeimg = 255;
+            fadecount = 0;
+            break;
+        case SDLK_ESCAPE:
+            SetDone(STATE_MENU);
+            fadeimg = 255;
+            fadecount = 0;
+            break;
+        case SDLK_F1:
+            TakeScreenshot();
+            break;
+        default:
+            break;
+        }
+    }
+}

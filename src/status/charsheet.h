@@ -1,0 +1,10 @@
+// The character sheet.
+#pragma once
+
+#include <SDL/SDL.h>
+
+// The rating word of a skill value.
+const char *SkillWord(int value);
+
+void DrawCharacterStats();
+void ProcessStats(SDL_Event *ev);

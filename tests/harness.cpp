@@ -1,0 +1,234 @@
+#include "harness.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+
+#include <SDL/SDL_image.h>
+
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "shell/menu.h"
+
+namespace qt {
+
+static bool booted = false;
+static SDL_Surface *plainfont = nullptr; // the font picture without its colour key
+static std::deque<SDLKey> answers;
+static int waits = 0;
+static int unexpected = 0;
+
+static void PushKeyEvent(Uint8 type, SDLKey key, SDLMod mod)
+{
+    SDL_Event ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.type = type;
+    ev.key.type = type;
+    ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    ev.key.keysym.sym = key;
+    ev.key.keysym.mod = mod;
+    SDL_PushEvent(&ev);
+}
+
+static void AnswerWait()
+{
+    waits += 1;
+    SDLKey k = SDLK_ESCAPE;
+    if (!answers.empty()) {
+        k = answers.front();
+        answers.pop_front();
+    } else {
+        unexpected += 1;
+    }
+    PushKeyEvent(SDL_KEYDOWN, k, KMOD_NONE);
+    PushKeyEvent(SDL_KEYUP, k, KMOD_NONE);
+}
+
+void Boot()
+{
+    if (booted)
+        return;
+    booted = true;
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    skip_pacing = true;
+    InitDataRoot();
+    StartGame();
+    input_wait_hook = AnswerWait;
+    char path[4200];
+    std::snprintf(path, sizeof path, "%s/images/font.png", dataroot);
+    SDL_Surface *raw = IMG_Load(path);
+    if (raw) {
+        plainfont = SDL_DisplayFormat(raw);
+        SDL_FreeSurface(raw);
+    }
+}
+
+void Drain()
+{
+    SDL_Event ev;
+    while (SDL_PollEvent(&ev)) {
+    }
+}
+
+void NewSeededGame(unsigned seed)
+{
+    Boot();
+    Drain();
+    ResetWaits();
+    std::srand(seed);
+    played = true;
+    NewGame();
+    done = STATE_PLAYING;
+}
+
+void Key(SDLKey key, SDLMod mod)
+{
+    PushKeyEvent(SDL_KEYDOWN, key, mod);
+    PushKeyEvent(SDL_KEYUP, key, mod);
+}
+
+void Keys(std::initializer_list<SDLKey> keys)
+{
+    for (SDLKey k : keys)
+        Key(k);
+}
+
+void Quit()
+{
+    SDL_Event ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.type = SDL_QUIT;
+    SDL_PushEvent(&ev);
+}
+
+void Frame(int n)
+{
+    for (int i = 0; i < n; i++)
+        RunStateFrame();
+}
+
+void ScriptWaits(std::initializer_list<SDLKey> keys)
+{
+    for (SDLKey k : keys)
+        answers.push_back(k);
+}
+
+int WaitsSeen() { return waits; }
+int UnexpectedWaits() { return unexpected; }
+
+void ResetWaits()
+{
+    answers.clear();
+    waits = 0;
+    unexpected = 0;
+}
+
+static Uint32 ReadPixel(SDL_Surface *s, int x, int y)
+{
+    const Uint8 *row = static_cast<const Uint8 *>(s->pixels) + y * s->pitch;
+    switch (s->format->BytesPerPixel) {
+    case 1: return row[x];
+    case 2: return reinterpret_cast<const Uint16 *>(row)[x];
+    case 4: return reinterpret_cast<const Uint32 *>(row)[x];
+    default: {
+        const Uint8 *p = row + x * 3;
+        return static_cast<Uint32>(p[0] | (p[1] << 8) | (p[2] << 16));
+    }
+    }
+}
+
+Uint32 PixelAt(int x, int y)
+{
+    if (!screen || x < 0 || y < 0 || x >= screen->w || y >= screen->h)
+        return 0;
+    SDL_LockSurface(screen);
+    Uint32 p = ReadPixel(screen, x, y);
+    SDL_UnlockSurface(screen);
+    return p;
+}
+
+bool TextAt(int x, int y, const char *text)
+{
+    if (!plainfont || !screen)
+        return false;
+    bool ok = true;
+    bool anyglyph = false;
+    SDL_LockSurface(screen);
+    SDL_LockSurface(plainfont);
+    Uint32 key = SDL_MapRGB(plainfont->format, 255, 0, 255);
+    for (int i = 0; text[i] && ok; i++) {
+        int g = GlyphOf(static_cast<unsigned char>(text[i]));
+        if (g < 0)
+            continue;
+        for (int py = 0; py < FONT_CELL_H && ok; py++) {
+            for (int px = 0; px < FONT_CELL_W && ok; px++) {
+                Uint32 f = ReadPixel(plainfont, FONT_CELL_W * g + px, py);
+                if (f == key)
+                    continue;
+                anyglyph = true;
+                int sx = x + FONT_CELL_W * i + px;
+                int sy = y + py;
+                if (sx < 0 || sy < 0 || sx >= screen->w || sy >= screen->h)
+                    continue;
+                if (ReadPixel(screen, sx, sy) != f)
+                    ok = false;
+            }
+        }
+    }
+    SDL_UnlockSurface(plainfont);
+    SDL_UnlockSurface(screen);
+    return ok && anyglyph;
+}
+
+bool NoTextIn(int x, int y, int w, int h)
+{
+    // Text is present where a whole glyph of any character matches; test every
+    // character at every 1-pixel offset would be slow, so test the glyph colour:
+    // the font is drawn in one colour, and no picture under the text uses it exactly.
+    if (!plainfont || !screen)
+        return true;
+    SDL_LockSurface(plainfont);
+    Uint32 key = SDL_MapRGB(plainfont->format, 255, 0, 255);
+    Uint32 ink = key;
+    for (int px = 0; px < plainfont->w && ink == key; px++)
+        for (int py = 0; py < FONT_CELL_H && ink == key; py++)
+            if (ReadPixel(plainfont, px, py) != key)
+                ink = ReadPixel(plainfont, px, py);
+    SDL_UnlockSurface(plainfont);
+    bool none = true;
+    SDL_LockSurface(screen);
+    for (int sy = y; sy < y + h && none; sy++)
+        for (int sx = x; sx < x + w && none; sx++)
+            if (sx >= 0 && sy >= 0 && sx < screen->w && sy < screen->h && ReadPixel(screen, sx, sy) == ink)
+                none = false;
+    SDL_UnlockSurface(screen);
+    return none;
+}
+
+std::string HistoryLineText(int fromNewest)
+{
+    int k = curhistory - fromNewest;
+    if (k < 0 || k >= HISTORY_LINES)
+        return std::string();
+    return std::string(history[k].text);
+}
+
+bool HistoryHas(const char *text)
+{
+    return HistoryCount(text) > 0;
+}
+
+int HistoryCount(const char *text)
+{
+    int n = 0;
+    for (int k = 0; k <= curhistory && k < HISTORY_LINES; k++)
+        if (std::strcmp(history[k].text, text) == 0)
+            n++;
+    return n;
+}
+
+} // namespace qt
