@@ -9,6 +9,7 @@
 
 #include "shell/font.h"
 #include "shell/global.h"
+#include "shell/pictures.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
@@ -59,7 +60,7 @@ void Boot()
     StartGame();
     input_wait_hook = AnswerWait;
     char path[4200];
-    std::snprintf(path, sizeof path, "%s/images/font.png", dataroot);
+    std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_FONT);
     SDL_Surface *raw = IMG_Load(path);
     if (raw) {
         plainfont = SDL_DisplayFormat(raw);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shell/global.h"
+#include "shell/pictures.h"
 
 SDL_Surface *font_image;
 
@@ -24,7 +25,7 @@ int GlyphOf(unsigned char c)
 
 void LoadFont()
 {
-    font_image = LoadPicture("images/font.png", "font.png");
+    font_image = LoadPicture(PIC_FONT);
 }
 
 void FreeFont()

@@ -193,8 +193,10 @@ static SDL_Surface *LoadFromPath(const char *path, const char *name, bool keyed)
     return img;
 }
 
-SDL_Surface *LoadPicture(const char *relpath, const char *name, bool keyed)
+SDL_Surface *LoadPicture(const char *relpath, bool keyed)
 {
+    const char *slash = std::strrchr(relpath, '/');
+    const char *name = slash ? slash + 1 : relpath;
     char path[4200];
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, relpath);
     if (n < 0 || n >= static_cast<int>(sizeof path)) {

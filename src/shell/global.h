@@ -28,8 +28,8 @@ int all_filter(const SDL_Event *ev);
 
 // Loads a picture from "<dataroot>/<relpath>", converts it to the display format and,
 // when keyed, gives it the colour key magenta. On any failure prints
-// "Couldn't load image <name>: <error>" to stderr and returns null.
-SDL_Surface *LoadPicture(const char *relpath, const char *name, bool keyed = true);
+// "Couldn't load image <file name>: <error>" to stderr and returns null.
+SDL_Surface *LoadPicture(const char *relpath, bool keyed = true);
 // Same, for "<dataroot>/<dir><file>"; the name printed is the file name.
 SDL_Surface *LoadPictureIn(const char *dir, const char *file, bool keyed = true);
 // Per-surface alpha; does nothing for a picture that failed to load.

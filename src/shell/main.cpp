@@ -17,6 +17,7 @@
 #include "shell/help.h"
 #include "shell/history.h"
 #include "shell/menu.h"
+#include "shell/pictures.h"
 #include "shell/sound.h"
 #include "shell/tombstone.h"
 #include "status/charsheet.h"
@@ -101,7 +102,7 @@ void StartGame()
     SDL_ShowCursor(SDL_DISABLE);
 
     char path[4200];
-    int n = std::snprintf(path, sizeof path, "%s/images/icon.bmp", dataroot);
+    int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_ICON);
     if (n > 0 && n < static_cast<int>(sizeof path)) {
         SDL_Surface *icon = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
         if (icon) {

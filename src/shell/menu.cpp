@@ -3,6 +3,7 @@
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/main.h"
+#include "shell/pictures.h"
 
 SDL_Surface *logo;
 SDL_Surface *background;
@@ -16,11 +17,11 @@ const char *const credit_line = "A game by the Quorvane makers - 2026";
 
 void LoadMenu()
 {
-    logo = LoadPicture("images/logo.png", "logo.png");
-    background = LoadPicture("images/background.jpg", "background.jpg");
+    logo = LoadPicture(PIC_LOGO);
+    background = LoadPicture(PIC_BACKGROUND);
     // Eight separate copies of the box, as the loading row draws them.
     for (SDL_Surface *&box : loadboxes)
-        box = LoadPicture("images/loadbox.png", "loadbox.png");
+        box = LoadPicture(PIC_LOADBOX);
     played = false;
     fadeimg = 0;
     fadecount = 10;

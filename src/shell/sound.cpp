@@ -1,5 +1,7 @@
 #include "shell/sound.h"
 
+#include "shell/pictures.h"
+
 Mix_Chunk *crow;
 Mix_Chunk *die;
 Mix_Music *bg_music;
@@ -19,8 +21,8 @@ static Mix_Chunk *LoadSample(const char *path)
 
 void LoadSounds()
 {
-    crow = LoadSample("sounds/crow.wav");
-    die = LoadSample("sounds/die.wav");
+    crow = LoadSample(SOUND_CROW);
+    die = LoadSample(SOUND_DIE);
 }
 
 void PlaySound(Mix_Chunk *sample)

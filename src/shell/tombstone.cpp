@@ -9,12 +9,13 @@
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "shell/pictures.h"
 
 SDL_Surface *tombstone;
 
 void LoadTombstone()
 {
-    tombstone = LoadPicture("images/tombstone.jpg", "tombstone.jpg", false);
+    tombstone = LoadPicture(PIC_TOMBSTONE, false);
 }
 
 void DrawTombstone()
