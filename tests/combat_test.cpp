@@ -1,0 +1,351 @@
+// Blows between the player and the creatures: messages, wounds, poison, deaths, the alarm.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "creatures/monster.h"
+#include "harness.h"
+#include "items/item.h"
+#include "player/player.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "shell/sound.h"
+#include "world/level.h"
+
+namespace {
+
+constexpr int PX = 100;
+constexpr int PY = 40;
+
+// A new game, then an empty field of the given kind: the player healthy, at peace,
+// of known strength, and nobody else about.
+void Arena(unsigned seed, int area = AREA_WILDERNESS)
+{
+    std::memset(worldmap, 0, sizeof worldmap);
+    std::memset(overmap, 0, sizeof overmap);
+    player.area = AREA_TOWN;
+    qt::NewSeededGame(seed);
+    std::memset(worldmap, 0, sizeof worldmap);
+    std::memset(overmap, 0, sizeof overmap);
+    player.area = area;
+    player.x = PX;
+    player.y = PY;
+    player.peace = 1;
+    player.blind = 0;
+    player.poisoned = 0;
+    player.poisontime = 0;
+    player.feelbetter = 0;
+    player.killer = NO_KILLER;
+    player.mhp = 100;
+    player.chp = 100;
+    player.str = 3;
+    player.tohit = 0;
+    player.todam = 0;
+    player.exp = 0;
+    player.practice[0] = 0;
+    player.regencount = 7;
+    curmonsters = 0;
+    for (MonsterRecord &m : monsters) {
+        m.alive = 0;
+        m.kind = 0;
+        m.deadtime = 0;
+    }
+}
+
+int Put(int kind, int x, int y)
+{
+    int slot = curmonsters;
+    makeMonster(kind, slot, y, x);
+    return slot;
+}
+
+std::string Line(int fromNewest)
+{
+    return qt::HistoryLineText(fromNewest);
+}
+
+int CorpsesAt(int x, int y)
+{
+    int n = 0;
+    for (int k = 0; k < cursmallitems && k < MAX_MAP_ITEMS; k++)
+        if (items[k].getType() == ITEM_CORPSE && items[k].getx() == x && items[k].gety() == y)
+            n++;
+    return n;
+}
+
+// Slot i strikes the player until a blow lands or misses, as asked (a blow that lands
+// restarts the regeneration count). False if that never happened in many tries.
+bool StrikeUntil(int i, bool hit)
+{
+    for (int n = 0; n < 200; n++) {
+        player.regencount = 7;
+        HitPlayer(i);
+        if ((player.regencount == 0) == hit)
+            return true;
+    }
+    return false;
+}
+
+// The player strikes slot i until the blow hits or misses, as asked (the slot is
+// healed before each try so it lives on).
+bool BlowUntil(int i, bool hit)
+{
+    for (int n = 0; n < 200; n++) {
+        monsters[i].chp = 1000;
+        HitMonster(i);
+        if ((player.hitroll > 0) == hit)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// ---- The player's blows ----
+
+TEST(PlayerBlows, KillingBlowSaysHitThenSlainAndLeavesACorpse)
+{
+    Arena(1);
+    int g = Put(11, PX + 1, PY);
+    int plays = die_plays;
+    int tries = 0;
+    while (monsters[g].alive && tries++ < 100) {
+        monsters[g].chp = 1;
+        HitMonster(g);
+    }
+    ASSERT_EQ(monsters[g].alive, 0);
+    EXPECT_EQ(Line(1), "You hit the Goblin.");
+    EXPECT_EQ(Line(0), "You have slain the Goblin.");
+    EXPECT_EQ(player.exp, 9);
+    EXPECT_EQ(monsters[g].kind, 0);
+    EXPECT_EQ(monsters[g].move, MOVE_ROOTED);
+    EXPECT_EQ(monsters[g].attacktype, ATTACK_NONE);
+    EXPECT_EQ(monsters[g].multiplies, 0);
+    EXPECT_EQ(monsters[g].maxdamage, 0);
+    EXPECT_STREQ(monsters[g].name, "Goblin");
+    EXPECT_EQ(monsters[g].x, PX + 1);
+    if (MapItemRoom() || cursmallitems > 0) {
+        EXPECT_EQ(CorpsesAt(PX + 1, PY), 1);
+    }
+    if (die) {
+        EXPECT_EQ(die_plays, plays + 1);
+    }
+}
+
+TEST(PlayerBlows, MissSaysSoAndEveryBlowAngers)
+{
+    Arena(2);
+    int b = Put(KIND_BUNNY, PX + 1, PY);
+    ASSERT_TRUE(BlowUntil(b, false));
+    EXPECT_EQ(Line(0), "You miss the Bunny.");
+    EXPECT_EQ(monsters[b].hostility, HOSTILE);
+    EXPECT_EQ(player.hitroll, 0);
+}
+
+TEST(PlayerBlows, HitDoesOneToStrengthPlusBonusAndTrainsFighting)
+{
+    Arena(3);
+    player.str = 4;
+    player.todam = 2;
+    int g = Put(14, PX + 1, PY); // Wolf Spider
+    for (int n = 0; n < 50; n++) {
+        int practice = player.practice[0];
+        monsters[g].chp = 1000;
+        HitMonster(g);
+        if (player.hitroll > 0) {
+            EXPECT_GE(player.damroll, 3);
+            EXPECT_LE(player.damroll, 6);
+            EXPECT_EQ(monsters[g].chp, 1000 - player.damroll);
+            EXPECT_EQ(player.practice[0], practice + 1);
+        } else {
+            EXPECT_EQ(monsters[g].chp, 1000);
+            EXPECT_EQ(player.practice[0], practice);
+        }
+    }
+}
+
+TEST(PlayerBlows, BlindPlayerHitsSomethingAndMissesSilently)
+{
+    Arena(4);
+    player.blind = 1;
+    int g = Put(11, PX + 1, PY);
+    ASSERT_TRUE(BlowUntil(g, true));
+    EXPECT_EQ(Line(0), "You hit Something");
+    int lines = curhistory;
+    ASSERT_TRUE(BlowUntil(g, false));
+    // Only the hits before the miss wrote lines, and all of them the blind line.
+    for (int k = 0; k < curhistory - lines; k++)
+        EXPECT_EQ(Line(k), "You hit Something");
+}
+
+TEST(PlayerBlows, HittingATownsmanRaisesTheAlarmOnce)
+{
+    Arena(5, AREA_TOWN);
+    int a = Put(19, PX + 1, PY);
+    int b = Put(20, PX - 1, PY);
+    int before = curhistory;
+    HitMonster(a);
+    EXPECT_EQ(player.peace, 0);
+    ASSERT_GE(curhistory, before + 2);
+    EXPECT_EQ(Line(curhistory - before - 1), "The Townsman cries: \"Raise the alarm!\"");
+    std::string second = Line(curhistory - before - 2);
+    EXPECT_TRUE(second == "You hit the Townsman." || second == "You miss the Townsman.") << second;
+    HitMonster(b);
+    EXPECT_EQ(qt::HistoryCount("The Townsman cries: \"Raise the alarm!\""), 1);
+
+    // Outside a town a friendly creature raises nothing.
+    Arena(6, AREA_WILDERNESS);
+    HitMonster(Put(KIND_BUNNY, PX + 1, PY));
+    EXPECT_EQ(player.peace, 1);
+    EXPECT_EQ(qt::HistoryCount("The Bunny cries: \"Raise the alarm!\""), 0);
+}
+
+// ---- The creatures' blows ----
+
+TEST(CreatureBlows, HitWoundsInTheCreaturesRangeAndEndsResting)
+{
+    Arena(11);
+    mode = MODE_RESTING;
+    int s = Put(10, PX + 1, PY); // Griffin, 2..3
+    player.chp = 10000;
+    for (int n = 0; n < 60; n++) {
+        int before = player.chp;
+        int lines = curhistory;
+        HitPlayer(s);
+        if (Line(0) == "The Griffin claws you.") {
+            EXPECT_GE(before - player.chp, 2);
+            EXPECT_LE(before - player.chp, 3);
+        } else {
+            EXPECT_EQ(Line(0), "The Griffin misses you.");
+            EXPECT_EQ(player.chp, before);
+        }
+        EXPECT_EQ(curhistory, lines + 1);
+    }
+    EXPECT_EQ(mode, MODE_NORMAL);
+}
+
+TEST(CreatureBlows, MissSaysSoAndAngersANeutralCreature)
+{
+    Arena(12);
+    int c = Put(32, PX + 1, PY); // a neutral Chicken
+    ASSERT_TRUE(StrikeUntil(c, false));
+    EXPECT_EQ(Line(0), "The Chicken misses you.");
+    EXPECT_EQ(monsters[c].hostility, HOSTILE);
+}
+
+TEST(CreatureBlows, BlindPlayerFeelsSomethingAndNoMisses)
+{
+    Arena(13);
+    player.blind = 1;
+    int g = Put(11, PX + 1, PY);
+    ASSERT_TRUE(StrikeUntil(g, true));
+    EXPECT_EQ(Line(0), "Something hits you.");
+    int lines = curhistory;
+    ASSERT_TRUE(StrikeUntil(g, false));
+    for (int k = 0; k < curhistory - lines; k++)
+        EXPECT_EQ(Line(k), "Something hits you.");
+}
+
+TEST(CreatureBlows, WhiteRatPoisonsWithoutDamage)
+{
+    Arena(14);
+    player.feelbetter = 1;
+    int r = Put(7, PX + 1, PY);
+    ASSERT_TRUE(StrikeUntil(r, true));
+    EXPECT_EQ(Line(1), "The White Rat bites you.");
+    EXPECT_EQ(Line(0), "You feel sick.");
+    EXPECT_EQ(player.chp, 100);
+    EXPECT_EQ(player.poisoned, 1);
+    EXPECT_EQ(player.feelbetter, 0);
+    EXPECT_EQ(player.poisontime % 5, 0);
+    int time = player.poisontime;
+    ASSERT_TRUE(StrikeUntil(r, true));
+    EXPECT_EQ(player.poisontime, time + 5);
+}
+
+// ---- The player's death ----
+
+TEST(PlayerDeath, ZeroHitPointsIsAliveMinusOneIsDead)
+{
+    Arena(20);
+    int first = Put(1, PX + 1, PY); // Brown Centipede, always 1 damage; slot 0
+    ASSERT_EQ(first, 0);
+    player.chp = 1;
+    int plays = die_plays;
+    ASSERT_TRUE(StrikeUntil(first, true));
+    EXPECT_EQ(player.chp, 0);
+    EXPECT_EQ(player.killer, NO_KILLER);
+    EXPECT_EQ(CorpsesAt(PX, PY), 0);
+    ASSERT_TRUE(StrikeUntil(first, true));
+    EXPECT_EQ(player.chp, -1);
+    // The very first creature made is a real killer.
+    EXPECT_EQ(player.killer, 0);
+    if (MapItemRoom() || cursmallitems > 0) {
+        EXPECT_EQ(CorpsesAt(PX, PY), 1);
+    }
+    if (die) {
+        EXPECT_EQ(die_plays, plays + 1);
+    }
+}
+
+TEST(PlayerDeath, LastCreatureToHitIsTheKiller)
+{
+    Arena(21);
+    int a = Put(11, PX + 1, PY);
+    int b = Put(14, PX - 1, PY);
+    player.chp = 0;
+    ASSERT_TRUE(StrikeUntil(a, true));
+    EXPECT_EQ(player.killer, a);
+    ASSERT_TRUE(StrikeUntil(b, true));
+    EXPECT_EQ(player.killer, b);
+}
+
+TEST(PlayerDeath, GoblinTurnKillsAndIsNamed)
+{
+    Arena(22);
+    Put(KIND_BUNNY, 10, 10);
+    int g = Put(11, PX + 1, PY + 1);
+    player.chp = 0;
+    for (int n = 0; n < 100 && player.killer == NO_KILLER; n++) {
+        player.acted = 1;
+        qt::Frame(1);
+        if (done != STATE_PLAYING)
+            break;
+    }
+    EXPECT_EQ(player.killer, g);
+    EXPECT_STREQ(monsters[player.killer].name, "Goblin");
+}
+
+// ---- A full table of map items ----
+
+TEST(MapItems, CorpsesNeverGoPastTheItemTable)
+{
+    Arena(30);
+    if (!MapItemRoom())
+        GTEST_SKIP() << "the map's item table takes no items yet";
+    int placed = 0;
+    while (MapItemRoom() && placed < 200) {
+        PlaceMapItem(1 + placed % 200, 3, 1);
+        placed++;
+    }
+    EXPECT_LE(cursmallitems, MAX_MAP_ITEMS);
+    int g = Put(11, PX + 1, PY);
+    int tries = 0;
+    while (monsters[g].alive && tries++ < 100) {
+        monsters[g].chp = 1;
+        HitMonster(g);
+    }
+    EXPECT_EQ(monsters[g].alive, 0);
+    EXPECT_LE(cursmallitems, MAX_MAP_ITEMS);
+    // A slot taken off the map is used again for the next corpse.
+    items[5].MoveInventory();
+    g = Put(11, PX + 2, PY);
+    tries = 0;
+    while (monsters[g].alive && tries++ < 100) {
+        monsters[g].chp = 1;
+        HitMonster(g);
+    }
+    EXPECT_EQ(CorpsesAt(PX + 2, PY), 1);
+    EXPECT_LE(cursmallitems, MAX_MAP_ITEMS);
+}
