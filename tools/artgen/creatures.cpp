@@ -690,7 +690,7 @@ Image Spider(bool widow)
     Colour leg = widow ? RGB(22, 20, 26) : RGB(90, 70, 48);
     double width = widow ? 1.2 : 2.0;
     const double knees[4][2] = {{6, 4}, {3, 11}, {3, 18}, {6, 26}};
-    const double feet[4][2] = {{2, 1}, {0, 8}, {0, 22}, {2, 29}};
+    const double feet[4][2] = {{4, 2}, {1, 8}, {1, 22}, {4, 27}};
     const double hips[4][2] = {{13, 11}, {13, 12.5}, {13, 14}, {13, 15.5}};
     for (int side = 0; side < 2; side++)
         for (int i = 0; i < 4; i++) {
