@@ -249,6 +249,59 @@ Image MixSample(bool snow)
     return Scene(cols, rows, Meadow(cols, rows, snow, 15), {}, {});
 }
 
+// A whole play screen as the game lays it out: a corner of a town in the 22 x 15 view,
+// the status column and the message strip with text in the game's font.
+Image PlayScreenSample(const Image &bottombar, const Image &statsbar)
+{
+    const int cols = VIEW_COLS, rows = VIEW_ROWS;
+    std::vector<int> g = Meadow(cols, rows, false, 16);
+    std::vector<int> o(static_cast<size_t>(cols * rows), 0);
+    for (int x = 1; x < cols; x++) {
+        g[x] = x % 2 ? 86 : 87;
+        g[cols + x] = x % 2 ? 84 : 85;
+    }
+    g[0] = 93;
+    g[cols] = 92;
+    for (int y = 2; y < rows; y++)
+        g[y * cols] = 97;
+    PlaceHouse(g, cols, 3, 3, 7, 6, 3, 4, false, false);
+    PlaceHouse(g, cols, 13, 2, 6, 7, 2, 3, false, true);
+    for (int y = 9; y < 13; y++)
+        g[y * cols + 6] = 127;
+    for (int y = 9; y < 13; y++)
+        g[y * cols + 15] = 127;
+    for (int x = 7; x < 15; x++)
+        g[13 * cols + x] = 126;
+    g[13 * cols + 6] = 120;
+    g[13 * cols + 15] = 119;
+    o[11 * cols + 2] = 1;
+    o[12 * cols + 19] = 2;
+    o[6 * cols + 20] = 3;
+    Image body = DrawPlayerBody();
+    Blit(body, DrawPlayerClothes(), 0, 0);
+    Image scene = Scene(cols, rows, g, o,
+                        {{6, 11, body}, {9, 12, Creature("townguard.png")}, {17, 11, Creature("chicken.png")},
+                         {4, 6, Creature("townswoman.png")}, {12, 14, Creature("pig.png")}});
+    Image screen = NewImage(800, 600, 0x010101);
+    for (int y = 0; y < rows * TILE; y++)
+        for (int x = 0; x < cols * TILE; x++)
+            Put(screen, x, y, Get(scene, 2 * x, 2 * y));
+    Blit(screen, bottombar, 0, 450);
+    Blit(screen, statsbar, 660, 0);
+    const char *values[] = {"CHP: 12", "MHP: 12", "STR: 3", "DEF: 1", "EXP: 0", "Level: 1", "Time: 41"};
+    for (int i = 0; i < 7; i++)
+        DrawText(screen, 690, 10 + 15 * i, values[i], FONT_INK);
+    DrawText(screen, 690, 145, "Looking", FONT_INK);
+    DrawText(screen, 690, 560, "? for Help", FONT_INK);
+    DrawText(screen, 5, 480, "You see the entrance to a House.", FONT_INK);
+    DrawText(screen, 280, 510, "39", FONT_INK);
+    DrawText(screen, 320, 510, "You hit the Goblin.", FONT_INK);
+    DrawText(screen, 280, 525, "40", FONT_INK);
+    DrawText(screen, 320, 525, "The Goblin hits you.", FONT_INK);
+    DrawText(screen, 320, 540, "You kill the Goblin!", FONT_INK);
+    return screen;
+}
+
 // ---------------------------------------------------------------- layout
 
 struct Layout {
@@ -338,6 +391,14 @@ Image DrawContactSheet(const std::vector<SheetEntry> &entries)
     Place(l, ForestSample(), "forest");
     Place(l, MixSample(false), "grass mix");
     Place(l, MixSample(true), "snow mix");
+    Image bottombar, statsbar;
+    for (const SheetEntry &e : entries) {
+        if (e.name == "bottombar.png")
+            bottombar = e.img;
+        if (e.name == "statsbar.png")
+            statsbar = e.img;
+    }
+    Place(l, PlayScreenSample(bottombar, statsbar), "a play screen, at the game's own size");
 
     Heading(l, "Every picture, twice its size (screens at their own size)");
     for (const SheetEntry &e : entries) {
