@@ -3,7 +3,6 @@
 
 #include <string>
 
-
 #include "creatures/monster.h"
 #include "harness.h"
 #include "items/item.h"
