@@ -121,6 +121,11 @@ void ScriptWaits(std::initializer_list<SDLKey> keys)
 int WaitsSeen() { return waits; }
 int UnexpectedWaits() { return unexpected; }
 
+void UseScriptedWaits()
+{
+    input_wait_hook = AnswerWait;
+}
+
 void ResetWaits()
 {
     answers.clear();

@@ -29,6 +29,8 @@ void ScriptWaits(std::initializer_list<SDLKey> answers);
 int WaitsSeen();
 int UnexpectedWaits();
 void ResetWaits();
+// Put the scripted answers back in charge of the waits (after a test installed its own hook).
+void UseScriptedWaits();
 
 // The screen shows text drawn in the game's own font with its top-left corner at (x, y).
 bool TextAt(int x, int y, const char *text);

@@ -1,7 +1,52 @@
+// The frame around the game: the title menu, the options screen, the modal wait,
+// the direction prompt, the clock, screenshots and the view clamp.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "harness.h"
+#include "player/player.h"
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/history.h"
 #include "shell/main.h"
+#include "shell/menu.h"
+#include "status/stats.h"
+
+namespace {
+
+// The title as it stands right after start-up, before any game.
+void FreshTitle()
+{
+    qt::Boot();
+    qt::Drain();
+    done = STATE_MENU;
+    played = false;
+    fadeimg = 0;
+    fadecount = 10;
+    selectmenu = 1;
+}
+
+// The finished title screen, as after a game was given up.
+void FinishedTitle(bool withGame)
+{
+    if (withGame)
+        qt::NewSeededGame(7);
+    else
+        qt::Boot();
+    qt::Drain();
+    done = STATE_MENU;
+    played = withGame;
+    fadeimg = 255;
+    fadecount = 0;
+    selectmenu = withGame ? 0 : 1;
+}
+
+} // namespace
 
 TEST(Shell, RandNumStaysInItsRange)
 {
@@ -10,4 +55,341 @@ TEST(Shell, RandNumStaysInItsRange)
         int r = RandNum(1, 2);
         EXPECT_TRUE(r == 1 || r == 2);
     }
+}
+
+TEST(TitleMenu, LogoFadesInAndSpaceWaitsForTheTwentiethFrame)
+{
+    FreshTitle();
+    qt::Frame(18);
+    EXPECT_EQ(fadeimg, 180);
+    qt::Key(SDLK_SPACE); // handled in frame 19: still too early
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_MENU);
+    EXPECT_FALSE(played);
+    qt::Key(SDLK_SPACE); // frame 20: acts on "New Game" though the menu is not drawn yet
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_TRUE(played);
+}
+
+TEST(TitleMenu, MenuAppearsOnTheTwentySixthFrameWithTheCursorOnNewGame)
+{
+    FreshTitle();
+    qt::Frame(25);
+    EXPECT_FALSE(qt::TextAt(340, 445, "New Game"));
+    qt::Frame(1);
+    EXPECT_EQ(fadeimg, 255);
+    EXPECT_EQ(fadecount, 0);
+    EXPECT_TRUE(qt::TextAt(340, 445, "New Game"));
+    EXPECT_TRUE(qt::TextAt(340, 460, "Options"));
+    EXPECT_TRUE(qt::TextAt(340, 475, "Exit"));
+    EXPECT_FALSE(qt::TextAt(340, 430, "Continue"));
+    EXPECT_TRUE(qt::TextAt(324, 445, ">"));
+}
+
+TEST(TitleMenu, CursorRingSkipsContinueWithoutAGame)
+{
+    FinishedTitle(false);
+    qt::Key(SDLK_UP);
+    qt::Frame(1);
+    EXPECT_EQ(selectmenu, 3) << "up from New Game goes to Exit";
+    qt::Key(SDLK_DOWN);
+    qt::Frame(1);
+    EXPECT_EQ(selectmenu, 1) << "down from Exit goes to New Game";
+    qt::Keys({SDLK_UP, SDLK_UP}); // both moves come before the correction
+    qt::Frame(1);
+    EXPECT_EQ(selectmenu, 3);
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(324, 475, ">"));
+}
+
+TEST(TitleMenu, ContinueIsPartOfTheRingWithAGame)
+{
+    FinishedTitle(true);
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(340, 430, "Continue"));
+    EXPECT_TRUE(qt::TextAt(324, 430, ">"));
+    qt::Key(SDLK_KP8);
+    qt::Frame(1);
+    EXPECT_EQ(selectmenu, 3);
+    qt::Key(SDLK_KP2);
+    qt::Frame(1);
+    EXPECT_EQ(selectmenu, 0);
+}
+
+TEST(TitleMenu, DownThenSpaceOnExitStartsANewGame)
+{
+    FinishedTitle(false);
+    selectmenu = 3;
+    qt::Keys({SDLK_DOWN, SDLK_SPACE});
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_TRUE(played);
+}
+
+TEST(TitleMenu, EscapeQuitsBeforeAnyGameAndResumesAfterOne)
+{
+    FinishedTitle(false);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_QUIT);
+
+    FinishedTitle(true);
+    player.x = 17; // the game in memory resumes unchanged
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_EQ(player.x, 17);
+}
+
+TEST(TitleMenu, ReturnDoesNotSelectAndExitQuits)
+{
+    FinishedTitle(false);
+    qt::Key(SDLK_RETURN);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_MENU);
+    selectmenu = 3;
+    qt::Key(SDLK_SPACE);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_QUIT);
+}
+
+TEST(TitleMenu, AQuitIsNotLostToALaterKeyOfTheSameFrame)
+{
+    FinishedTitle(true);
+    qt::Quit();
+    qt::Key(SDLK_ESCAPE); // would resume the game
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_QUIT);
+
+    FinishedTitle(false);
+    qt::Quit();
+    qt::Key(SDLK_SPACE); // would start a new game
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_QUIT);
+}
+
+TEST(Options, EnteredOnTheSwitchAndLeftOnContinueOrNewGame)
+{
+    FinishedTitle(false);
+    selectmenu = 2;
+    qt::Key(SDLK_SPACE);
+    qt::Frame(1);
+    ASSERT_EQ(done, STATE_OPTIONS);
+    EXPECT_EQ(selectmenu, 0);
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(324, 445, ">"));
+    EXPECT_TRUE(qt::TextAt(340, 460, "Return to Menu"));
+    EXPECT_TRUE(qt::TextAt(340, 445, use_fullscreen ? "Windowed" : "Fullscreen"));
+
+    qt::Key(SDLK_RETURN); // does nothing
+    qt::Key(SDLK_UP);     // wraps to "Return to Menu"
+    qt::Frame(1);
+    EXPECT_EQ(selectmenu, 1);
+    EXPECT_EQ(done, STATE_OPTIONS);
+    qt::Key(SDLK_SPACE);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_MENU);
+    EXPECT_EQ(selectmenu, 1);
+
+    FinishedTitle(true);
+    done = STATE_OPTIONS;
+    selectmenu = 0;
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_MENU);
+    EXPECT_EQ(selectmenu, 0);
+}
+
+TEST(Options, TheLabelFollowsTheDisplayNotTheKeyPress)
+{
+    FinishedTitle(false);
+    done = STATE_OPTIONS;
+    selectmenu = 0;
+    bool before = use_fullscreen;
+    bool screenFull = (SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0;
+    qt::Key(SDLK_SPACE);
+    qt::Frame(1);
+    bool nowFull = (SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0;
+    // The entry names the mode it switches to; it changes only when the display did.
+    EXPECT_EQ(use_fullscreen != before, nowFull != screenFull);
+    if (use_fullscreen != before) {
+        qt::Key(SDLK_SPACE); // and back
+        qt::Frame(1);
+    }
+    EXPECT_EQ(done, STATE_OPTIONS);
+}
+
+TEST(ModalWait, KeysPressedBeforeTheWaitDoNotAnswerIt)
+{
+    qt::Boot();
+    qt::ResetWaits();
+    qt::Key(SDLK_KP6); // pressed while a frame was still being drawn
+    qt::ScriptWaits({SDLK_KP4});
+    GetDirection();
+    EXPECT_EQ(player.gotdir, 1);
+    EXPECT_EQ(xchange, -1);
+    EXPECT_EQ(ychange, 0);
+    EXPECT_EQ(qt::WaitsSeen(), 1);
+}
+
+TEST(ModalWait, DirectionTableOnKeypadAndArrows)
+{
+    qt::NewSeededGame(3);
+    struct Case {
+        SDLKey key;
+        int dx, dy;
+    } cases[] = {
+        {SDLK_KP6, 1, 0},   {SDLK_KP4, -1, 0},  {SDLK_KP2, 0, 1},   {SDLK_KP8, 0, -1},
+        {SDLK_RIGHT, 1, 0}, {SDLK_LEFT, -1, 0}, {SDLK_DOWN, 0, 1},  {SDLK_UP, 0, -1},
+        {SDLK_KP7, -1, -1}, {SDLK_KP9, 1, -1},  {SDLK_KP1, -1, 1},  {SDLK_KP3, 1, 1},
+    };
+    for (const Case &c : cases) {
+        qt::ScriptWaits({c.key});
+        GetDirection();
+        EXPECT_EQ(player.gotdir, 1) << c.key;
+        EXPECT_EQ(xchange, c.dx) << c.key;
+        EXPECT_EQ(ychange, c.dy) << c.key;
+    }
+}
+
+TEST(ModalWait, OtherKeysCancelTheCommand)
+{
+    qt::NewSeededGame(3);
+    for (SDLKey k : {SDLK_KP5, SDLK_ESCAPE, SDLK_a}) {
+        mode = MODE_GOING;
+        qt::ScriptWaits({k});
+        GetDirection();
+        EXPECT_EQ(player.gotdir, 0);
+        EXPECT_EQ(xchange, 0);
+        EXPECT_EQ(ychange, 0);
+        EXPECT_EQ(mode, MODE_NORMAL);
+    }
+    // Closing the window at the prompt cancels too, and does not end the program.
+    mode = MODE_GOING;
+    input_wait_hook = [] { qt::Quit(); };
+    GetDirection();
+    qt::UseScriptedWaits();
+    EXPECT_EQ(player.gotdir, 0);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(done, STATE_PLAYING);
+}
+
+TEST(ModalWait, PromptIsShownDuringTheWait)
+{
+    qt::NewSeededGame(3);
+    qt::Frame(1);
+    bobcount = 0; // as the status drawing of the frame leaves it
+    static bool seen = false;
+    seen = false;
+    input_wait_hook = [] {
+        seen = qt::TextAt(5, 480, "Which direction?");
+        qt::Key(SDLK_KP6);
+    };
+    GetDirection();
+    qt::UseScriptedWaits();
+    EXPECT_EQ(xchange, 1);
+    EXPECT_TRUE(seen);
+}
+
+TEST(ViewClamp, FixScreenKeepsTheViewInsideTheMap)
+{
+    qt::NewSeededGame(3);
+    player.viewy = 75;
+    player.viewx = -3;
+    FixScreen();
+    EXPECT_EQ(player.viewy, 60);
+    EXPECT_EQ(player.viewx, 0);
+    player.viewy = -1;
+    player.viewx = 300;
+    FixScreen();
+    EXPECT_EQ(player.viewy, 0);
+    EXPECT_EQ(player.viewx, 220);
+}
+
+TEST(Clock, AFrameWithoutATurnLeavesTheClockAlone)
+{
+    qt::NewSeededGame(5);
+    qt::Frame(3);
+    EXPECT_EQ(gametime, 0);
+}
+
+TEST(Clock, TheThreeThousandthTurnStartsANewDay)
+{
+    qt::NewSeededGame(5);
+    gametime = 2999;
+    player.acted = 1;
+    qt::Frame(1);
+    EXPECT_EQ(gametime, 0);
+    EXPECT_EQ(gamedays, 181);
+}
+
+TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
+{
+    qt::Boot();
+    char tmpl[] = "/tmp/quorvane-shotsXXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    char old[4096];
+    ASSERT_NE(getcwd(old, sizeof old), nullptr);
+    ASSERT_EQ(chdir(tmpl), 0);
+    // Earlier screenshots of this process have used some numbers already.
+    int first = 0;
+    struct stat st;
+    TakeScreenshot();
+    while (stat(("screenshot" + std::to_string(first) + ".bmp").c_str(), &st) != 0 && first < 1000)
+        first++;
+    TakeScreenshot();
+    TakeScreenshot();
+    for (int i = first; i < first + 3; i++) {
+        std::string name = "screenshot" + std::to_string(i) + ".bmp";
+        ASSERT_EQ(stat(name.c_str(), &st), 0) << name;
+        SDL_Surface *s = SDL_LoadBMP(name.c_str());
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->w, 800);
+        EXPECT_EQ(s->h, 600);
+        SDL_FreeSurface(s);
+        unlink(name.c_str());
+    }
+    ASSERT_EQ(chdir(old), 0);
+    rmdir(tmpl);
+}
+
+TEST(Screenshots, AnUnwritableDirectoryIsSkippedSilently)
+{
+    qt::Boot();
+    char old[4096];
+    ASSERT_NE(getcwd(old, sizeof old), nullptr);
+    ASSERT_EQ(chdir("/proc"), 0); // nothing can be created here
+    TakeScreenshot();
+    ASSERT_EQ(chdir(old), 0);
+    SUCCEED();
+}
+
+TEST(Font, GlyphTableAndCentring)
+{
+    EXPECT_EQ(GlyphOf('0'), 0);
+    EXPECT_EQ(GlyphOf('9'), 9);
+    EXPECT_EQ(GlyphOf('A'), 10);
+    EXPECT_EQ(GlyphOf('Z'), 35);
+    EXPECT_EQ(GlyphOf('a'), 36);
+    EXPECT_EQ(GlyphOf('z'), 61);
+    const char *punct = "#=_-?!:.><*()/'+\",";
+    for (int i = 0; punct[i]; i++)
+        EXPECT_EQ(GlyphOf(static_cast<unsigned char>(punct[i])), 62 + i) << punct[i];
+    for (int c : {32, 37, 38, 36, 59, 91, 93, 200, 0})
+        EXPECT_EQ(GlyphOf(static_cast<unsigned char>(c)), -1) << c;
+
+    qt::Boot();
+    SDL_FillRect(screen, nullptr, bgcolor);
+    centerString(800, 100, "Thirteen byte"); // 13 bytes: starts at 348
+    EXPECT_TRUE(qt::TextAt(348, 100, "Thirteen byte"));
+    centerString(660, 200, "Seven b"); // 7 bytes over 660: starts at 302
+    EXPECT_TRUE(qt::TextAt(302, 200, "Seven b"));
+    drawNum(10, 300, -5);
+    EXPECT_TRUE(qt::TextAt(10, 300, "-5"));
+    drawString(10, 320, "CHP: 12"); // the blank is an empty cell
+    EXPECT_TRUE(qt::TextAt(10, 320, "CHP"));
+    EXPECT_TRUE(qt::TextAt(50, 320, "12"));
+    EXPECT_TRUE(qt::NoTextIn(42, 320, 8, 12));
+    drawString(790, 400, "Clipped"); // runs off the right edge harmlessly
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 #include <SDL/SDL_image.h>
 
@@ -63,15 +64,44 @@ void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y)
     SDL_BlitSurface(img, &src, screen, &dest);
 }
 
+// A copy of what the display shows, to skip presenting the same frame twice.
+static std::vector<Uint8> shownframe;
+static int unchangedframes;
+
+// Remembers the screen as shown; returns true when it differs from what was shown.
+static bool RememberShownFrame()
+{
+    size_t bytes = static_cast<size_t>(screen->pitch) * static_cast<size_t>(screen->h);
+    SDL_LockSurface(screen);
+    const Uint8 *pixels = static_cast<const Uint8 *>(screen->pixels);
+    bool changed = shownframe.size() != bytes || std::memcmp(shownframe.data(), pixels, bytes) != 0;
+    if (changed)
+        shownframe.assign(pixels, pixels + bytes);
+    SDL_UnlockSurface(screen);
+    return changed;
+}
+
 void UpdateScreen()
 {
     if (!screen)
         return;
+    RememberShownFrame();
+    unchangedframes = 0;
     // A double-buffered screen only shows what is drawn after a flip.
     if (screen->flags & SDL_DOUBLEBUF)
         SDL_Flip(screen);
     else
         SDL_UpdateRect(screen, 0, 0, 800, 600);
+}
+
+void PresentScreen()
+{
+    if (!screen)
+        return;
+    if (!RememberShownFrame() && ++unchangedframes < 25)
+        return;
+    unchangedframes = 0;
+    SDL_Flip(screen);
 }
 
 int all_filter(const SDL_Event *)

@@ -20,6 +20,10 @@ extern void (*input_wait_hook)();
 void DrawIMG(SDL_Surface *img, int x, int y);
 void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y);
 void UpdateScreen();
+// The frame's flip. A frame identical to the one on the display is not sent again
+// (the idle title would otherwise cost a tenth of a core in presenting alone),
+// except once a second so that an uncovered window is repainted.
+void PresentScreen();
 Uint8 *GetInput();
 void GetDirection();
 void FixScreen();

@@ -223,7 +223,7 @@ void UpdateGame()
     }
     if (mode != MODE_STATS)
         DrawStats();
-    SDL_Flip(screen);
+    PresentScreen();
 }
 
 void ProcessEvents(SDL_Event *ev)

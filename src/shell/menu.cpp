@@ -56,7 +56,7 @@ void DrawMenu()
     }
     SetPictureAlpha(logo, fadeimg);
     DrawIMG(logo, 100, 225);
-    SDL_Flip(screen);
+    PresentScreen();
 }
 
 void ProcessMenu(SDL_Event *ev)
@@ -121,7 +121,7 @@ void DrawOptions()
     drawString(340, 445, use_fullscreen ? "Windowed" : "Fullscreen");
     drawString(340, 460, "Return to Menu");
     DrawIMG(logo, 100, 225);
-    SDL_Flip(screen);
+    PresentScreen();
 }
 
 void ProcessOptions(SDL_Event *ev)

@@ -1,8 +1,22 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "shell/autoplay.h"
 #include "shell/global.h"
 #include "shell/main.h"
+
+// A whole decimal number, or nothing.
+static bool ReadNumber(const char *text, unsigned *value)
+{
+    if (!text || !*text)
+        return false;
+    char *end = nullptr;
+    unsigned long v = std::strtoul(text, &end, 10);
+    if (!end || *end != '\0')
+        return false;
+    *value = static_cast<unsigned>(v);
+    return true;
+}
 
 int main(int argc, char **argv)
 {
@@ -12,16 +26,18 @@ int main(int argc, char **argv)
     std::atexit(ExitGame);
 
     // QUORVANE_SEED replays a game exactly; otherwise the clock seeds the dice.
-    const char *seed = std::getenv("QUORVANE_SEED");
-    char *end = nullptr;
-    unsigned long value = seed ? std::strtoul(seed, &end, 10) : 0;
-    if (seed && *seed && end && *end == '\0')
-        std::srand(static_cast<unsigned>(value));
-    else
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
+    unsigned seed = static_cast<unsigned>(std::time(nullptr));
+    ReadNumber(std::getenv("QUORVANE_SEED"), &seed);
+    std::srand(seed);
 
     InitDataRoot();
     StartGame();
+
+    // QUORVANE_AUTOPLAY=<frames>: random play through the real loop, then "Exit".
+    unsigned frames = 0;
+    if (ReadNumber(std::getenv("QUORVANE_AUTOPLAY"), &frames))
+        return RunAutoplay(seed, static_cast<long>(frames), true);
+
     RunOuterLoop();
     return 0;
 }

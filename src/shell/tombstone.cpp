@@ -30,7 +30,7 @@ void DrawTombstone()
     } else if (player.poisoned) {
         centerString(800, 360, "Killed by poison");
     }
-    SDL_Flip(screen);
+    PresentScreen();
 }
 
 void ProcessDead(SDL_Event *ev)

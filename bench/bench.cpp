@@ -1,0 +1,140 @@
+// Speed of the things a frame is made of. Run from build/bin (beside data/):
+//   cd build/bin && ./quorvane_bench
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "creatures/monster.h"
+#include "player/player.h"
+#include "shell/global.h"
+#include "shell/main.h"
+#include "shell/menu.h"
+#include "world/level.h"
+
+namespace {
+
+void Boot()
+{
+    static bool booted = false;
+    if (booted)
+        return;
+    booted = true;
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    skip_pacing = true;
+    InitDataRoot();
+    StartGame();
+}
+
+void NewTownGame()
+{
+    Boot();
+    std::srand(1);
+    played = true;
+    NewGame();
+    done = STATE_PLAYING;
+    mode = MODE_NORMAL;
+}
+
+// The floor: copying one whole 800 x 600 x 16 frame onto the screen.
+void BM_PlainFrameCopy(benchmark::State &state)
+{
+    Boot();
+    SDL_Surface *frame = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 16, screen->format->Rmask,
+                                              screen->format->Gmask, screen->format->Bmask, 0);
+    SDL_FillRect(frame, nullptr, SDL_MapRGB(frame->format, 40, 90, 30));
+    for (auto _ : state) {
+        SDL_BlitSurface(frame, nullptr, screen, nullptr);
+        benchmark::DoNotOptimize(screen->pixels);
+    }
+    SDL_FreeSurface(frame);
+}
+BENCHMARK(BM_PlainFrameCopy);
+
+// One whole frame of normal play in the starting town: map, items, 54 creatures,
+// the player, the overlay, the sky, the status column and the messages.
+void BM_TownPlayFrame(benchmark::State &state)
+{
+    NewTownGame();
+    for (auto _ : state)
+        UpdateGame();
+    state.counters["monsters"] = curmonsters;
+}
+BENCHMARK(BM_TownPlayFrame);
+
+void BM_NewMapTown(benchmark::State &state)
+{
+    NewTownGame();
+    for (auto _ : state) {
+        player.x = 5;
+        player.y = 5;
+        NewMap(AREA_TOWN);
+    }
+}
+BENCHMARK(BM_NewMapTown);
+
+void BM_NewMapWilderness(benchmark::State &state)
+{
+    NewTownGame();
+    for (auto _ : state)
+        NewMap(AREA_WILDERNESS);
+}
+BENCHMARK(BM_NewMapWilderness);
+
+void BM_NewMonstersTown(benchmark::State &state)
+{
+    NewTownGame();
+    NewMap(AREA_TOWN);
+    for (auto _ : state)
+        NewMonsters(AREA_TOWN);
+}
+BENCHMARK(BM_NewMonstersTown);
+
+void BM_NewMonstersWilderness(benchmark::State &state)
+{
+    NewTownGame();
+    player.area = AREA_WILDERNESS;
+    NewMap(AREA_WILDERNESS);
+    for (auto _ : state)
+        NewMonsters(AREA_WILDERNESS);
+}
+BENCHMARK(BM_NewMonstersWilderness);
+
+// One monster turn with the table full: 99 live creatures in a wilderness.
+void BM_MonsterAct99(benchmark::State &state)
+{
+    NewTownGame();
+    player.area = AREA_WILDERNESS;
+    NewMap(AREA_WILDERNESS);
+    NewMonsters(AREA_WILDERNESS);
+    for (int tries = 0; curmonsters < MONSTER_LIMIT && tries < 1000; tries++)
+        makeMonster(RandNum(1, 12), curmonsters, -1, -1);
+    static MonsterRecord saved[MAX_MONSTERS];
+    std::memcpy(saved, monsters, sizeof monsters);
+    int savedcount = curmonsters;
+    PlayerRecord savedplayer = player;
+    for (auto _ : state) {
+        MonsterAct();
+        state.PauseTiming();
+        std::memcpy(monsters, saved, sizeof monsters);
+        curmonsters = savedcount;
+        player = savedplayer;
+        state.ResumeTiming();
+    }
+    state.counters["monsters"] = savedcount;
+}
+BENCHMARK(BM_MonsterAct99);
+
+// Every picture loaded and converted, as at start-up.
+void BM_LoadGame(benchmark::State &state)
+{
+    Boot();
+    for (auto _ : state)
+        LoadGame();
+}
+BENCHMARK(BM_LoadGame)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# A long random-play soak:  scripts/soak.sh [frames] [seed] [build-dir]
+# Plays through the real loop headless, checking the game's invariants after every
+# frame; stops with the seed and frame number at the first violation.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+frames="${1:-1000000}"
+seed="${2:-$RANDOM}"
+build="${3:-build}"
+scripts/setup.sh "$build"
+mkdir -p "$build/soak-work"
+cd "$build/soak-work"
+rc=0
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED="$seed" QUORVANE_AUTOPLAY="$frames" \
+  ../bin/quorvane > soak.log 2>/dev/null || rc=$?
+grep '^autoplay' soak.log
+exit $rc

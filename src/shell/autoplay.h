@@ -1,0 +1,13 @@
+// Random play: the real outer loop fed with a seeded stream of key presses, with the
+// game's invariants checked after every frame. Used by the soak test and, through
+// QUORVANE_AUTOPLAY, by the program itself for fault runs.
+#pragma once
+
+// Runs `frames` frames of random play from the current state (normally the title just
+// after start-up), then steers back to the title and quits through "Exit".
+// Returns 0 when every frame kept the invariants, 1 at the first violation
+// (printed with the seed and the frame number).
+int RunAutoplay(unsigned seed, long frames, bool verbose);
+
+// Checks the invariants of the game now; on a violation writes what is wrong into why.
+bool CheckInvariants(char *why, int size);
