@@ -1,11 +1,251 @@
 #include "player/player.h"
 
+#include <cstdio>
+
+#include "creatures/monster.h"
+#include "items/inventory.h"
+#include "shell/global.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "shell/pictures.h"
+#include "status/stats.h"
+#include "world/doors.h"
+#include "world/level.h"
+#include "world/look.h"
+
 PlayerRecord player;
 const int level_gains[7] = {0, 35, 80, 140, 240, 375, 550};
 
-void LoadPlayer() {}
-void NewPlayer() { player.killer = NO_KILLER; player.chp = player.mhp = 20; player.level = 1; player.str = 2; }
-void UpdatePlayer(SDL_Event *) {}
-void DrawPlayer() {}
-void ClearStuff() {}
-void movePlayer(int, int) {}
+namespace {
+
+constexpr int SKILL_FIGHTING = 0;
+constexpr int SKILL_MAX = 20;
+constexpr int PRACTICE_PER_RISE = 79; // a rise comes once practice passes this
+constexpr int TREE_BLOCKING_SIZE = 249;
+constexpr int ALPHA_INVISIBLE = 75;
+constexpr int ALPHA_OPAQUE = 255;
+
+} // namespace
+
+void LoadPlayer()
+{
+    FreePicture(player.image);
+    FreePicture(player.clothes);
+    player.image = LoadPicture(PIC_PLAYER);
+    player.clothes = LoadPicture(PIC_CLOTHES);
+}
+
+void NewPlayer()
+{
+    for (HistoryLine &h : history)
+        std::snprintf(h.text, sizeof h.text, " ");
+
+    player.peace = 1;
+    player.areax = 0;
+    player.areay = 0;
+    player.area = hugemap[player.areay][player.areax];
+
+    player.x = 5;
+    player.y = 5;
+    player.viewx = 0;
+    player.viewy = 0;
+
+    player.exp = 0;
+    player.level = 1;
+    displayitem = 0;
+    displaymonster = 0;
+
+    player.gotdir = 0;
+    player.killer = NO_KILLER;
+    player.tohit = 0;
+    player.todam = 0;
+    player.hitroll = 0;
+    player.damroll = 0;
+
+    for (int i = 0; i < 2; i++) {
+        player.skill[i] = 0;
+        player.practice[i] = PRACTICE_PER_RISE;
+    }
+
+    player.acted = 0;
+    player.blind = 0;
+    player.visible = 1;
+    player.confused = 0;
+    player.poisoncount = 0;
+    player.poisontime = 0;
+    player.poisoned = 0;
+    player.feelbetter = 0;
+
+    player.regencount = 0;
+    player.regenrate = 20;
+    player.size = 150;
+
+    player.mhp = RandNum(18, 30);
+    player.chp = player.mhp;
+    player.str = RandNum(2, 4);
+    if (player.str > 2)
+        player.skill[SKILL_FIGHTING] = 4;
+    player.def = 0;
+
+    int alpha = player.visible ? ALPHA_OPAQUE : ALPHA_INVISIBLE;
+    SetPictureAlpha(player.image, alpha);
+    SetPictureAlpha(player.clothes, alpha);
+}
+
+void UpdatePlayer(SDL_Event *ev)
+{
+    // Practice makes the fighter.
+    if (player.practice[SKILL_FIGHTING] > PRACTICE_PER_RISE) {
+        player.practice[SKILL_FIGHTING] = 0;
+        player.skill[SKILL_FIGHTING] += 1;
+        if (player.skill[SKILL_FIGHTING] > SKILL_MAX)
+            player.skill[SKILL_FIGHTING] = SKILL_MAX;
+        if (RandNum(0, 1) == 0)
+            player.tohit += 1;
+        else
+            player.todam += 1;
+    }
+
+    // One level at most per frame.
+    if (player.level >= 1 && player.level < MAX_LEVEL && player.exp >= level_gains[player.level]) {
+        player.level += 1;
+        std::snprintf(line, sizeof line, "Welcome to level %i", player.level);
+        AddHistory(line);
+        UpdateScreen();
+        while (SDL_PollEvent(ev)) {
+        }
+        GetInput();
+        int gain = player.level * 5 / 2;
+        player.mhp += gain;
+        player.chp += gain;
+    }
+
+    // Once the peace is broken, no townsfolk stays friendly.
+    if (player.area == AREA_TOWN && player.peace == 0) {
+        for (MonsterRecord &m : monsters)
+            if (m.hostility == FRIENDLY)
+                m.hostility = HOSTILE;
+    }
+}
+
+void DrawPlayer()
+{
+    if (player.killer != NO_KILLER)
+        return;
+    // A picture that failed to load has no size: place by the tile.
+    int w = player.image ? player.image->w : TILE_SIZE;
+    int h = player.image ? player.image->h : TILE_SIZE;
+    int px = (player.x - player.viewx) * w;
+    int py = (player.y - player.viewy) * h;
+    DrawIMG(player.image, px, py);
+    DrawIMG(player.clothes, px, py);
+}
+
+void ClearStuff()
+{
+    player.feelbetter = 0;
+    player.gotdir = 0;
+}
+
+static void StepBack(int dy, int dx)
+{
+    player.y -= dy;
+    player.x -= dx;
+}
+
+// A friendly creature in the way: ask before striking. True when the answer is yes.
+static bool ConfirmAttack(int i)
+{
+    int kind = monsters[i].kind;
+    const char *name = kind >= 0 && kind < NUM_MONSTER_KINDS ? monster_names[kind] : "";
+    bobcount += 1;
+    std::snprintf(line, sizeof line, "The %s is friendly.", name);
+    Message(5, 465, line, bobcount);
+    bobcount += 1;
+    Message(5, 465, "Are you sure? (y/n)", bobcount);
+    UpdateScreen();
+    keys = GetInput();
+    return keys[SDLK_y] != 0;
+}
+
+void movePlayer(int dy, int dx)
+{
+    player.acted = 1;
+    if (player.confused) {
+        dy = RandNum(-1, 1);
+        dx = RandNum(-1, 1);
+    }
+    player.y += dy;
+    player.x += dx;
+
+    // Keep the player away from the view's edges.
+    const int viewrow = player.y - player.viewy;
+    const int viewcol = player.x - player.viewx;
+    if (viewrow > 11 && dy > 0) {
+        player.viewy += 10;
+        mode = MODE_NORMAL;
+    }
+    if (viewrow < 2 && dy < 0) {
+        player.viewy -= 10;
+        mode = MODE_NORMAL;
+    }
+    if (viewcol > 18 && dx > 0) {
+        player.viewx += 17;
+        mode = MODE_NORMAL;
+    }
+    if (viewcol < 2 && dx < 0) {
+        player.viewx -= 17;
+        mode = MODE_NORMAL;
+    }
+    FixScreen();
+
+    if (!OnMap(player.x, player.y)) {
+        // Either a new area was entered, and the arrival stands whatever is there, or
+        // the step left the world and was taken back: nothing more happens either way.
+        ChangeMapArea(dy, dx);
+        return;
+    }
+
+    const int count = curmonsters < 0 ? 0 : (curmonsters < MAX_MONSTERS ? curmonsters : MAX_MONSTERS);
+    for (int i = 0; i < count; i++) {
+        const MonsterRecord &m = monsters[i];
+        if (!m.alive || m.x != player.x || m.y != player.y)
+            continue;
+        if (m.hostility == FRIENDLY && player.peace) {
+            bool yes = ConfirmAttack(i);
+            StepBack(dy, dx);
+            if (yes)
+                HitMonster(i);
+            else
+                player.acted = 0;
+        } else {
+            StepBack(dy, dx);
+            HitMonster(i);
+        }
+        // One blow per step: whoever else stands there waits.
+        break;
+    }
+    if (!OnMap(player.x, player.y))
+        return;
+
+    if ((overmap[player.y][player.x] == OVER_TREE || overmap[player.y][player.x] == OVER_PINE) &&
+        player.size > TREE_BLOCKING_SIZE) {
+        StepBack(dy, dx);
+        player.acted = 0;
+    }
+    if (!OnMap(player.x, player.y))
+        return;
+
+    if (IsWallTile(worldmap[player.y][player.x])) {
+        StepBack(dy, dx);
+        player.acted = 0;
+        mode = MODE_NORMAL;
+    }
+    if (!OnMap(player.x, player.y))
+        return;
+
+    if (IsClosedDoorTile(worldmap[player.y][player.x])) {
+        StepBack(dy, dx);
+        OpenDoor(true, dy, dx);
+    }
+}

@@ -125,8 +125,11 @@ void PushWindDownKeys()
 {
     switch (done) {
     case STATE_PLAYING:
-        Push(SDLK_ESCAPE, KMOD_NONE);
-        Push(SDLK_q, KMOD_LSHIFT);
+        // Escape leaves every screen; only normal play takes shift-q (elsewhere q is a letter).
+        if (mode == MODE_NORMAL)
+            Push(SDLK_q, KMOD_LSHIFT);
+        else
+            Push(SDLK_ESCAPE, KMOD_NONE);
         break;
     case STATE_DEAD: Push(SDLK_SPACE, KMOD_NONE); break;
     case STATE_OPTIONS: Push(SDLK_ESCAPE, KMOD_NONE); break;
@@ -267,7 +270,8 @@ int RunAutoplay(unsigned seed, long frames, bool verbose)
             RunStateFrame();
         }
         if (done != STATE_QUIT) {
-            std::printf("autoplay: seed %u: could not get back to the title and out\n", seed);
+            std::printf("autoplay: seed %u: could not get back to the title and out (state %d, mode %d, selection %d)\n",
+                        seed, done, mode, selectmenu);
             status = 1;
         }
     }

@@ -21,16 +21,80 @@ struct HouseRecord {
     int height;
 };
 
+inline bool OnMap(int x, int y) { return x >= 0 && x < MAP_WIDTH && y >= 0 && y < MAP_HEIGHT; }
+
+// The pieces a town is built from, in their summer form.
+constexpr int TILE_GRASS = 0;              // grass is 0 or 1
+constexpr int TILE_SNOW = 4;               // snow is 4 or 5
+constexpr int TILE_MARBLE_FLOOR = 7;
+constexpr int TILE_HOUSE_CORNER_LEFT = 21;
+constexpr int TILE_HOUSE_CORNER_RIGHT = 22;
+constexpr int TILE_HOUSE_SIDE_LEFT = 23;
+constexpr int TILE_HOUSE_SIDE_RIGHT = 24;
+constexpr int TILE_HOUSE_BOTTOM_LEFT = 25;
+constexpr int TILE_HOUSE_BOTTOM = 26;
+constexpr int TILE_HOUSE_BOTTOM_RIGHT = 27;
+constexpr int TILE_HOUSE_WINDOW = 37;
+constexpr int TILE_HOUSE_TOP = 38;
+constexpr int TILE_INN_CORNER = 39;        // top-left corner of the inn
+constexpr int TILE_TAVERN_CORNER = 67;     // top-left corner of the tavern
+constexpr int TILE_TOWN_WALL_BOTTOM_LEFT = 84;
+constexpr int TILE_TOWN_WALL_BOTTOM_RIGHT = 85;
+constexpr int TILE_TOWN_WALL_TOP_LEFT = 86;
+constexpr int TILE_TOWN_WALL_TOP_RIGHT = 87;
+constexpr int TILE_GATE_TOP_LEFT = 88;
+constexpr int TILE_GATE_BOTTOM_LEFT = 89;
+constexpr int TILE_GATE_TOP_RIGHT = 90;
+constexpr int TILE_GATE_BOTTOM_RIGHT = 91;
+constexpr int TILE_TOWN_CORNER_LEFT_BOTTOM = 92;
+constexpr int TILE_TOWN_CORNER_LEFT_TOP = 93;
+constexpr int TILE_TOWN_CORNER_RIGHT_BOTTOM = 94;
+constexpr int TILE_TOWN_CORNER_RIGHT_TOP = 95;
+constexpr int TILE_TOWN_JOIN_LEFT = 96;
+constexpr int TILE_TOWN_SIDE_LEFT = 97;
+constexpr int TILE_TOWN_JOIN_RIGHT = 98;
+constexpr int TILE_TOWN_SIDE_RIGHT = 99;
+constexpr int TILE_PATH_TURN_SE = 119;     // east end of a row's path
+constexpr int TILE_PATH_TURN_SW = 120;     // west end of a row's path
+constexpr int TILE_PATH_BRANCH_UP = 121;   // a door path joins the row's path
+constexpr int TILE_PATH_EW = 126;
+constexpr int TILE_PATH_NS = 127;
+
+// Winter offsets: a piece's winter twin is its summer TileId plus these.
+constexpr int WINTER_HOUSE_WALL = 8;       // 21..27
+constexpr int WINTER_HOUSE_DOOR = -1;      // 116 -> 115
+constexpr int WINTER_INN = 1;              // every inn tile
+constexpr int WINTER_TOWN_WALL = 12;       // every town-wall piece
+constexpr int WINTER_PATH = 16;            // 117..131
+
+// The town's blocks: 5 rows of 15 map rows, 11 columns of 22 map columns.
+constexpr int BLOCK_ROWS = 5;
+constexpr int BLOCK_COLS = 11;
+constexpr int BLOCK_HEIGHT = 15;
+constexpr int BLOCK_WIDTH = 22;
+// The two gates in the bottom wall: their left columns.
+constexpr int GATE_WEST = 10;
+constexpr int GATE_EAST = 229;
+
+// The inn and the tavern are laid from fixed plans; both doors are in column 5 of the bottom row.
+constexpr int INN_HEIGHT = 9;
+constexpr int INN_WIDTH = 12;
+constexpr int TAVERN_HEIGHT = 8;
+constexpr int TAVERN_WIDTH = 10;
+constexpr int TEMPLATE_DOOR_COLUMN = 5;
+
+// Areas are built in winter after this day.
+constexpr int LAST_SUMMER_DAY = 180;
+bool IsWinter();
+
 extern int worldmap[MAP_HEIGHT][MAP_WIDTH];
 extern int overmap[MAP_HEIGHT][MAP_WIDTH];
 extern SDL_Surface *tileimages[NUM_TILES];
 extern SDL_Surface *tileoverimages[NUM_OVERLAYS];
-extern HouseRecord houses[5][11];
+extern HouseRecord houses[BLOCK_ROWS][BLOCK_COLS];
 extern int snowfactor;
-extern const int innmap[9][12];
-extern const int tavernmap[8][10];
-
-inline bool OnMap(int x, int y) { return x >= 0 && x < MAP_WIDTH && y >= 0 && y < MAP_HEIGHT; }
+extern const int innmap[INN_HEIGHT][INN_WIDTH];
+extern const int tavernmap[TAVERN_HEIGHT][TAVERN_WIDTH];
 
 void InitMap();
 void DrawMap(int top, int left);

@@ -1,0 +1,534 @@
+// The player: a new character, walking, the command keys, resting, going, poison and growth.
+#include <gtest/gtest.h>
+
+#include "creatures/monster.h"
+#include "harness.h"
+#include "items/inventory.h"
+#include "items/item.h"
+#include "player/player.h"
+#include "shell/global.h"
+#include "shell/main.h"
+#include "shell/menu.h"
+#include "world/level.h"
+#include "world/look.h"
+
+namespace {
+
+const char *const no_room = "There's no room to drop anything here.";
+
+// A creature that stays where it is put and never strikes first.
+int PlaceCreature(int kind, int x, int y, int hostility)
+{
+    int i = curmonsters++;
+    MonsterRecord &m = monsters[i];
+    m = MonsterRecord{};
+    m.name = monster_names[kind];
+    m.kind = kind;
+    m.alive = 1;
+    m.chp = m.mhp = 50;
+    m.x = x;
+    m.y = y;
+    m.move = MOVE_ROOTED;
+    m.hostility = hostility;
+    return i;
+}
+
+// A grassland without trees, nobody about, nothing lying around; the player at (x, y),
+// the view origin at (vx, vy).
+void StandInField(unsigned seed, int x = 100, int y = 30, int vx = 90, int vy = 24)
+{
+    qt::NewSeededGame(seed);
+    player.areax = 4;
+    player.areay = 1;
+    player.area = hugemap[1][4];
+    NewMap(player.area);
+    for (auto &row : overmap)
+        for (int &c : row)
+            c = OVER_NONE;
+    for (MonsterRecord &m : monsters)
+        m = MonsterRecord{};
+    curmonsters = 0;
+    for (ItemClass &it : items)
+        it = ItemClass();
+    cursmallitems = 0;
+    player.x = x;
+    player.y = y;
+    player.viewx = vx;
+    player.viewy = vy;
+}
+
+// One key in normal play, and the frame in which its turn (if any) is counted.
+void Press(SDLKey key, SDLMod mod = KMOD_NONE)
+{
+    qt::Key(key, mod);
+    qt::Frame(2);
+}
+
+// g, the direction, and frames until going ends (at most n).
+void Go(SDLKey direction, int n = 20)
+{
+    qt::ScriptWaits({direction});
+    qt::Key(SDLK_g);
+    qt::Frame(1);
+    for (int i = 0; i < n && mode == MODE_GOING; i++)
+        qt::Frame(1);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// A new character
+
+TEST(NewCharacter, StartsWithRolledNumbersInTheNorthWestOfTheStartingTown)
+{
+    for (unsigned seed = 100; seed < 115; seed++) {
+        qt::NewSeededGame(seed);
+        EXPECT_EQ(player.chp, player.mhp);
+        EXPECT_TRUE(player.mhp >= 18 && player.mhp <= 30) << player.mhp;
+        EXPECT_TRUE(player.str >= 2 && player.str <= 4) << player.str;
+        EXPECT_EQ(player.skill[0], player.str > 2 ? 4 : 0);
+        EXPECT_EQ(player.skill[1], 0);
+        EXPECT_EQ(player.level, 1);
+        EXPECT_EQ(player.exp, 0);
+        EXPECT_EQ(player.killer, NO_KILLER);
+        EXPECT_EQ(player.area, AREA_TOWN);
+        EXPECT_EQ(player.x, 5);
+        EXPECT_GE(player.y, 5);
+        EXPECT_FALSE(IsBlockingTile(worldmap[player.y][player.x]));
+        EXPECT_EQ(player.viewx + player.viewy + player.areax + player.areay, 0);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Walking
+
+TEST(Walking, EveryDirectionKeyIsAStepAndATurnAndTwoInOneFrameMakeOne)
+{
+    struct Case {
+        SDLKey key;
+        int dx, dy;
+    };
+    const Case cases[] = {{SDLK_KP7, -1, -1}, {SDLK_KP8, 0, -1}, {SDLK_UP, 0, -1},   {SDLK_KP9, 1, -1},
+                          {SDLK_KP4, -1, 0},  {SDLK_LEFT, -1, 0}, {SDLK_KP5, 0, 0},  {SDLK_KP6, 1, 0},
+                          {SDLK_RIGHT, 1, 0}, {SDLK_KP1, -1, 1},  {SDLK_KP2, 0, 1},  {SDLK_DOWN, 0, 1},
+                          {SDLK_KP3, 1, 1}};
+    StandInField(1);
+    for (const Case &c : cases) {
+        player.x = 100;
+        player.y = 30;
+        int time = gametime;
+        Press(c.key);
+        EXPECT_EQ(player.x, 100 + c.dx) << c.key;
+        EXPECT_EQ(player.y, 30 + c.dy) << c.key;
+        EXPECT_EQ(gametime, time + 1) << c.key;
+    }
+    player.x = 100;
+    player.y = 30;
+    int time = gametime;
+    qt::Key(SDLK_KP6);
+    qt::Key(SDLK_KP2);
+    qt::Frame(2);
+    EXPECT_EQ(player.x, 100);
+    EXPECT_EQ(player.y, 31);
+    EXPECT_EQ(gametime, time + 1);
+}
+
+TEST(Walking, TheViewScrollsAtItsMarginsAndKeypadEnterCentresIt)
+{
+    struct Case {
+        int vx, vy;
+        SDLKey key;
+        int vx1, vy1, vx2, vy2; // the view after one step and after two
+    };
+    const Case cases[] = {
+        {90, 20, SDLK_DOWN, 90, 20, 90, 30},   // down to view row 11 stays, to 12 scrolls 10
+        {90, 27, SDLK_UP, 90, 27, 90, 17},     // up to view row 2 stays, to 1 scrolls 10
+        {83, 24, SDLK_RIGHT, 83, 24, 100, 24}, // right to view column 18 stays, to 19 scrolls 17
+        {97, 24, SDLK_LEFT, 97, 24, 80, 24},   // left to view column 2 stays, to 1 scrolls 17
+    };
+    for (const Case &c : cases) {
+        StandInField(3, 100, 30, c.vx, c.vy);
+        Press(c.key);
+        EXPECT_EQ(player.viewx, c.vx1);
+        EXPECT_EQ(player.viewy, c.vy1);
+        Press(c.key);
+        EXPECT_EQ(player.viewx, c.vx2);
+        EXPECT_EQ(player.viewy, c.vy2);
+    }
+    // A diagonal scrolls both ways; at the map's corner the view stops at the edge.
+    StandInField(3, 230, 70, 212, 59);
+    Press(SDLK_KP3);
+    EXPECT_EQ(player.viewx, MAP_WIDTH - VIEW_COLS);
+    EXPECT_EQ(player.viewy, MAP_HEIGHT - VIEW_ROWS);
+
+    player.x = 100;
+    player.y = 30;
+    Press(SDLK_KP_ENTER);
+    EXPECT_EQ(player.viewx, 90);
+    EXPECT_EQ(player.viewy, 24);
+}
+
+TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrolls)
+{
+    StandInField(4, 100, 30, 82, 24);
+    worldmap[30][101] = TILE_HOUSE_TOP;
+    int time = gametime;
+    Press(SDLK_KP6);
+    EXPECT_EQ(player.x, 100);
+    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(player.viewx, 99);
+    // Trees do not stop a player of ordinary size.
+    overmap[31][100] = OVER_TREE;
+    Press(SDLK_KP2);
+    EXPECT_EQ(player.y, 31);
+}
+
+TEST(Walking, AConfusedPlayerWalledInCannotLeaveTheSpot)
+{
+    StandInField(5);
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (dx || dy)
+                worldmap[30 + dy][100 + dx] = TILE_HOUSE_TOP;
+    player.confused = 1;
+    for (int i = 0; i < 20; i++) {
+        Press(SDLK_KP6);
+        ASSERT_EQ(player.x, 100);
+        ASSERT_EQ(player.y, 30);
+    }
+}
+
+TEST(Walking, SteppingOntoACreatureStrikesOnceAndStaysPut)
+{
+    StandInField(6);
+    PlaceCreature(KIND_BUNNY, 101, 30, NEUTRAL);
+    // Another one on the player's own square: still one blow and one step back.
+    PlaceCreature(KIND_BUNNY, 100, 30, NEUTRAL);
+    int time = gametime;
+    qt::Key(SDLK_KP6);
+    qt::Frame(1);
+    EXPECT_EQ(player.x, 100);
+    EXPECT_EQ(player.y, 30);
+    qt::Frame(1);
+    EXPECT_EQ(gametime, time + 1);
+}
+
+TEST(Walking, AFriendlyCreatureAsksFirstAndNoCostsNoTurn)
+{
+    StandInField(7);
+    PlaceCreature(KIND_TOWN_GUARD, 101, 30, FRIENDLY);
+    PlaceCreature(KIND_TOWN_GUARD, 100, 30, FRIENDLY);
+    int time = gametime;
+    qt::ScriptWaits({SDLK_n});
+    Press(SDLK_KP6);
+    EXPECT_EQ(qt::WaitsSeen(), 1); // one question per step
+    EXPECT_EQ(player.x, 100);
+    EXPECT_EQ(gametime, time);
+
+    qt::ScriptWaits({SDLK_y});
+    qt::Key(SDLK_KP6);
+    qt::Frame(1);
+    EXPECT_EQ(qt::WaitsSeen(), 2);
+    EXPECT_EQ(player.x, 100);
+    EXPECT_TRUE(player.acted);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The other command keys
+
+TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
+{
+    StandInField(9);
+    int time = gametime;
+    struct Case {
+        SDLKey key;
+        SDLMod mod;
+        int mode;
+    };
+    const Case cases[] = {{SDLK_SLASH, KMOD_LSHIFT, MODE_HELP}, {SDLK_SLASH, KMOD_NONE, MODE_NORMAL},
+                          {SDLK_n, KMOD_RSHIFT, MODE_HISTORY},  {SDLK_n, KMOD_NONE, MODE_NORMAL},
+                          {SDLK_c, KMOD_LSHIFT, MODE_STATS},    {SDLK_i, KMOD_NONE, MODE_INVENTORY},
+                          {SDLK_l, KMOD_NONE, MODE_LOOKING},    {SDLK_q, KMOD_NONE, MODE_NORMAL}};
+    for (const Case &c : cases) {
+        qt::Key(c.key, c.mod);
+        qt::Frame(1);
+        EXPECT_EQ(mode, c.mode) << c.key;
+        mode = MODE_NORMAL;
+    }
+    EXPECT_EQ(cursorx, 100);
+    EXPECT_EQ(cursory, 30);
+    qt::Frame(1);
+    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(done, STATE_PLAYING);
+    qt::Key(SDLK_q, KMOD_LSHIFT);
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_MENU);
+    EXPECT_EQ(selectmenu, 0);
+}
+
+TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
+{
+    StandInField(11);
+    items[0] = ItemClass(1, 100, 30);
+    items[1] = ItemClass(2, 100, 30);
+    cursmallitems = 2;
+    int time = gametime;
+    int before = qt::HistoryCount(no_room);
+    Press(SDLK_d);
+    EXPECT_EQ(qt::HistoryCount(no_room), before + 2);
+
+    // A full item table: refused before the drop screen opens, so nothing can be lost.
+    for (int i = 0; i < MAX_MAP_ITEMS; i++)
+        items[i] = ItemClass(1 + i % 20, i, 60);
+    cursmallitems = MAX_MAP_ITEMS;
+    Press(SDLK_d);
+    EXPECT_EQ(qt::HistoryCount(no_room), before + 3);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(gametime, time);
+}
+
+TEST(Commands, DropOnAFreeCellOpensTheDropScreenForATurn)
+{
+    StandInField(13);
+    if (!MapItemRoom())
+        GTEST_SKIP() << "the map's item table is not in this build yet";
+    int time = gametime;
+    qt::Key(SDLK_d);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_INVENTORY);
+    EXPECT_EQ(showmode, 1);
+    EXPECT_TRUE(player.acted);
+    qt::Frame(1);
+    EXPECT_EQ(gametime, time + 1);
+}
+
+TEST(Commands, ReturnTakesWhatFitsAndLeavesWhatDoesNotOnTheMap)
+{
+    StandInField(14);
+    ClearInventory();
+    if (AddItem(1, false)) {
+        ClearInventory();
+        items[0] = ItemClass(3, 100, 30);
+        items[1] = ItemClass(4, 100, 30);
+        items[2] = ItemClass(5, 101, 30);
+        cursmallitems = 3;
+        int time = gametime;
+        Press(SDLK_RETURN);
+        EXPECT_EQ(items[0].getx(), -1);
+        EXPECT_EQ(items[1].getx(), -1);
+        EXPECT_EQ(items[2].getx(), 101);
+        EXPECT_EQ(gametime, time + 1);
+    }
+    // With 25 kinds in the pack a 26th stays where it lies.
+    ClearInventory();
+    for (int kind = 1; kind <= INVENTORY_SLOTS; kind++)
+        AddItem(kind, false);
+    items[0] = ItemClass(INVENTORY_SLOTS + 5, 100, 30);
+    cursmallitems = 1;
+    Press(SDLK_RETURN);
+    EXPECT_EQ(items[0].getx(), 100);
+    EXPECT_EQ(items[0].gety(), 30);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Resting
+
+TEST(Resting, EndsWhenWholeAfterTheTurnsStillToCount)
+{
+    StandInField(16);
+    player.chp = player.mhp - 1;
+    player.regencount = 5;
+    qt::Key(SDLK_h);
+    qt::Frame(1);
+    ASSERT_EQ(mode, MODE_RESTING);
+    int time = gametime;
+    qt::Frame(14);
+    EXPECT_EQ(mode, MODE_RESTING);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(player.chp, player.mhp);
+    qt::Frame(3);
+    // Fifteen frames of rest; the one that found the player whole cost no turn.
+    EXPECT_EQ(gametime, time + 14);
+}
+
+TEST(Resting, NeedsWoundsAndNoPoisonAndEscapeStopsIt)
+{
+    StandInField(17);
+    Press(SDLK_h);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    player.chp = player.mhp - 5;
+    player.poisoned = 1;
+    player.poisontime = 100;
+    Press(SDLK_h);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    player.poisoned = 0;
+    player.poisontime = 0;
+    Press(SDLK_h);
+    EXPECT_EQ(mode, MODE_RESTING);
+    Press(SDLK_ESCAPE);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_LT(player.chp, player.mhp);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Going
+
+TEST(Going, StopsBeforeACreatureAndOnAnItem)
+{
+    StandInField(18);
+    PlaceCreature(KIND_TOWN_GUARD, 104, 30, NEUTRAL);
+    Go(SDLK_KP6);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(player.x, 103);
+    EXPECT_EQ(player.y, 30);
+
+    items[0] = ItemClass(7, 103, 34);
+    cursmallitems = 1;
+    Go(SDLK_DOWN);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(player.y, 34);
+}
+
+TEST(Going, OpensADoorInTheWayAndTheNextStepWalksThrough)
+{
+    StandInField(20);
+    worldmap[27][100] = TILE_HOUSE_DOOR;
+    Go(SDLK_KP8);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(player.y, 28);
+    EXPECT_EQ(worldmap[27][100], TILE_HOUSE_DOOR_OPEN);
+    Press(SDLK_KP8);
+    EXPECT_EQ(player.y, 27);
+}
+
+TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
+{
+    StandInField(21, 100, 30, 83, 24);
+    Go(SDLK_KP6);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(player.x, 102);
+    EXPECT_EQ(player.viewx, 100);
+
+    player.viewx = 90;
+    Go(SDLK_KP4, 1);
+    ASSERT_EQ(mode, MODE_GOING);
+    qt::Key(SDLK_SPACE);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+}
+
+TEST(Going, CannotStartWhilePoisonedOrWithoutADirection)
+{
+    StandInField(22);
+    player.poisoned = 1;
+    player.poisontime = 50;
+    qt::Key(SDLK_g);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::WaitsSeen(), 0);
+    player.poisoned = 0;
+    player.poisontime = 0;
+    Go(SDLK_KP5, 0);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Poison
+
+TEST(Poison, WearsOffWithOneFeelBetterLine)
+{
+    StandInField(23);
+    player.mhp = player.chp = 20;
+    player.poisoned = 1;
+    player.poisontime = 3;
+    Press(SDLK_KP5);
+    Press(SDLK_KP5);
+    EXPECT_EQ(player.chp, 18);
+    EXPECT_TRUE(player.poisoned);
+    Press(SDLK_KP5);
+    EXPECT_EQ(player.chp, 17);
+    EXPECT_FALSE(player.poisoned);
+    for (int i = 0; i < 5; i++)
+        Press(SDLK_KP5);
+    EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
+    EXPECT_EQ(player.chp, 17);
+}
+
+TEST(Poison, ThatEndsOnTheTurnOfDeathStaysAndNobodyFeelsBetter)
+{
+    StandInField(24);
+    player.chp = 0;
+    player.poisoned = 1;
+    player.poisontime = 1;
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    Press(SDLK_KP5);
+    EXPECT_EQ(player.chp, -1);
+    EXPECT_TRUE(player.poisoned);
+    EXPECT_EQ(done, STATE_DEAD);
+    EXPECT_FALSE(qt::HistoryHas("You feel better."));
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Growth
+
+TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)
+{
+    StandInField(26);
+    int mhp = player.mhp, chp = player.chp;
+    player.exp = 80; // past two thresholds at once
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::Frame(1);
+    EXPECT_EQ(player.level, 2);
+    EXPECT_EQ(player.mhp, mhp + 5);
+    EXPECT_EQ(player.chp, chp + 5);
+    EXPECT_EQ(qt::HistoryLineText(0), "Welcome to level 2");
+    EXPECT_EQ(qt::WaitsSeen(), 1);
+    qt::Frame(1);
+    EXPECT_EQ(player.level, 3);
+    EXPECT_EQ(player.mhp, mhp + 5 + 7);
+    EXPECT_EQ(qt::HistoryLineText(0), "Welcome to level 3");
+    qt::Frame(2);
+    EXPECT_EQ(player.level, 3);
+
+    player.level = MAX_LEVEL;
+    player.exp = 100000;
+    qt::Frame(2);
+    EXPECT_EQ(player.level, MAX_LEVEL);
+    EXPECT_EQ(qt::WaitsSeen(), 2);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(Growth, PracticeRaisesFightingWithABonusEvenAtTheTop)
+{
+    StandInField(27);
+    player.skill[0] = 0;
+    player.practice[0] = 80;
+    qt::Frame(1);
+    EXPECT_EQ(player.skill[0], 1);
+    EXPECT_EQ(player.practice[0], 0);
+    EXPECT_EQ(player.tohit + player.todam, 1);
+    player.skill[0] = 20;
+    player.practice[0] = 80;
+    qt::Frame(1);
+    EXPECT_EQ(player.skill[0], 20);
+    EXPECT_EQ(player.tohit + player.todam, 2);
+}
+
+TEST(Growth, OnceThePeaceIsBrokenEveryFriendlySlotInTownTurnsHostile)
+{
+    qt::NewSeededGame(28);
+    for (MonsterRecord &m : monsters)
+        m = MonsterRecord{};
+    curmonsters = 0;
+    monsters[70].hostility = FRIENDLY;
+    qt::Frame(1);
+    EXPECT_EQ(monsters[70].hostility, FRIENDLY);
+    player.peace = 0;
+    qt::Frame(1);
+    for (const MonsterRecord &m : monsters)
+        EXPECT_EQ(m.hostility, HOSTILE);
+}

@@ -1,0 +1,235 @@
+// What the status column and the message strip show, and the way into death.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "creatures/monster.h"
+#include "harness.h"
+#include "items/item.h"
+#include "player/player.h"
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "world/level.h"
+
+namespace {
+
+void QuietGame(unsigned seed)
+{
+    qt::NewSeededGame(seed);
+    for (MonsterRecord &m : monsters)
+        m = MonsterRecord{};
+    curmonsters = 0;
+    for (ItemClass &it : items)
+        it = ItemClass();
+    cursmallitems = 0;
+}
+
+#define NEED_FONT()                                                                  \
+    do {                                                                             \
+        if (!font_image)                                                             \
+            GTEST_SKIP() << "the font picture is not generated in this build yet";   \
+    } while (0)
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The status column
+
+TEST(StatusColumn, ShowsTheCharactersNumbersAndTheTime)
+{
+    QuietGame(1);
+    NEED_FONT();
+    player.chp = 17;
+    player.mhp = 23;
+    player.str = 3;
+    player.exp = 42;
+    player.level = 2;
+    gametime = 123;
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(690, 10, "CHP: 17"));
+    EXPECT_TRUE(qt::TextAt(690, 25, "MHP: 23"));
+    EXPECT_TRUE(qt::TextAt(690, 40, "STR: 3"));
+    EXPECT_TRUE(qt::TextAt(690, 55, "DEF: 0"));
+    EXPECT_TRUE(qt::TextAt(690, 70, "EXP: 42"));
+    EXPECT_TRUE(qt::TextAt(690, 85, "Level: 2"));
+    EXPECT_TRUE(qt::TextAt(690, 100, "Time: 123"));
+    EXPECT_TRUE(qt::TextAt(690, 560, "? for Help"));
+}
+
+TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrder)
+{
+    QuietGame(2);
+    NEED_FONT();
+    player.visible = 0;
+    player.blind = 1;
+    player.confused = 1;
+    player.poisoned = 1;
+    player.poisontime = 100;
+    mode = MODE_RESTING;
+    player.chp = 1;
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(690, 145, "Invisible"));
+    EXPECT_TRUE(qt::TextAt(690, 160, "Blind"));
+    EXPECT_TRUE(qt::TextAt(690, 175, "Confused"));
+    EXPECT_TRUE(qt::TextAt(690, 190, "Poisoned"));
+    EXPECT_TRUE(qt::TextAt(690, 205, "Resting"));
+    EXPECT_TRUE(qt::TextAt(5, 480, "Press Esc to stop Resting"));
+    player.visible = 1;
+    player.blind = 0;
+    player.confused = 0;
+    player.poisoned = 0;
+    mode = MODE_NORMAL;
+}
+
+TEST(StatusColumn, GoingWithoutADirectionShowsTheWordButNotThePrompt)
+{
+    QuietGame(3);
+    NEED_FONT();
+    mode = MODE_GOING;
+    player.gotdir = 0;
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
+    EXPECT_FALSE(qt::TextAt(5, 480, "Press any key to stop going"));
+
+    mode = MODE_GOING;
+    player.gotdir = 1;
+    xchange = 0;
+    ychange = 0;
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
+    EXPECT_TRUE(qt::TextAt(5, 480, "Press any key to stop going"));
+    mode = MODE_NORMAL;
+}
+
+TEST(StatusColumn, LookModeSaysLooking)
+{
+    QuietGame(4);
+    NEED_FONT();
+    mode = MODE_LOOKING;
+    UpdateGame();
+    EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
+    mode = MODE_NORMAL;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The message strip
+
+TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
+{
+    QuietGame(5);
+    NEED_FONT();
+    const char *texts[] = {"Oldest line", "First of turn 7", "Second of turn 7", "Turn 8", "Turn 9 a", "Turn 9 b"};
+    const int stamps[] = {6, 7, 7, 8, 9, 9};
+    for (int i = 0; i < 6; i++) {
+        gametime = stamps[i];
+        AddHistory(texts[i]);
+    }
+    qt::Frame(1);
+    for (int k = 1; k <= 5; k++)
+        EXPECT_TRUE(qt::TextAt(320, 465 + 15 * k, texts[k])) << texts[k];
+    EXPECT_FALSE(qt::TextAt(320, 480, texts[0]));
+    // The top line's turn shows: the line before it belongs to another turn.
+    EXPECT_TRUE(qt::TextAt(280, 480, "7"));
+    EXPECT_TRUE(qt::NoTextIn(280, 495, 32, 12));
+    EXPECT_TRUE(qt::TextAt(280, 510, "8"));
+    EXPECT_TRUE(qt::TextAt(280, 525, "9"));
+    EXPECT_TRUE(qt::NoTextIn(280, 540, 32, 12));
+}
+
+TEST(MessageStrip, ARecoveryFromPoisonIsLoggedOnce)
+{
+    QuietGame(6);
+    player.feelbetter = 1;
+    qt::Frame(3);
+    EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
+    EXPECT_FALSE(player.feelbetter);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Death
+
+TEST(Death, AtZeroHitPointsThePlayerLivesOn)
+{
+    QuietGame(7);
+    player.chp = 0;
+    qt::Frame(3);
+    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_EQ(qt::WaitsSeen(), 0);
+}
+
+TEST(Death, BelowZeroTwoKeyWaitsLeadToTheTombstone)
+{
+    QuietGame(8);
+    for (const char *text : {"One", "Two", "Three", "Four"})
+        AddHistory(text);
+    player.chp = -1;
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::Frame(1);
+    EXPECT_EQ(qt::WaitsSeen(), 2);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    EXPECT_EQ(qt::HistoryLineText(1), "(Press a key)");
+    EXPECT_EQ(qt::HistoryLineText(0), "You die.");
+    EXPECT_EQ(done, STATE_DEAD);
+    if (font_image) {
+        EXPECT_TRUE(qt::TextAt(320, 525, "(Press a key)"));
+        EXPECT_TRUE(qt::TextAt(320, 540, "You die."));
+    }
+    // The feel-better line never comes to the dead.
+    EXPECT_FALSE(qt::HistoryHas("You feel better."));
+}
+
+TEST(Death, ADeadPlayerFeelsNoBetter)
+{
+    QuietGame(9);
+    player.chp = -3;
+    player.feelbetter = 1;
+    player.killer = 0;
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_DEAD);
+    EXPECT_FALSE(qt::HistoryHas("You feel better."));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Prompts at the bottom left
+
+TEST(Prompts, AFriendlyCreatureInTheWayIsNamedAndTheQuestionAsked)
+{
+    QuietGame(10);
+    NEED_FONT();
+    player.x = 20;
+    player.y = 60;
+    worldmap[60][20] = TILE_GRASS;
+    worldmap[60][21] = TILE_GRASS;
+    player.viewx = 10;
+    player.viewy = 54;
+    int i = curmonsters++;
+    monsters[i].kind = KIND_TOWN_GUARD;
+    monsters[i].name = monster_names[KIND_TOWN_GUARD];
+    monsters[i].alive = 1;
+    monsters[i].x = 21;
+    monsters[i].y = 60;
+    monsters[i].move = MOVE_ROOTED;
+    monsters[i].hostility = FRIENDLY;
+    qt::ScriptWaits({SDLK_n});
+    qt::Key(SDLK_KP6);
+    qt::Frame(1);
+    // The question stays on the screen until the next frame is drawn.
+    std::string friendly = std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is friendly.";
+    EXPECT_TRUE(qt::TextAt(5, 480, friendly.c_str()));
+    EXPECT_TRUE(qt::TextAt(5, 495, "Are you sure? (y/n)"));
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(Prompts, TheDirectionQuestionStandsOnTheFirstPromptLine)
+{
+    QuietGame(11);
+    NEED_FONT();
+    qt::ScriptWaits({SDLK_ESCAPE});
+    qt::Key(SDLK_o);
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(5, 480, "Which direction?"));
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}

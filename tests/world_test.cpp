@@ -1,0 +1,500 @@
+// The world as a player meets it: the town, the wilds, doors, and walking from area to area.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "creatures/monster.h"
+#include "harness.h"
+#include "items/item.h"
+#include "player/player.h"
+#include "shell/global.h"
+#include "shell/main.h"
+#include "world/level.h"
+
+namespace {
+
+// A creature that stays where it is put and never strikes first.
+int PlaceCreature(int kind, int x, int y, int hostility)
+{
+    int i = curmonsters++;
+    MonsterRecord &m = monsters[i];
+    m = MonsterRecord{};
+    m.name = monster_names[kind];
+    m.kind = kind;
+    m.alive = 1;
+    m.chp = m.mhp = 50;
+    m.x = x;
+    m.y = y;
+    m.move = MOVE_ROOTED;
+    m.hostility = hostility;
+    return i;
+}
+
+void SetView(int x, int y)
+{
+    player.viewx = x - 10;
+    player.viewy = y - 6;
+    FixScreen();
+}
+
+// The player at (x, y) of world cell (ax, ay), its area freshly built, nobody about, nothing lying around.
+void StandIn(unsigned seed, int ax, int ay, int x, int y)
+{
+    qt::NewSeededGame(seed);
+    player.areax = ax;
+    player.areay = ay;
+    player.area = hugemap[ay][ax];
+    NewMap(player.area);
+    for (MonsterRecord &m : monsters)
+        m = MonsterRecord{};
+    curmonsters = 0;
+    for (ItemClass &it : items)
+        it = ItemClass();
+    cursmallitems = 0;
+    player.x = x;
+    player.y = y;
+    SetView(x, y);
+}
+
+// A grassland of world cell (4, 1) without trees.
+void StandInField(unsigned seed, int x, int y)
+{
+    StandIn(seed, 4, 1, x, y);
+    for (auto &row : overmap)
+        for (int &c : row)
+            c = OVER_NONE;
+}
+
+// One key in normal play, and the frame in which its turn (if any) is counted.
+void Press(SDLKey key)
+{
+    qt::Key(key);
+    qt::Frame(2);
+}
+
+int CountTile(int tile, int top, int bottom)
+{
+    int n = 0;
+    for (int y = top; y <= bottom; y++)
+        for (int x = 0; x < MAP_WIDTH; x++)
+            n += worldmap[y][x] == tile;
+    return n;
+}
+
+std::vector<int> Ground() { return std::vector<int>(&worldmap[0][0], &worldmap[0][0] + MAP_WIDTH * MAP_HEIGHT); }
+std::vector<int> Overlays() { return std::vector<int>(&overmap[0][0], &overmap[0][0] + MAP_WIDTH * MAP_HEIGHT); }
+
+bool InGatePassage(int x, int y)
+{
+    return y >= MAP_HEIGHT - 2 && ((x >= GATE_WEST + 1 && x <= GATE_WEST + 2) || (x >= GATE_EAST + 1 && x <= GATE_EAST + 2));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The town
+
+TEST(Town, HasOneInnInTheTopRowOfBlocksAndOneTavernInTheSecond)
+{
+    for (unsigned seed = 1; seed <= 4; seed++) {
+        qt::NewSeededGame(seed);
+        EXPECT_EQ(CountTile(TILE_INN_CORNER, 0, MAP_HEIGHT - 1), 1) << seed;
+        EXPECT_EQ(CountTile(TILE_INN_CORNER, 0, BLOCK_HEIGHT - 1), 1) << seed;
+        EXPECT_EQ(CountTile(TILE_TAVERN_CORNER, 0, MAP_HEIGHT - 1), 1) << seed;
+        EXPECT_EQ(CountTile(TILE_TAVERN_CORNER, BLOCK_HEIGHT, 2 * BLOCK_HEIGHT - 1), 1) << seed;
+        EXPECT_EQ(CountTile(TILE_INN_DOOR, 0, MAP_HEIGHT - 1), 1);
+        EXPECT_EQ(CountTile(TILE_TAVERN_DOOR, 0, MAP_HEIGHT - 1), 1);
+        EXPECT_EQ(CountTile(TILE_HOUSE_DOOR, 0, MAP_HEIGHT - 1), 53);
+    }
+}
+
+TEST(Town, EveryDoorOfTheUpperRowsHasAPathDownToItsRowsPath)
+{
+    for (unsigned seed = 11; seed <= 13; seed++) {
+        qt::NewSeededGame(seed);
+        for (int r = 0; r < BLOCK_ROWS - 1; r++) {
+            const int pathrow = BLOCK_HEIGHT * r + BLOCK_HEIGHT - 1;
+            const int first = houses[r][0].x + houses[r][0].doorx;
+            const int last = houses[r][BLOCK_COLS - 1].x + houses[r][BLOCK_COLS - 1].doorx;
+            for (const HouseRecord &h : houses[r]) {
+                const int col = h.x + h.doorx;
+                ASSERT_TRUE(IsClosedDoorTile(worldmap[h.y + h.height - 1][col])) << seed << ": " << r << "," << col;
+                for (int y = h.y + h.height; y < pathrow; y++)
+                    ASSERT_EQ(worldmap[y][col], TILE_PATH_NS) << seed << ": " << col << "," << y;
+            }
+            // Turns at both ends, a branch wherever a door path comes down, plain path between.
+            EXPECT_EQ(worldmap[pathrow][first], TILE_PATH_TURN_SW);
+            EXPECT_EQ(worldmap[pathrow][last], TILE_PATH_TURN_SE);
+            int branches = 0;
+            for (int x = first + 1; x < last; x++) {
+                bool doorpath = worldmap[pathrow - 1][x] == TILE_PATH_NS;
+                EXPECT_EQ(worldmap[pathrow][x], doorpath ? TILE_PATH_BRANCH_UP : TILE_PATH_EW) << x << "," << pathrow;
+                branches += doorpath;
+            }
+            EXPECT_EQ(branches, BLOCK_COLS - 2);
+        }
+        // The bottom row of blocks has no paths.
+        for (int y = BLOCK_HEIGHT * 4; y < MAP_HEIGHT; y++)
+            for (int x = 0; x < MAP_WIDTH; x++)
+                ASSERT_FALSE(worldmap[y][x] >= TILE_PATH_FIRST && worldmap[y][x] <= TILE_PATH_LAST);
+    }
+}
+
+TEST(Town, IsWalledAllRoundAndLeftThroughTheGates)
+{
+    qt::NewSeededGame(3);
+    for (int x = 0; x < MAP_WIDTH; x++) {
+        EXPECT_TRUE(IsWallTile(worldmap[0][x])) << x;
+        EXPECT_EQ(IsBlockingTile(worldmap[MAP_HEIGHT - 1][x]), !InGatePassage(x, MAP_HEIGHT - 1)) << x;
+        EXPECT_EQ(IsBlockingTile(worldmap[MAP_HEIGHT - 2][x]), !InGatePassage(x, MAP_HEIGHT - 2)) << x;
+    }
+    for (int y = 0; y < MAP_HEIGHT; y++)
+        EXPECT_TRUE(IsWallTile(worldmap[y][0]) && IsWallTile(worldmap[y][MAP_WIDTH - 1])) << y;
+    EXPECT_EQ(overmap[MAP_HEIGHT - 2][GATE_EAST + 1], OVER_GATE_LEFT);
+    EXPECT_EQ(overmap[MAP_HEIGHT - 2][GATE_EAST + 2], OVER_GATE_RIGHT);
+
+    // Out through the west gate into the wilderness south of the town.
+    for (MonsterRecord &m : monsters)
+        m.alive = 0;
+    player.x = GATE_WEST + 1;
+    player.y = MAP_HEIGHT - 2;
+    SetView(player.x, player.y);
+    Press(SDLK_DOWN);
+    Press(SDLK_DOWN);
+    EXPECT_EQ(player.areax, 0);
+    EXPECT_EQ(player.areay, 1);
+    EXPECT_EQ(player.area, AREA_WILDERNESS);
+    EXPECT_EQ(player.x, GATE_WEST + 1);
+    EXPECT_EQ(player.y, 0);
+}
+
+TEST(Town, TheSameSeedBuildsTheSameTown)
+{
+    qt::NewSeededGame(42);
+    std::vector<int> ground = Ground(), over = Overlays();
+    int y = player.y;
+    qt::NewSeededGame(42);
+    EXPECT_TRUE(ground == Ground());
+    EXPECT_TRUE(over == Overlays());
+    EXPECT_EQ(y, player.y);
+    qt::NewSeededGame(43);
+    EXPECT_FALSE(ground == Ground());
+}
+
+TEST(Town, AWinterTownIsTheSummerTownInItsWinterTwins)
+{
+    qt::NewSeededGame(5);
+    std::srand(77);
+    NewMap(AREA_TOWN);
+    std::vector<int> summer = Ground(), over = Overlays();
+    HouseRecord inn{}, tavern{};
+    for (auto &row : houses) {
+        for (const HouseRecord &h : row) {
+            if (h.type == HOUSE_INN)
+                inn = h;
+            if (h.type == HOUSE_TAVERN)
+                tavern = h;
+        }
+    }
+
+    gamedays = LAST_SUMMER_DAY + 1;
+    std::srand(77);
+    NewMap(AREA_TOWN);
+    gamedays = LAST_SUMMER_DAY;
+    EXPECT_TRUE(over == Overlays());
+    auto inside = [](const HouseRecord &h, int x, int y) {
+        return x >= h.x && x < h.x + h.width && y >= h.y && y < h.y + h.height;
+    };
+    int branches = 0;
+    for (int y = 0; y < MAP_HEIGHT; y++) {
+        for (int x = 0; x < MAP_WIDTH; x++) {
+            const int s = summer[y * MAP_WIDTH + x];
+            int twin = s; // house floors, top walls, windows, the tavern and the gates stay
+            if (inside(inn, x, y))
+                twin = s + WINTER_INN;
+            else if (inside(tavern, x, y))
+                twin = s;
+            else if ((s == 0 || s == 1) && !InGatePassage(x, y))
+                twin = s + TILE_SNOW;
+            else if (s >= TILE_HOUSE_CORNER_LEFT && s <= TILE_HOUSE_BOTTOM_RIGHT)
+                twin = s + WINTER_HOUSE_WALL;
+            else if (s == TILE_HOUSE_DOOR)
+                twin = TILE_HOUSE_DOOR_SNOW;
+            else if ((s >= 84 && s <= 87) || (s >= 92 && s <= 99))
+                twin = s + WINTER_TOWN_WALL; // the straight pieces too: 84 shows 96
+            else if (s >= 117 && s <= 131)
+                twin = s + WINTER_PATH;
+            ASSERT_EQ(worldmap[y][x], twin) << x << "," << y;
+            branches += worldmap[y][x] == TILE_PATH_BRANCH_UP + WINTER_PATH;
+        }
+    }
+    // Door paths meet the row paths in winter too.
+    EXPECT_EQ(branches, 4 * (BLOCK_COLS - 2));
+}
+
+TEST(Town, APlayerPutOnASideWallIsMovedSouthToTheLastRow)
+{
+    qt::NewSeededGame(8);
+    player.x = 0;
+    player.y = 5;
+    NewMap(AREA_TOWN);
+    EXPECT_EQ(player.y, MAP_HEIGHT - 1);
+    player.x = MAP_WIDTH - 1;
+    player.y = 0;
+    NewMap(AREA_TOWN);
+    EXPECT_EQ(player.y, MAP_HEIGHT - 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The wilds
+
+TEST(Wilds, GrasslandKeepsTheTreesAndAnAreaWithoutABuilderKeepsEverything)
+{
+    StandIn(4, 3, 1, MAP_WIDTH - 1, 30);
+    overmap[30][MAP_WIDTH - 1] = OVER_NONE;
+    std::vector<int> ground = Ground(), over = Overlays();
+    EXPECT_GT(std::count(over.begin(), over.end(), OVER_TREE), 100);
+    EXPECT_EQ(std::count(over.begin(), over.end(), OVER_STUMP), 0);
+    Press(SDLK_RIGHT);
+    ASSERT_EQ(player.area, AREA_GRASSLAND);
+    EXPECT_TRUE(over == Overlays());
+    EXPECT_FALSE(ground == Ground());
+
+    ground = Ground();
+    player.x = MAP_WIDTH - 1;
+    SetView(player.x, player.y);
+    Press(SDLK_RIGHT);
+    ASSERT_EQ(player.areax, 5);
+    ASSERT_EQ(player.area, 8);
+    EXPECT_TRUE(ground == Ground());
+    EXPECT_TRUE(over == Overlays());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Travel
+
+TEST(Travel, CrossingAnEdgeArrivesAtTheOppositeEdgeForATurn)
+{
+    StandIn(9, 1, 0, MAP_WIDTH - 1, 30);
+    int time = gametime;
+    Press(SDLK_KP6);
+    EXPECT_EQ(player.areax, 2);
+    EXPECT_EQ(player.areay, 0);
+    EXPECT_EQ(player.area, AREA_WILDERNESS);
+    EXPECT_EQ(player.x, 0);
+    EXPECT_EQ(player.y, 30);
+    EXPECT_EQ(player.viewx, 0);
+    EXPECT_EQ(gametime, time + 1);
+
+    Press(SDLK_KP4);
+    EXPECT_EQ(player.areax, 1);
+    EXPECT_EQ(player.x, MAP_WIDTH - 1);
+    EXPECT_EQ(player.viewx, MAP_WIDTH - VIEW_COLS);
+
+    StandIn(10, 1, 1, 70, 0);
+    Press(SDLK_UP);
+    EXPECT_EQ(player.areay, 0);
+    EXPECT_EQ(player.x, 70);
+    EXPECT_EQ(player.y, MAP_HEIGHT - 1);
+    EXPECT_EQ(player.viewy, MAP_HEIGHT - VIEW_ROWS);
+}
+
+TEST(Travel, SouthIntoATownArrivesAtTheGateOfThatHalf)
+{
+    // World cell (5, 1) lies north of the town of (5, 2).
+    for (int x : {150, 60}) {
+        StandIn(12, 5, 1, x, MAP_HEIGHT - 1);
+        NewMap(AREA_GRASSLAND);
+        Press(SDLK_DOWN);
+        EXPECT_EQ(player.areay, 2);
+        EXPECT_EQ(player.area, AREA_TOWN);
+        EXPECT_EQ(player.x, x > 120 ? GATE_EAST + 2 : GATE_WEST + 1);
+        EXPECT_EQ(player.y, MAP_HEIGHT - 1);
+        EXPECT_EQ(player.viewx, x > 120 ? MAP_WIDTH - VIEW_COLS : 0);
+        EXPECT_EQ(player.viewy, MAP_HEIGHT - VIEW_ROWS);
+        EXPECT_FALSE(IsBlockingTile(worldmap[player.y][player.x]));
+    }
+}
+
+TEST(Travel, ADiagonalOffAMapCornerChangesBothWorldCoordinates)
+{
+    StandIn(13, 1, 1, MAP_WIDTH - 1, 0);
+    int time = gametime;
+    Press(SDLK_KP9);
+    EXPECT_EQ(player.areax, 2);
+    EXPECT_EQ(player.areay, 0);
+    EXPECT_EQ(player.x, 0);
+    EXPECT_EQ(player.y, MAP_HEIGHT - 1);
+    EXPECT_EQ(player.viewx, 0);
+    EXPECT_EQ(player.viewy, MAP_HEIGHT - VIEW_ROWS);
+    EXPECT_EQ(gametime, time + 1);
+}
+
+TEST(Travel, AStepOffTheWorldIsTakenBackWholeWithNoTurn)
+{
+    struct Case {
+        int ax, ay, x, y;
+        SDLKey key;
+    };
+    const Case cases[] = {
+        {7, 0, MAP_WIDTH - 1, 0, SDLK_KP9},  // the world's north-east corner
+        {1, 0, MAP_WIDTH - 1, 0, SDLK_KP9},  // off the north edge, though east is open
+        {3, 5, 0, MAP_HEIGHT - 1, SDLK_KP1}, // off the south edge, though west is open
+        {0, 1, 0, 30, SDLK_LEFT},            // off the west edge
+    };
+    for (const Case &c : cases) {
+        StandIn(15, c.ax, c.ay, c.x, c.y);
+        std::vector<int> ground = Ground();
+        int time = gametime;
+        Press(c.key);
+        EXPECT_EQ(player.areax, c.ax);
+        EXPECT_EQ(player.areay, c.ay);
+        EXPECT_EQ(player.x, c.x);
+        EXPECT_EQ(player.y, c.y);
+        EXPECT_EQ(gametime, time);
+        EXPECT_TRUE(ground == Ground());
+    }
+}
+
+TEST(Travel, ACreatureOnTheArrivalCellNeitherStopsNorPushesThePlayerOffTheMap)
+{
+    StandIn(17, 1, 1, MAP_WIDTH - 1, 20);
+    int i = PlaceCreature(KIND_TOWN_GUARD, 0, 20, NEUTRAL);
+    Press(SDLK_RIGHT);
+    EXPECT_EQ(player.areax, 2);
+    EXPECT_EQ(player.x, 0);
+    EXPECT_EQ(player.y, 20);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    // Whoever stands there now was not struck on arrival.
+    if (monsters[i].alive && monsters[i].x == 0 && monsters[i].y == 20 && monsters[i].kind == KIND_TOWN_GUARD) {
+        EXPECT_EQ(monsters[i].chp, 50);
+    }
+}
+
+TEST(Travel, StepsEveryWayFromEveryMapCornerStayOnTheMap)
+{
+    StandIn(18, 0, 0, 5, 5);
+    const SDLKey walk[] = {SDLK_KP9, SDLK_KP7, SDLK_KP1, SDLK_KP3, SDLK_KP8, SDLK_KP2, SDLK_KP4, SDLK_KP6};
+    for (int round = 0; round < 2 && done == STATE_PLAYING; round++) {
+        for (SDLKey k : walk) {
+            for (int corner = 0; corner < 4 && done == STATE_PLAYING; corner++) {
+                player.x = corner & 1 ? MAP_WIDTH - 1 : 0;
+                player.y = corner & 2 ? MAP_HEIGHT - 1 : 0;
+                SetView(player.x, player.y);
+                Press(k);
+                ASSERT_TRUE(OnMap(player.x, player.y)) << player.x << "," << player.y;
+                ASSERT_TRUE(player.areax >= 0 && player.areax < WORLD_COLS && player.areay >= 0 && player.areay < WORLD_ROWS);
+                ASSERT_EQ(player.area, hugemap[player.areay][player.areax]);
+                ASSERT_TRUE(player.viewx >= 0 && player.viewx <= MAP_WIDTH - VIEW_COLS);
+                ASSERT_TRUE(player.viewy >= 0 && player.viewy <= MAP_HEIGHT - VIEW_ROWS);
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Doors
+
+TEST(Doors, WalkingIntoAClosedDoorOpensItForATurnAndTheNextStepGoesThrough)
+{
+    StandInField(30, 100, 30);
+    const int pairs[][2] = {{112, 148}, {113, 149}, {114, 150}, {115, 151}, {116, 152}};
+    for (const auto &p : pairs) {
+        worldmap[29][100] = p[0];
+        int time = gametime;
+        Press(SDLK_UP);
+        EXPECT_EQ(worldmap[29][100], p[1]);
+        EXPECT_EQ(player.y, 30);
+        EXPECT_EQ(gametime, time + 1);
+    }
+    Press(SDLK_UP);
+    EXPECT_EQ(player.y, 29);
+}
+
+TEST(Doors, TheOpenCommandTakesADirectionPushedAtThePrompt)
+{
+    StandInField(32, 100, 30);
+    worldmap[30][101] = TILE_INN_DOOR;
+    qt::ScriptWaits({SDLK_KP6});
+    int time = gametime;
+    Press(SDLK_o);
+    EXPECT_EQ(qt::WaitsSeen(), 1);
+    EXPECT_EQ(worldmap[30][101], TILE_INN_DOOR_OPEN);
+    EXPECT_EQ(player.x, 100);
+    EXPECT_EQ(gametime, time + 1);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(Doors, CloseShutsAnOpenDoorAndNothingToOpenOrCloseCostsNoTurn)
+{
+    StandInField(33, 100, 30);
+    worldmap[31][100] = TILE_TAVERN_DOOR_OPEN;
+    qt::ScriptWaits({SDLK_KP2});
+    int time = gametime;
+    Press(SDLK_c);
+    EXPECT_EQ(worldmap[31][100], TILE_TAVERN_DOOR);
+    EXPECT_EQ(gametime, time + 1);
+
+    qt::ScriptWaits({SDLK_KP4, SDLK_KP2, SDLK_ESCAPE});
+    Press(SDLK_o); // nothing there
+    Press(SDLK_c); // already closed
+    Press(SDLK_o); // the question cancelled
+    EXPECT_EQ(worldmap[31][100], TILE_TAVERN_DOOR);
+    EXPECT_EQ(gametime, time + 1);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(Doors, CreaturesInTheDoorwayAreNamedAndKeepItAsItIsButACorpseDoesNot)
+{
+    StandInField(34, 100, 30);
+    worldmap[30][99] = TILE_HOUSE_DOOR_OPEN;
+    PlaceCreature(KIND_TOWN_GUARD, 99, 30, FRIENDLY);
+    int bunny = PlaceCreature(KIND_BUNNY, 99, 30, FRIENDLY);
+    qt::ScriptWaits({SDLK_KP4});
+    int time = gametime;
+    Press(SDLK_c);
+    EXPECT_EQ(worldmap[30][99], TILE_HOUSE_DOOR_OPEN);
+    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(qt::HistoryLineText(1), std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is in your way!");
+    EXPECT_EQ(qt::HistoryLineText(0), std::string("The ") + monster_names[KIND_BUNNY] + " is in your way!");
+
+    worldmap[30][101] = TILE_HOUSE_DOOR;
+    monsters[bunny].x = 101;
+    qt::ScriptWaits({SDLK_RIGHT});
+    Press(SDLK_o);
+    EXPECT_EQ(worldmap[30][101], TILE_HOUSE_DOOR);
+    monsters[bunny].alive = 0;
+    monsters[bunny].kind = KIND_DEAD;
+    qt::ScriptWaits({SDLK_RIGHT});
+    Press(SDLK_o);
+    EXPECT_EQ(worldmap[30][101], TILE_HOUSE_DOOR_OPEN);
+}
+
+TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
+{
+    // Facing east from the last column: the next row's first cell is no neighbour.
+    StandInField(36, MAP_WIDTH - 1, 30);
+    worldmap[31][0] = TILE_HOUSE_DOOR;
+    worldmap[30][0] = TILE_HOUSE_DOOR_OPEN;
+    int time = gametime;
+    qt::ScriptWaits({SDLK_KP6, SDLK_KP6});
+    Press(SDLK_o);
+    Press(SDLK_c);
+    EXPECT_EQ(worldmap[31][0], TILE_HOUSE_DOOR);
+    EXPECT_EQ(worldmap[30][0], TILE_HOUSE_DOOR_OPEN);
+    // Facing north from the first row, and south from the last.
+    player.x = 50;
+    player.y = 0;
+    qt::ScriptWaits({SDLK_KP8, SDLK_UP});
+    Press(SDLK_o);
+    Press(SDLK_c);
+    player.y = MAP_HEIGHT - 1;
+    qt::ScriptWaits({SDLK_DOWN, SDLK_KP2});
+    Press(SDLK_o);
+    Press(SDLK_c);
+    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}

@@ -1,2 +1,0 @@
-// Placeholder until the generator lands.
-int main() { return 0; }
