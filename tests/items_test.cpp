@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
 #include "items/item.h"
@@ -388,4 +389,117 @@ TEST_F(Items, ItemsInViewAreDrawnOnTheirCells)
             if (qt::PixelAt(cx + x, cy + y) != bare[y][x])
                 differing++;
     EXPECT_GT(differing, 20) << pic->w;
+}
+
+// Through the keys of normal play.
+namespace {
+
+class Play : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qt::NewSeededGame(777);
+        // Nobody about to interrupt, and nothing lying under the player.
+        std::memset(monsters, 0, sizeof monsters);
+        curmonsters = 0;
+        for (int i = 0; i < cursmallitems; i++)
+            if (items[i].getx() == player.x && items[i].gety() == player.y)
+                items[i].MoveInventory();
+        qt::Frame(1);
+    }
+    void TearDown() override { qt::Drain(); }
+};
+
+} // namespace
+
+TEST_F(Play, TheDropScreenCostsItsTurnOnceEvenWhenCancelled)
+{
+    int t0 = gametime;
+    qt::Key(SDLK_d);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_INVENTORY);
+    EXPECT_EQ(showmode, 1);
+    qt::Frame(60);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(3);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(gametime, t0 + 1);
+    EXPECT_EQ(curitems, 4);
+}
+
+TEST_F(Play, DropOnACellWithItemsIsRefusedOncePerItemWithoutATurn)
+{
+    PlaceMapItem(player.x, player.y, 24);
+    PlaceMapItem(player.x, player.y, 25);
+    int t0 = gametime;
+    qt::Key(SDLK_d);
+    qt::Frame(3);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::HistoryCount("There's no room to drop anything here."), 2);
+    EXPECT_EQ(gametime, t0);
+}
+
+TEST_F(Play, ReturnPicksUpEverythingOnTheCellInOneTurn)
+{
+    PlaceMapItem(player.x, player.y, 24);
+    PlaceMapItem(player.x, player.y, 23);
+    int t0 = gametime;
+    qt::Key(SDLK_RETURN);
+    qt::Frame(2);
+    EXPECT_EQ(user_amounts[24], 1);
+    EXPECT_EQ(user_amounts[23], 6);
+    EXPECT_TRUE(qt::HistoryHas("You have a Slime Mold."));
+    EXPECT_TRUE(qt::HistoryHas("You have a Piece of Cheese."));
+    EXPECT_EQ(ItemsAt(player.x, player.y, 24) + ItemsAt(player.x, player.y, 23), 0);
+    EXPECT_EQ(gametime, t0 + 1);
+}
+
+TEST_F(Play, AnItemThePackCannotTakeStaysWhereItLies)
+{
+    FillPack();
+    PlaceMapItem(player.x, player.y, 100);
+    qt::Key(SDLK_RETURN);
+    qt::Frame(2);
+    EXPECT_TRUE(qt::HistoryHas("You can't carry a Wand of Ice Balls."));
+    EXPECT_EQ(user_amounts[100], 0);
+    EXPECT_EQ(ItemsAt(player.x, player.y, 100), 1);
+}
+
+TEST_F(Play, ADroppedCheeseCanBePickedUpAgain)
+{
+    qt::Key(SDLK_d);
+    qt::Frame(1);
+    qt::Key(SDLK_b);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(user_amounts[23], 4);
+    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 1);
+    qt::Key(SDLK_RETURN);
+    qt::Frame(2);
+    EXPECT_EQ(user_amounts[23], 5);
+    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 0);
+}
+
+TEST_F(Play, TheInventoryKeyOpensThePackWithoutATurn)
+{
+    int t0 = gametime;
+    displayitem = 7;
+    qt::Key(SDLK_i);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_INVENTORY);
+    EXPECT_EQ(showmode, 0);
+    EXPECT_EQ(displayitem, 0);
+    qt::Key(SDLK_c);
+    qt::Frame(2);
+    EXPECT_EQ(mode, MODE_ITEM);
+    EXPECT_EQ(displayitem, 2);
+    if (font_image) {
+        EXPECT_TRUE(qt::TextAt(170, 100, "Lantern"));
+    }
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(2);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(gametime, t0);
 }

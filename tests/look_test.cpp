@@ -331,3 +331,38 @@ TEST_F(Look, ACursorWithoutItsPictureStillShows)
     EXPECT_NE(qt::PixelAt(px, py), qt::PixelAt(px + 15, py + 15));
     mapcursor = pic;
 }
+
+TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
+{
+    mode = MODE_NORMAL;
+    player.x = 70;
+    player.y = 30;
+    worldmap[30][70] = 0;
+    overmap[30][70] = 0;
+    PutMonster(0, 11, 71, 30);
+    int t0 = gametime;
+    qt::Key(SDLK_l);
+    qt::Frame(2);
+    EXPECT_EQ(mode, MODE_LOOKING);
+    EXPECT_EQ(cursorx, 70);
+    EXPECT_EQ(cursory, 30);
+    if (font_image) {
+        EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
+        EXPECT_TRUE(LookLineIs(1, "You see yourself."));
+    }
+    qt::Key(SDLK_RIGHT);
+    qt::Frame(2);
+    if (font_image) {
+        EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
+        EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
+    }
+    qt::Key(SDLK_y);
+    qt::Frame(2);
+    EXPECT_EQ(mode, MODE_MONSTER_DETAILS);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(gametime, t0);
+}

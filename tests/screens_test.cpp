@@ -359,3 +359,24 @@ TEST_F(Screens, ScreensDrawWithoutTheirPictures)
     clouds[2].image = cloud;
     mapcursor = cur;
 }
+
+TEST_F(Screens, ShiftCOpensTheSheetAndHelpComesBackToIt)
+{
+    int t0 = gametime;
+    qt::Key(SDLK_c, KMOD_LSHIFT);
+    qt::Frame(2);
+    EXPECT_EQ(mode, MODE_STATS);
+    if (font_image) {
+        EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: 35"));
+    }
+    qt::Key(SDLK_QUESTION);
+    qt::Frame(2);
+    EXPECT_EQ(mode, MODE_HELP);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_STATS);
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(gametime, t0);
+}
