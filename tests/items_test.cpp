@@ -284,16 +284,6 @@ TEST_F(Items, AnEmptySlotDropsNothing)
     EXPECT_EQ(curitems, 4);
 }
 
-TEST_F(Items, EscapeOnTheDropScreenDropsNothing)
-{
-    OpenDropScreen();
-    qt::Keys({SDLK_DOWN, SDLK_ESCAPE});
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(curitems, 4);
-    EXPECT_EQ(cursmallitems, 20);
-}
-
 TEST_F(Items, TheDropScreenCostsExactlyOneTurnHoweverLongItIsOpen)
 {
     int t0 = gametime;
@@ -304,24 +294,6 @@ TEST_F(Items, TheDropScreenCostsExactlyOneTurnHoweverLongItIsOpen)
     qt::Frame(3);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(gametime, t0 + 1);
-}
-
-TEST_F(Items, BrowsingThePackCostsNoTurn)
-{
-    int t0 = gametime;
-    mode = MODE_INVENTORY;
-    showmode = 0;
-    displayitem = 0;
-    qt::Frame(10);
-    qt::Key(SDLK_SPACE);
-    qt::Frame(10);
-    EXPECT_EQ(mode, MODE_ITEM);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(2);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(gametime, t0);
 }
 
 TEST_F(Items, TheMapTableNeverRunsPastItsEnd)
