@@ -293,7 +293,7 @@ TEST_F(Look, TheDetailsNameTheVerbAndWhatFollowsIt)
     EXPECT_TRUE(qt::TextAt(266, 220, "attack."));
     EXPECT_TRUE(qt::TextAt(170, 235, "It is hostile."));
     EXPECT_TRUE(qt::TextAt(170, 250, "Multiplies explosively."));
-    EXPECT_TRUE(qt::TextAt(500, 100, "ESC - Return to")); // the rest lies under the status column
+    EXPECT_TRUE(qt::TextAt(500, 100, "ESC - Return to Looking"));
     EXPECT_TRUE(qt::TextAt(500, 120, "? for Help"));
 
     monsters[0].attacktype = ATTACK_POISON;

@@ -149,9 +149,8 @@ TEST_F(Screens, TheInventoryGridShowsItsTitlesCountsAndTheHighlightedItem)
     NEED_FONT();
     EXPECT_TRUE(qt::TextAt(245 - 4 * 9, 30, "INVENTORY"));
     EXPECT_TRUE(qt::TextAt(490, 100, "ESC - Return to game"));
-    // The side panel runs on under the status column; its start shows.
-    EXPECT_TRUE(qt::TextAt(490, 115, "Press a letter or use"));
-    EXPECT_TRUE(qt::TextAt(490, 130, "and spacebar to view"));
+    EXPECT_TRUE(qt::TextAt(490, 115, "Press a letter or use the arrow keys"));
+    EXPECT_TRUE(qt::TextAt(490, 130, "and spacebar to view more details."));
     EXPECT_TRUE(qt::TextAt(490, 180, "? for Help"));
     EXPECT_TRUE(qt::TextAt(510, 240, "ITEM DETAILS"));
     EXPECT_TRUE(qt::TextAt(490, 265, "Piece of Cheese"));
@@ -168,7 +167,7 @@ TEST_F(Screens, TheInventoryGridShowsItsTitlesCountsAndTheHighlightedItem)
     displayitem = 0;
     qt::Frame(1);
     EXPECT_TRUE(qt::TextAt(245 - 4 * 16, 30, "Drop Which Item?"));
-    EXPECT_TRUE(qt::TextAt(490, 130, "and spacebar to drop"));
+    EXPECT_TRUE(qt::TextAt(490, 130, "and spacebar to drop the item."));
     EXPECT_TRUE(qt::TextAt(490, 265, "Level I Mages"));
     EXPECT_TRUE(qt::TextAt(570, 280, "1"));
 }
@@ -184,7 +183,7 @@ TEST_F(Screens, TheItemScreenShowsTheItem)
     EXPECT_TRUE(qt::TextAt(170, 100, "Piece of Cheese"));
     EXPECT_TRUE(qt::TextAt(170, 115, "Quantity: "));
     EXPECT_TRUE(qt::TextAt(250, 115, "5"));
-    EXPECT_TRUE(qt::TextAt(500, 100, "ESC - Return to")); // the rest lies under the status column
+    EXPECT_TRUE(qt::TextAt(500, 100, "ESC - Return to Inventory"));
     EXPECT_TRUE(qt::TextAt(500, 120, "? for Help"));
 }
 
