@@ -21,8 +21,8 @@ void DropItem(int slot, int count);
 void SortInventory(ItemClass *inv, int n);
 void DrawItems(int top, int left);
 
-void ShowInventory(int slot, int showmode);
+void ShowInventory(int slot, int show);
 void ShowLetter(int x, int y, int index);
-void ShowItem(int slot, int showmode);
+void ShowItem(int slot, int show);
 void ProcessInventory(SDL_Event *ev);
 void ProcessItem(SDL_Event *ev);

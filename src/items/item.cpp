@@ -1,5 +1,11 @@
 #include "items/item.h"
 
+#include <cstdlib>
+
+#include "items/inventory.h"
+#include "shell/global.h"
+#include "shell/pictures.h"
+
 ItemClass items[MAX_MAP_ITEMS];
 int cursmallitems;
 SDL_Surface *items_list[NUM_ITEM_KINDS];
@@ -12,8 +18,57 @@ void ItemClass::SwapItem(ItemClass &other)
     *this = other;
     other = t;
 }
-void ItemClass::RandLoc() {}
-void LoadItems() {}
-void FreeItems() {}
-bool PlaceMapItem(int, int, int) { return false; }
-bool MapItemRoom() { return false; }
+
+void ItemClass::RandLoc()
+{
+    // Row first, then column, straight from the C generator.
+    y = std::rand() % 74 + 1;
+    x = std::rand() % 241 + 1;
+}
+
+void LoadItems()
+{
+    showmode = 0;
+    for (int k = 0; k < NUM_ITEM_KINDS; k++)
+        items_list[k] = LoadPictureIn(DIR_ITEMS, item_images[k]);
+    for (int k = 0; k < NUM_ITEM_KINDS; k++)
+        small_items_list[k] = LoadPictureIn(DIR_SMALLITEMS, item_images[k]);
+    highlighter = LoadPicture(PIC_HIGHLIGHTER);
+}
+
+void FreeItems()
+{
+    for (int k = 0; k < NUM_ITEM_KINDS; k++) {
+        FreePicture(items_list[k]);
+        FreePicture(small_items_list[k]);
+    }
+    FreePicture(highlighter);
+}
+
+// The entry a new map item goes into: the next unused one while the table has room,
+// else the first one whose item was picked up. -1 when every entry lies on the map.
+static int FreeMapEntry()
+{
+    if (cursmallitems < MAX_MAP_ITEMS)
+        return cursmallitems;
+    for (int i = 0; i < MAX_MAP_ITEMS; i++)
+        if (items[i].getx() == -1 && items[i].gety() == -1)
+            return i;
+    return -1;
+}
+
+bool PlaceMapItem(int x, int y, int kind)
+{
+    int i = FreeMapEntry();
+    if (i < 0)
+        return false;
+    items[i].SetItem(x, y, kind);
+    if (i == cursmallitems)
+        cursmallitems += 1;
+    return true;
+}
+
+bool MapItemRoom()
+{
+    return FreeMapEntry() >= 0;
+}

@@ -468,7 +468,7 @@ Image DrawStatsBar()
     VLine(img, 2, 0, 599, RGB(200, 160, 80));
     VLine(img, 3, 0, 599, RGB(90, 70, 36));
     VLine(img, 4, 0, 599, RGB(14, 14, 18));
-    // The numbers (y 10..112), the conditions (from y 145), help at the foot.
+    // The numbers (y 10..97), the conditions (from y 145), help at the foot.
     auto field = [&img](int y0, int y1) {
         for (int y = y0; y <= y1; y++)
             for (int x = 14; x <= 132; x++)
@@ -478,13 +478,24 @@ Image DrawStatsBar()
         HLine(img, 14, 132, y1, RGB(58, 58, 70));
         VLine(img, 132, y0, y1, RGB(58, 58, 70));
     };
-    field(5, 116);
-    field(136, 240);
+    field(5, 96);
+    field(147, 258);
     field(552, 576);
-    for (int y : {126, 246, 540})
+    // The inventory, item and creature screens run their side texts on past the map's
+    // edge in rows 100..142 and 265..277: the column is open there (colour key), so those
+    // texts show through; on the map screen the openings read as dark slits, gold-edged.
+    auto opening = [&img](int y0, int y1) {
+        for (int y = y0; y <= y1; y++)
+            for (int x = 0; x < 140; x++)
+                Put(img, x, y, MAGENTA);
+        HLine(img, 0, 139, y0 - 1, RGB(120, 96, 50));
+        HLine(img, 0, 139, y1 + 1, RGB(120, 96, 50));
+    };
+    opening(99, 143);
+    opening(263, 279);
+    for (int y : {540})
         for (int x = 20; x < 126; x += 8)
             Put(img, x, y, RGB(120, 96, 50));
-    Rivet(img, 72, 126);
     Rivet(img, 72, 590);
     return img;
 }
