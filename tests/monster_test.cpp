@@ -50,6 +50,8 @@ void OpenField(unsigned seed, int area = AREA_WILDERNESS)
     player.mhp = 10000;
     player.chp = 10000;
     player.acted = 0;
+    player.viewx = PX - 10;
+    player.viewy = PY - 7;
     mode = MODE_NORMAL;
     curmonsters = 0;
     for (MonsterRecord &m : monsters) {
@@ -82,12 +84,6 @@ bool ItemAt(int kind, int x, int y)
         if (items[k].getType() == kind && items[k].getx() == x && items[k].gety() == y)
             return true;
     return false;
-}
-
-// The map's item table takes items (it is a stand-in until the items land).
-bool ItemsWork()
-{
-    return MapItemRoom();
 }
 
 // Every live creature on the map, off walls and closed doors it cannot stand on,
@@ -603,9 +599,7 @@ TEST(Trees, EntYouthLeavesAStumpAndWoodWhereAGoblinWalksUnder)
     Turn();
     EXPECT_EQ(monsters[e].x, PX + 4);
     EXPECT_EQ(overmap[PY][PX + 4], OVER_STUMP);
-    if (ItemsWork()) {
-        EXPECT_TRUE(ItemAt(ITEM_WOOD, PX + 4, PY));
-    }
+    EXPECT_TRUE(ItemAt(ITEM_WOOD, PX + 4, PY));
 
     OpenField(51);
     overmap[PY][PX + 4] = OVER_PINE2;
@@ -714,7 +708,7 @@ TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
             monsters[before].hostility = HOSTILE;
     }
     ASSERT_GT(curmonsters, 40);
-    for (int frame = 0; frame < 1500; frame++) {
+    for (int frame = 0; frame < 800; frame++) {
         player.chp = player.mhp = 100000;
         if (frame % 20 == 0) {
             int x = RandNum(221, 241), y = RandNum(61, 74);
@@ -731,4 +725,55 @@ TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
         if (HasFailure())
             break;
     }
+}
+
+// ---- Through play ----
+
+TEST(Play, WalkingSouthIntoTheGrasslandFindsItPeopledAndNoEntYouth)
+{
+    FreshGame(90);
+    player.areax = 0;
+    player.areay = 2;
+    player.area = hugemap[2][0];
+    NewMap(player.area);
+    NewMonsters(player.area);
+    player.x = 5;
+    player.y = MAP_HEIGHT - 1;
+    player.viewx = 0;
+    player.viewy = MAP_HEIGHT - VIEW_ROWS;
+    for (int crossing = 0; crossing < 2; crossing++) {
+        qt::Key(SDLK_KP2);
+        qt::Frame(1);
+        ASSERT_EQ(player.areay, 3 + crossing);
+        ASSERT_EQ(player.area, hugemap[3 + crossing][0]);
+        ASSERT_EQ(curmonsters, 50);
+        for (int i = 0; i < curmonsters; i++) {
+            EXPECT_EQ(monsterlev[monsters[i].kind], AREA_WILDERNESS);
+            EXPECT_NE(monsters[i].kind, KIND_ENT_YOUTH);
+        }
+        ExpectSoundPlaces();
+        qt::Frame(1);
+        player.x = 5;
+        player.y = MAP_HEIGHT - 1;
+    }
+}
+
+TEST(Play, LongWalkThroughACrowdedTownAfterTheAlarm)
+{
+    FreshGame(91);
+    ASSERT_EQ(player.area, AREA_TOWN);
+    while (curmonsters < MONSTER_LIMIT)
+        makeMonster(RandNum(18, 33), curmonsters, -1, -1);
+    player.peace = 0; // everybody turns on the player
+    const SDLKey steps[] = {SDLK_KP1, SDLK_KP2, SDLK_KP3, SDLK_KP4, SDLK_KP6, SDLK_KP7, SDLK_KP8, SDLK_KP9};
+    for (int frame = 0; frame < 800; frame++) {
+        player.chp = player.mhp = 100000;
+        qt::Key(steps[RandNum(0, 7)]);
+        qt::Frame(1);
+        ASSERT_EQ(done, STATE_PLAYING);
+        ExpectSoundPlaces();
+        if (HasFailure())
+            break;
+    }
+    EXPECT_LE(curmonsters, MONSTER_LIMIT);
 }
