@@ -25,6 +25,7 @@ void Boot()
     skip_pacing = true;
     InitDataRoot();
     StartGame();
+    std::atexit(ExitGame);
 }
 
 void NewTownGame()

@@ -58,6 +58,8 @@ void Boot()
     skip_pacing = true;
     InitDataRoot();
     StartGame();
+    // Shut down as the game does, so the mixer's thread is stopped before the program ends.
+    std::atexit(ExitGame);
     input_wait_hook = AnswerWait;
     char path[4200];
     std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_FONT);

@@ -260,7 +260,21 @@ TEST(Wilds, GrasslandKeepsTheTreesAndAnAreaWithoutABuilderKeepsEverything)
     EXPECT_EQ(std::count(over.begin(), over.end(), OVER_STUMP), 0);
     Press(SDLK_RIGHT);
     ASSERT_EQ(player.area, AREA_GRASSLAND);
-    EXPECT_TRUE(over == Overlays());
+    // The trees stand on the new grass, but for those a large creature was born on.
+    std::vector<int> now = Overlays();
+    int big = 0;
+    for (int i = 0; i < curmonsters; i++)
+        if (monsters[i].alive && monsters[i].size > 50)
+            big++;
+    int cleared = 0;
+    for (size_t i = 0; i < over.size(); i++) {
+        if (now[i] == over[i])
+            continue;
+        EXPECT_EQ(now[i], OVER_NONE);
+        cleared++;
+    }
+    EXPECT_LE(cleared, big);
+    over = now;
     EXPECT_FALSE(ground == Ground());
 
     ground = Ground();

@@ -222,6 +222,24 @@ void makeMonster(int kind, int slot, int row, int col)
     m.alive = 1;
 }
 
+void MoveMonstersOffPlayer()
+{
+    for (int i = 0; i < curmonsters; i++) {
+        MonsterRecord &m = monsters[i];
+        if (!m.alive || m.x != player.x || m.y != player.y)
+            continue;
+        for (int n = 0; n < PLACE_DRAWS; n++) {
+            int x = RandNum(3, 239);
+            int y = RandNum(3, 72);
+            if (SlidePlace(x, y, i)) {
+                m.x = x;
+                m.y = y;
+                break;
+            }
+        }
+    }
+}
+
 void DrawMonsters(int top, int left)
 {
     for (int i = 0; i < curmonsters; i++) {

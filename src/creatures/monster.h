@@ -39,6 +39,8 @@ void FreeMonsters();
 void NewMonsters(int area);
 void makeMonster(int kind, int slot, int row, int col);
 void DrawMonsters(int top, int left);
+// A creature standing where the player arrives (a town's gate) walks off to a free place.
+void MoveMonstersOffPlayer();
 
 void MonsterAct();
 void moveMonster(int i);

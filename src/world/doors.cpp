@@ -186,6 +186,7 @@ bool ChangeMapArea(int dy, int dx)
         }
         p.viewy = MAP_HEIGHT - VIEW_ROWS;
         p.y = MAP_HEIGHT - 1;
+        MoveMonstersOffPlayer();
     }
     return true;
 }
