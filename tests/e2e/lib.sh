@@ -8,7 +8,10 @@ XPID=""
 GPID=""
 
 cleanup() {
-  [ -n "$GPID" ] && kill "$GPID" 2>/dev/null || true
+  if [ -n "$GPID" ]; then
+    kill "$GPID" 2>/dev/null || true
+    wait_for 30 sh -c "! kill -0 $GPID" || kill -9 "$GPID" 2>/dev/null || true
+  fi
   [ -n "$XPID" ] && kill "$XPID" 2>/dev/null || true
   [ -n "${KEEP_WORK:-}" ] && echo "kept $WORK" >&2 || rm -rf "$WORK"
 }
