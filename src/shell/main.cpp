@@ -101,7 +101,7 @@ void StartGame()
     }
     SDL_ShowCursor(SDL_DISABLE);
 
-    char path[4200];
+    char path[4096]; // PATH_MAX
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_ICON);
     if (n > 0 && n < static_cast<int>(sizeof path)) {
         SDL_Surface *icon = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
