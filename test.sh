@@ -9,5 +9,5 @@ scripts/setup.sh build
 (cd build && ctest --output-on-failure -j2)
 
 scripts/setup.sh build-asan -DQUORVANE_SANITIZE=ON -DQUORVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
-(cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
+(cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
 echo "All tests passed."
