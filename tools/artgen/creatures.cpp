@@ -488,11 +488,14 @@ Person PlayerLook(bool dressed)
     p.hair = RGB(150, 84, 40);
     p.hairStyle = Hair::Short;
     if (dressed) {
-        p.shirt = RGB(46, 84, 168);
-        p.sleeves = RGB(38, 70, 140);
-        p.legs = RGB(120, 90, 60);
-        p.belt = RGB(120, 70, 30);
-        p.shoes = RGB(90, 56, 30);
+        // A traveller's green hood over a leather jerkin: nobody in town dresses so.
+        p.shirt = RGB(176, 104, 44);
+        p.sleeves = RGB(150, 86, 36);
+        p.legs = RGB(64, 58, 70);
+        p.belt = RGB(70, 40, 20);
+        p.shoes = RGB(60, 40, 24);
+        p.hat = Hat::Hood;
+        p.hatColour = RGB(46, 112, 58);
         p.held = Held::Sword;
     } else {
         p.shirt = p.skin;
