@@ -77,10 +77,6 @@ constexpr int GATE_WEST = 10;
 constexpr int GATE_EAST = 229;
 
 // The inn and the tavern are laid from fixed plans; both doors are in column 5 of the bottom row.
-constexpr int INN_HEIGHT = 9;
-constexpr int INN_WIDTH = 12;
-constexpr int TAVERN_HEIGHT = 8;
-constexpr int TAVERN_WIDTH = 10;
 constexpr int TEMPLATE_DOOR_COLUMN = 5;
 
 // Areas are built in winter after this day.
@@ -93,8 +89,6 @@ extern SDL_Surface *tileimages[NUM_TILES];
 extern SDL_Surface *tileoverimages[NUM_OVERLAYS];
 extern HouseRecord houses[BLOCK_ROWS][BLOCK_COLS];
 extern int snowfactor;
-extern const int innmap[INN_HEIGHT][INN_WIDTH];
-extern const int tavernmap[TAVERN_HEIGHT][TAVERN_WIDTH];
 
 void InitMap();
 void DrawMap(int top, int left);

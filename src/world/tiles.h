@@ -58,6 +58,14 @@ enum MapArea {
 extern const std::array<const char *, NUM_TILES> tile_images;
 extern const std::array<const char *, NUM_OVERLAYS> tile_over_images;
 
+// Plans of the inn and the tavern, row by row; each has its door in column 5 of its last row.
+constexpr int INN_HEIGHT = 9;
+constexpr int INN_WIDTH = 12;
+constexpr int TAVERN_HEIGHT = 8;
+constexpr int TAVERN_WIDTH = 10;
+extern const int innmap[INN_HEIGHT][INN_WIDTH];
+extern const int tavernmap[TAVERN_HEIGHT][TAVERN_WIDTH];
+
 // Kind of every world cell, hugemap[areay][areax].
 extern const int hugemap[WORLD_ROWS][WORLD_COLS];
 
