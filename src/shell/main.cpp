@@ -17,6 +17,7 @@
 #include "shell/help.h"
 #include "shell/history.h"
 #include "shell/menu.h"
+#include "shell/options.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
 #include "shell/tombstone.h"

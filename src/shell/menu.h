@@ -1,4 +1,4 @@
-// The loading screen, the title menu and the options screen.
+// The loading screen and the title menu.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -17,5 +17,3 @@ void LoadMenu();
 void DrawBoxes(int n);
 void DrawMenu();
 void ProcessMenu(SDL_Event *ev);
-void DrawOptions();
-void ProcessOptions(SDL_Event *ev);

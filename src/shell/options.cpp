@@ -1,0 +1,65 @@
+#include "shell/options.h"
+
+#include "shell/font.h"
+#include "shell/global.h"
+#include "shell/main.h"
+#include "shell/menu.h"
+
+void DrawOptions()
+{
+    SDL_FillRect(screen, nullptr, bgcolor);
+    DrawIMG(background, 0, 0);
+    centerString(800, 360, credit_line);
+    drawString(324, 445 + 15 * selectmenu, ">");
+    drawString(340, 445, use_fullscreen ? "Windowed" : "Fullscreen");
+    drawString(340, 460, "Return to Menu");
+    DrawIMG(logo, 100, 225);
+    PresentScreen();
+}
+
+void ProcessOptions(SDL_Event *ev)
+{
+    while (SDL_PollEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        switch (ev->key.keysym.sym) {
+        case SDLK_UP:
+        case SDLK_KP8:
+            selectmenu -= 1;
+            break;
+        case SDLK_DOWN:
+        case SDLK_KP2:
+            selectmenu += 1;
+            break;
+        case SDLK_SPACE:
+            if (selectmenu == 0) {
+                // The label names the mode to switch to: flip it only when the switch worked.
+                if (screen && SDL_WM_ToggleFullScreen(screen))
+                    use_fullscreen = !use_fullscreen;
+            } else {
+                SetDone(STATE_MENU);
+                selectmenu = played ? 0 : 1;
+            }
+            break;
+        case SDLK_ESCAPE:
+            SetDone(STATE_MENU);
+            selectmenu = played ? 0 : 1;
+            break;
+        case SDLK_F1:
+            TakeScreenshot();
+            break;
+        default:
+            break;
+        }
+    }
+    if (done == STATE_OPTIONS) {
+        if (selectmenu < 0)
+            selectmenu = 1;
+        if (selectmenu > 1)
+            selectmenu = 0;
+    }
+}
