@@ -20,6 +20,8 @@ static void RGBAt(SDL_Surface *s, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b)
     SDL_GetRGB(v, s->format, r, g, b);
 }
 
+static int Check(int argc, char **argv, SDL_Surface *shot, SDL_Surface *font);
+
 int main(int argc, char **argv)
 {
     if (argc < 4)
@@ -27,22 +29,38 @@ int main(int argc, char **argv)
     SDL_Surface *shot = SDL_LoadBMP(argv[2]);
     if (!shot)
         return 2;
+    char path[4200];
+    std::snprintf(path, sizeof path, "%s/%s", argv[1], PIC_FONT);
+    SDL_Surface *font = IMG_Load(path);
+    int status = Check(argc, argv, shot, font);
+    if (font)
+        SDL_FreeSurface(font);
+    SDL_FreeSurface(shot);
+    SDL_Quit();
+    return status;
+}
+
+static int Check(int argc, char **argv, SDL_Surface *shot, SDL_Surface *font)
+{
     if (std::strcmp(argv[3], "size") == 0) {
         std::printf("%d %d\n", shot->w, shot->h);
         return 0;
     }
-    if (argc < 6)
-        return 2;
-    char path[4200];
-    std::snprintf(path, sizeof path, "%s/%s", argv[1], PIC_FONT);
-    SDL_Surface *font = IMG_Load(path);
-    if (!font)
+    if (argc < 6 || !font)
         return 2;
     int x = std::atoi(argv[3]);
     int y = std::atoi(argv[4]);
     const char *text = argv[5];
     SDL_LockSurface(shot);
     SDL_LockSurface(font);
+    struct Unlock {
+        SDL_Surface *a, *b;
+        ~Unlock()
+        {
+            SDL_UnlockSurface(a);
+            SDL_UnlockSurface(b);
+        }
+    } unlock{shot, font};
     int ink = 0;
     bool ok = true;
     for (int i = 0; text[i] && ok; i++) {
