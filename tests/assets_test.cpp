@@ -335,13 +335,13 @@ TEST(Font, EveryMappedGlyphIsDrawnInOneLightColourInsideItsCell)
 TEST(Sounds, CrowAndDeathAreShortSixteenBitSamples)
 {
     for (const char *path : {SOUND_CROW, SOUND_DIE}) {
-        SDL_AudioSpec spec;
+        SDL_AudioSpec wav;
         Uint8 *buf = nullptr;
         Uint32 len = 0;
-        ASSERT_NE(SDL_LoadWAV(path, &spec, &buf, &len), nullptr) << path << ": " << SDL_GetError();
-        EXPECT_EQ(spec.freq, 44100) << path;
-        EXPECT_EQ(spec.format, AUDIO_S16LSB) << path;
-        double seconds = len / (2.0 * spec.channels * spec.freq);
+        ASSERT_NE(SDL_LoadWAV(path, &wav, &buf, &len), nullptr) << path << ": " << SDL_GetError();
+        EXPECT_EQ(wav.freq, 44100) << path;
+        EXPECT_EQ(wav.format, AUDIO_S16LSB) << path;
+        double seconds = len / (2.0 * wav.channels * wav.freq);
         EXPECT_GT(seconds, 0.2) << path;
         EXPECT_LT(seconds, std::string(path) == SOUND_CROW ? 1.0 : 2.0) << path;
         // Not silence.

@@ -294,28 +294,5 @@ void ProcessInventory(SDL_Event *ev)
 
 void ProcessItem(SDL_Event *ev)
 {
-    player.acted = 0; // reading an item costs no turn
-    while (SDL_PollEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
-        case SDLK_ESCAPE:
-            mode = MODE_INVENTORY;
-            break;
-        case SDLK_SLASH:
-        case SDLK_QUESTION:
-            oldmode = MODE_ITEM;
-            mode = MODE_HELP;
-            break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
-        default:
-            break;
-        }
-    }
+    ProcessPageKeys(ev, MODE_INVENTORY, MODE_ITEM);
 }

@@ -205,6 +205,36 @@ void TakeScreenshot()
     SDL_SaveBMP_RW(screen, rw, 1);
 }
 
+void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom)
+{
+    player.acted = 0;
+    while (SDL_PollEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        switch (ev->key.keysym.sym) {
+        case SDLK_ESCAPE:
+            mode = back;
+            break;
+        case SDLK_SLASH:
+        case SDLK_QUESTION:
+            if (helpfrom != NO_HELP) {
+                oldmode = helpfrom;
+                mode = MODE_HELP;
+            }
+            break;
+        case SDLK_F1:
+            TakeScreenshot();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 static SDL_Surface *LoadFromPath(const char *path, const char *name, bool keyed)
 {
     SDL_Surface *raw = IMG_Load(path);

@@ -28,6 +28,13 @@ Uint8 *GetInput();
 void GetDirection();
 void FixScreen();
 void TakeScreenshot();
+
+// The keys of a page that only shows something (item and creature details, the
+// character sheet, help, history): Escape goes to back, F1 takes a screenshot, and
+// "/" or "?" open the help page, remembering helpfrom, unless helpfrom is NO_HELP.
+// Looking costs no turn. Drains the queue.
+constexpr int NO_HELP = -1;
+void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom);
 int all_filter(const SDL_Event *ev);
 
 // Loads a picture from "<dataroot>/<relpath>", converts it to the display format and,

@@ -56,17 +56,5 @@ void ShowHelp()
 
 void ProcessHelp(SDL_Event *ev)
 {
-    player.acted = 0; // reading the help costs no turn
-    while (SDL_PollEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        if (ev->key.keysym.sym == SDLK_ESCAPE)
-            mode = oldmode;
-        else if (ev->key.keysym.sym == SDLK_F1)
-            TakeScreenshot();
-    }
+    ProcessPageKeys(ev, oldmode, NO_HELP); // "?" again does nothing
 }

@@ -81,28 +81,5 @@ void DrawCharacterStats()
 
 void ProcessStats(SDL_Event *ev)
 {
-    player.acted = 0; // reading the sheet costs no turn
-    while (SDL_PollEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
-        case SDLK_ESCAPE:
-            mode = MODE_NORMAL;
-            break;
-        case SDLK_SLASH:
-        case SDLK_QUESTION:
-            oldmode = MODE_STATS;
-            mode = MODE_HELP;
-            break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
-        default:
-            break;
-        }
-    }
+    ProcessPageKeys(ev, MODE_NORMAL, MODE_STATS);
 }

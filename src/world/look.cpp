@@ -242,28 +242,5 @@ void ShowMonsterDetails(int slot)
 
 void ProcessMonsterDetails(SDL_Event *ev)
 {
-    player.acted = 0; // reading about a monster costs no turn
-    while (SDL_PollEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
-        case SDLK_ESCAPE:
-            mode = MODE_LOOKING;
-            break;
-        case SDLK_SLASH:
-        case SDLK_QUESTION:
-            oldmode = MODE_MONSTER_DETAILS;
-            mode = MODE_HELP;
-            break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
-        default:
-            break;
-        }
-    }
+    ProcessPageKeys(ev, MODE_LOOKING, MODE_MONSTER_DETAILS);
 }
