@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "creatures/monster.h"
 #include "harness.h"
@@ -18,40 +19,37 @@
 
 namespace {
 
-int saved_ground[MAP_HEIGHT][MAP_WIDTH];
-int saved_over[MAP_HEIGHT][MAP_WIDTH];
-
-// A fresh game with the player on an open cell in the middle of the map; the grids are
-// put back as they were after each test.
+// A fresh game with the player on an open cell in the middle of the map, nothing under
+// him.
 class Items : public ::testing::Test {
 protected:
     void SetUp() override
     {
         qt::NewSeededGame(1234);
-        std::memcpy(saved_ground, worldmap, sizeof worldmap);
-        std::memcpy(saved_over, overmap, sizeof overmap);
         player.x = 100;
         player.y = 40;
         worldmap[40][100] = 0;
-        // No starting item under the player.
         for (int i = 0; i < cursmallitems; i++)
             if (items[i].getx() == 100 && items[i].gety() == 40)
                 items[i].MoveInventory();
     }
-    void TearDown() override
-    {
-        std::memcpy(worldmap, saved_ground, sizeof worldmap);
-        std::memcpy(overmap, saved_over, sizeof overmap);
-        qt::Drain();
-    }
+    // Each test starts from a new game, which lays both map grids anew.
+    void TearDown() override { qt::Drain(); }
 };
+
+// Press a key, run the frames, and tell the mode the game is in after them.
+int Press(SDLKey key, int frames = 1)
+{
+    qt::Key(key);
+    qt::Frame(frames);
+    return mode;
+}
 
 int CarriedKinds()
 {
     int n = 0;
     for (const ItemClass &it : user_inventory)
-        if (it.getType() != 0)
-            n++;
+        n += it.getType() != 0;
     return n;
 }
 
@@ -59,8 +57,7 @@ int ItemsAt(int x, int y, int kind)
 {
     int n = 0;
     for (int i = 0; i < cursmallitems; i++)
-        if (items[i].getx() == x && items[i].gety() == y && items[i].getType() == kind)
-            n++;
+        n += items[i].getx() == x && items[i].gety() == y && items[i].getType() == kind;
     return n;
 }
 
@@ -81,67 +78,44 @@ void OpenDropScreen()
     player.acted = 1;
 }
 
-} // namespace
-
-TEST_F(Items, NewGameGivesTheStartingKit)
+// Lay the ground from f(column, row) and lay the starting items anew.
+template <class F> void RestockOn(F f)
 {
-    EXPECT_EQ(user_inventory[0].getType(), 1);
-    EXPECT_EQ(user_inventory[1].getType(), 23);
-    EXPECT_EQ(user_inventory[2].getType(), 31);
-    EXPECT_EQ(user_inventory[3].getType(), 33);
-    EXPECT_EQ(user_amounts[1], 1);
-    EXPECT_EQ(user_amounts[23], 5);
-    EXPECT_EQ(user_amounts[31], 1);
-    EXPECT_EQ(user_amounts[33], 1);
-    EXPECT_EQ(curitems, 4);
-    for (int i = 4; i < INVENTORY_SLOTS; i++)
-        EXPECT_EQ(user_inventory[i].getType(), 0) << "slot " << i;
-    // The kit comes without a word.
-    EXPECT_FALSE(qt::HistoryHas("You have a Piece of Cheese."));
-    EXPECT_EQ(cursmallitems, 20);
+    for (int r = 0; r < MAP_HEIGHT; r++)
+        for (int c = 0; c < MAP_WIDTH; c++)
+            worldmap[r][c] = f(c, r);
+    ClearInventory();
+    NewInventory();
 }
 
-TEST_F(Items, StartingItemsLieOnOpenCellsInsideTheMap)
+} // namespace
+
+// Every starting item lies on the map, on a cell that does not block.
+void ExpectStartingItemsOpen(const char *where)
 {
-    for (unsigned seed = 1; seed <= 200; seed++) {
-        qt::NewSeededGame(seed);
-        ASSERT_EQ(cursmallitems, 20) << "seed " << seed;
-        for (int i = 0; i < cursmallitems; i++) {
-            int x = items[i].getx();
-            int y = items[i].gety();
-            ASSERT_TRUE(OnMap(x, y)) << "seed " << seed << " item " << i;
-            EXPECT_FALSE(IsBlockingTile(worldmap[y][x])) << "seed " << seed << " item " << i;
-            EXPECT_GE(items[i].getType(), 1);
-            EXPECT_LE(items[i].getType(), 110);
-        }
+    ASSERT_EQ(cursmallitems, 20) << where;
+    for (int i = 0; i < cursmallitems; i++) {
+        int x = items[i].getx(), y = items[i].gety();
+        ASSERT_TRUE(OnMap(x, y)) << where << " item " << i;
+        EXPECT_FALSE(IsBlockingTile(worldmap[y][x])) << where << " item " << i << " at " << x << "," << y;
+        EXPECT_GE(items[i].getType(), 1);
+        EXPECT_LE(items[i].getType(), 110);
     }
 }
 
 TEST_F(Items, StartingItemsWalkOffWallsAndNeverOffTheMap)
 {
-    // Walls everywhere but a thin diagonal band and one far corner cell: most draws walk
-    // into the bottom or right edge still inside a wall.
-    for (int r = 0; r < MAP_HEIGHT; r++)
-        for (int c = 0; c < MAP_WIDTH; c++)
-            worldmap[r][c] = (c - r == 7) ? 0 : 40;
-    ClearInventory();
-    NewInventory();
-    EXPECT_EQ(cursmallitems, 20);
-    for (int i = 0; i < cursmallitems; i++) {
-        int x = items[i].getx();
-        int y = items[i].gety();
-        ASSERT_TRUE(OnMap(x, y)) << "item " << i;
-        EXPECT_EQ(worldmap[y][x], 0) << "item " << i << " at " << x << "," << y;
+    for (unsigned seed = 1; seed <= 200; seed++) {
+        qt::NewSeededGame(seed);
+        ExpectStartingItemsOpen(("seed " + std::to_string(seed)).c_str());
     }
-
+    // Walls everywhere but a thin diagonal band: most draws walk into the bottom or right
+    // edge still inside a wall.
+    RestockOn([](int c, int r) { return c - r == 7 ? 0 : 40; });
+    ExpectStartingItemsOpen("band");
     // A map of walls but for one cell still finds that cell.
-    for (int r = 0; r < MAP_HEIGHT; r++)
-        for (int c = 0; c < MAP_WIDTH; c++)
-            worldmap[r][c] = 112;
-    worldmap[3][200] = 0;
-    ClearInventory();
-    NewInventory();
-    EXPECT_EQ(cursmallitems, 20);
+    RestockOn([](int c, int r) { return c == 200 && r == 3 ? 0 : 112; });
+    ExpectStartingItemsOpen("one cell");
     for (int i = 0; i < cursmallitems; i++) {
         EXPECT_EQ(items[i].getx(), 200);
         EXPECT_EQ(items[i].gety(), 3);
@@ -151,15 +125,10 @@ TEST_F(Items, StartingItemsWalkOffWallsAndNeverOffTheMap)
 TEST_F(Items, AStartingItemOnAWallEndsOnTheFirstOpenCellDownAndRight)
 {
     // A block of walls in the north-west, well clear of the edges.
-    for (int r = 0; r < MAP_HEIGHT; r++)
-        for (int c = 0; c < MAP_WIDTH; c++)
-            worldmap[r][c] = (r < 40 && c < 120) ? 45 : 0;
     std::srand(77);
-    ClearInventory();
-    NewInventory();
+    RestockOn([](int c, int r) { return r < 40 && c < 120 ? 45 : 0; });
     ASSERT_EQ(cursmallitems, 20);
-    // Each item is drawn kind, column, row; one in the block walks down and right until
-    // it leaves it.
+    // Each item is drawn kind, column, row; one in the block walks down and right out of it.
     std::srand(77);
     for (int i = 0; i < 20; i++) {
         int kind = RandNum(1, 110);
@@ -176,45 +145,31 @@ TEST_F(Items, AStartingItemOnAWallEndsOnTheFirstOpenCellDownAndRight)
     }
 }
 
-TEST_F(Items, ASixthCheeseUsesNoNewSlot)
+TEST_F(Items, TheKitComesSilentlyAndAddingStacksAndKeepsKindOrder)
 {
-    EXPECT_TRUE(AddItem(23, true));
+    const int kit[][2] = {{1, 1}, {23, 5}, {31, 1}, {33, 1}}; // kind, amount
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(user_inventory[i].getType(), kit[i][0]);
+        EXPECT_EQ(user_amounts[kit[i][0]], kit[i][1]);
+    }
+    EXPECT_EQ(CarriedKinds(), 4);
+    EXPECT_FALSE(qt::HistoryHas("You have a Piece of Cheese."));
+    EXPECT_EQ(cursmallitems, 20);
+
+    EXPECT_TRUE(AddItem(23, true)); // a sixth cheese uses no new slot
     EXPECT_EQ(user_amounts[23], 6);
     EXPECT_EQ(curitems, 4);
     EXPECT_EQ(CarriedKinds(), 4);
     EXPECT_EQ(qt::HistoryLineText(0), "You have a Piece of Cheese.");
-}
 
-TEST_F(Items, NewKindsAreKeptInKindOrder)
-{
     EXPECT_TRUE(AddItem(90, true));
     EXPECT_TRUE(AddItem(2, true));
     EXPECT_TRUE(AddItem(50, false));
     EXPECT_EQ(qt::HistoryLineText(0), "You have a Level II Mages.");
     const int want[] = {1, 2, 23, 31, 33, 50, 90};
-    for (int i = 0; i < 7; i++)
-        EXPECT_EQ(user_inventory[i].getType(), want[i]) << "slot " << i;
-    for (int i = 7; i < INVENTORY_SLOTS; i++)
-        EXPECT_EQ(user_inventory[i].getType(), 0);
+    for (int i = 0; i < INVENTORY_SLOTS; i++)
+        EXPECT_EQ(user_inventory[i].getType(), i < 7 ? want[i] : 0) << "slot " << i;
     EXPECT_EQ(curitems, 7);
-}
-
-TEST_F(Items, AnAddOfNothingOnlySortsAndARandomKindIsTaken)
-{
-    int lines = curhistory;
-    EXPECT_FALSE(AddItem(0, true));
-    EXPECT_EQ(curitems, 4);
-    EXPECT_EQ(curhistory, lines);
-
-    int kinds = 0;
-    for (int k = 0; k < NUM_ITEM_KINDS; k++)
-        kinds += user_amounts[k];
-    EXPECT_TRUE(AddItem(-1, false));
-    int after = 0;
-    for (int k = 0; k < NUM_ITEM_KINDS; k++)
-        after += user_amounts[k];
-    EXPECT_EQ(after, kinds + 1);
-    EXPECT_EQ(user_amounts[0], 0);
 }
 
 TEST_F(Items, TheTwentySixthKindIsRefusedUntilAKindIsDroppedEntirely)
@@ -228,15 +183,13 @@ TEST_F(Items, TheTwentySixthKindIsRefusedUntilAKindIsDroppedEntirely)
 
     // Dropping one of five cheeses frees nothing.
     OpenDropScreen();
-    qt::Key(SDLK_b);
-    qt::Frame(1);
+    Press(SDLK_b);
     EXPECT_EQ(user_amounts[23], 4);
     EXPECT_FALSE(AddItem(100, false));
 
     // Dropping the only Level I Mages frees its slot.
     OpenDropScreen();
-    qt::Key(SDLK_a);
-    qt::Frame(1);
+    Press(SDLK_a);
     EXPECT_EQ(user_amounts[1], 0);
     EXPECT_EQ(curitems, 24);
     EXPECT_TRUE(AddItem(100, true));
@@ -244,23 +197,18 @@ TEST_F(Items, TheTwentySixthKindIsRefusedUntilAKindIsDroppedEntirely)
     EXPECT_EQ(curitems, 25);
 }
 
-TEST_F(Items, DroppingACheeseLeavesItOnThePlayersCell)
-{
-    OpenDropScreen();
-    qt::Key(SDLK_b);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(user_amounts[23], 4);
-    EXPECT_EQ(user_inventory[1].getType(), 23);
-    EXPECT_EQ(qt::HistoryLineText(0), "You drop a Piece of Cheese.");
-    EXPECT_EQ(ItemsAt(100, 40, 23), 1);
-    EXPECT_EQ(cursmallitems, 21);
-}
-
 TEST_F(Items, TheDropScreenDropsOnceAfterAllTheKeysOfTheFrame)
 {
+    // An empty slot drops nothing.
+    int lines = curhistory, onmap = cursmallitems;
     OpenDropScreen();
-    // a chooses slot A, then two steps right end on C, the Lantern.
+    EXPECT_EQ(Press(SDLK_y), MODE_NORMAL);
+    EXPECT_EQ(curhistory, lines);
+    EXPECT_EQ(cursmallitems, onmap);
+    EXPECT_EQ(curitems, 4);
+
+    // a chooses slot A, then two steps right end on C, the Lantern: one drop, after all keys.
+    OpenDropScreen();
     qt::Keys({SDLK_a, SDLK_RIGHT, SDLK_RIGHT});
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_NORMAL);
@@ -269,31 +217,7 @@ TEST_F(Items, TheDropScreenDropsOnceAfterAllTheKeysOfTheFrame)
     EXPECT_EQ(user_amounts[31], 0);
     EXPECT_EQ(user_amounts[1], 1);
     EXPECT_EQ(ItemsAt(100, 40, 31), 1);
-}
-
-TEST_F(Items, AnEmptySlotDropsNothing)
-{
-    OpenDropScreen();
-    int lines = curhistory;
-    int onmap = cursmallitems;
-    qt::Key(SDLK_y);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(curhistory, lines);
-    EXPECT_EQ(cursmallitems, onmap);
-    EXPECT_EQ(curitems, 4);
-}
-
-TEST_F(Items, TheDropScreenCostsExactlyOneTurnHoweverLongItIsOpen)
-{
-    int t0 = gametime;
-    OpenDropScreen();
-    qt::Frame(60);
-    EXPECT_EQ(mode, MODE_INVENTORY);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(3);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(gametime, t0 + 1);
+    EXPECT_EQ(cursmallitems, onmap + 1);
 }
 
 TEST_F(Items, TheMapTableNeverRunsPastItsEnd)
@@ -329,8 +253,7 @@ TEST_F(Items, ADropWithTheMapTableFullKeepsTheItem)
         if (items[i].getx() == -1)
             items[i].Place(1, 1);
     OpenDropScreen();
-    qt::Key(SDLK_a);
-    qt::Frame(1);
+    Press(SDLK_a);
     EXPECT_EQ(user_amounts[1], 1);
     EXPECT_EQ(curitems, 4);
     EXPECT_EQ(ItemsAt(100, 40, 1), 0);
@@ -347,20 +270,18 @@ TEST_F(Items, ItemsInViewAreDrawnOnTheirCells)
     ClearInventory();
     mode = MODE_NORMAL;
     qt::Frame(1);
-    SDL_Surface *pic = small_items_list[33];
-    int cx = (95 - 90) * 30, cy = (35 - 30) * 30;
-    int differing = 0;
+    const int cx = (95 - 90) * 30, cy = (35 - 30) * 30;
     Uint32 bare[30][30];
     for (int y = 0; y < 30; y++)
         for (int x = 0; x < 30; x++)
             bare[y][x] = qt::PixelAt(cx + x, cy + y);
     PlaceMapItem(95, 35, 33);
     qt::Frame(1);
+    int differing = 0;
     for (int y = 0; y < 30; y++)
         for (int x = 0; x < 30; x++)
-            if (qt::PixelAt(cx + x, cy + y) != bare[y][x])
-                differing++;
-    EXPECT_GT(differing, 20) << pic->w;
+            differing += qt::PixelAt(cx + x, cy + y) != bare[y][x];
+    EXPECT_GT(differing, 20);
 }
 
 // Through the keys of normal play.
@@ -384,94 +305,68 @@ protected:
 
 } // namespace
 
-TEST_F(Play, TheDropScreenCostsItsTurnOnceEvenWhenCancelled)
+TEST_F(Play, TheDropScreenCostsItsTurnOnceAndADroppedCheeseCanBePickedUpAgain)
 {
     int t0 = gametime;
-    qt::Key(SDLK_d);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_INVENTORY);
+    EXPECT_EQ(Press(SDLK_d), MODE_INVENTORY);
     EXPECT_EQ(showmode, 1);
     qt::Frame(60);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(3);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(Press(SDLK_ESCAPE, 3), MODE_NORMAL);
     EXPECT_EQ(gametime, t0 + 1);
     EXPECT_EQ(curitems, 4);
+
+    Press(SDLK_d);
+    EXPECT_EQ(Press(SDLK_b), MODE_NORMAL);
+    EXPECT_EQ(user_amounts[23], 4);
+    EXPECT_EQ(user_inventory[1].getType(), 23);
+    EXPECT_EQ(qt::HistoryLineText(0), "You drop a Piece of Cheese.");
+    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 1);
+    Press(SDLK_RETURN, 2);
+    EXPECT_EQ(user_amounts[23], 5);
+    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 0);
 }
 
-TEST_F(Play, DropOnACellWithItemsIsRefusedOncePerItemWithoutATurn)
+TEST_F(Play, NoRoomToDropOnItemsReturnTakesThemAllAndThePackRefusesWhatItCannotTake)
 {
-    PlaceMapItem(player.x, player.y, 24);
-    PlaceMapItem(player.x, player.y, 25);
-    int t0 = gametime;
-    qt::Key(SDLK_d);
-    qt::Frame(3);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(qt::HistoryCount("There's no room to drop anything here."), 2);
-    EXPECT_EQ(gametime, t0);
-}
-
-TEST_F(Play, ReturnPicksUpEverythingOnTheCellInOneTurn)
-{
+    // Two items on the cell: the drop key is refused once per item, without a turn.
     PlaceMapItem(player.x, player.y, 24);
     PlaceMapItem(player.x, player.y, 23);
     int t0 = gametime;
-    qt::Key(SDLK_RETURN);
-    qt::Frame(2);
+    EXPECT_EQ(Press(SDLK_d, 3), MODE_NORMAL);
+    EXPECT_EQ(qt::HistoryCount("There's no room to drop anything here."), 2);
+    EXPECT_EQ(gametime, t0);
+
+    // Return picks up both in one turn.
+    Press(SDLK_RETURN, 2);
     EXPECT_EQ(user_amounts[24], 1);
     EXPECT_EQ(user_amounts[23], 6);
     EXPECT_TRUE(qt::HistoryHas("You have a Slime Mold."));
     EXPECT_TRUE(qt::HistoryHas("You have a Piece of Cheese."));
     EXPECT_EQ(ItemsAt(player.x, player.y, 24) + ItemsAt(player.x, player.y, 23), 0);
     EXPECT_EQ(gametime, t0 + 1);
-}
 
-TEST_F(Play, AnItemThePackCannotTakeStaysWhereItLies)
-{
+    // A kind a full pack cannot take stays where it lies.
     FillPack();
     PlaceMapItem(player.x, player.y, 100);
-    qt::Key(SDLK_RETURN);
-    qt::Frame(2);
+    Press(SDLK_RETURN, 2);
     EXPECT_TRUE(qt::HistoryHas("You can't carry a Wand of Ice Balls."));
     EXPECT_EQ(user_amounts[100], 0);
     EXPECT_EQ(ItemsAt(player.x, player.y, 100), 1);
-}
-
-TEST_F(Play, ADroppedCheeseCanBePickedUpAgain)
-{
-    qt::Key(SDLK_d);
-    qt::Frame(1);
-    qt::Key(SDLK_b);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(user_amounts[23], 4);
-    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 1);
-    qt::Key(SDLK_RETURN);
-    qt::Frame(2);
-    EXPECT_EQ(user_amounts[23], 5);
-    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 0);
 }
 
 TEST_F(Play, TheInventoryKeyOpensThePackWithoutATurn)
 {
     int t0 = gametime;
     displayitem = 7;
-    qt::Key(SDLK_i);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_INVENTORY);
+    EXPECT_EQ(Press(SDLK_i), MODE_INVENTORY);
     EXPECT_EQ(showmode, 0);
     EXPECT_EQ(displayitem, 0);
-    qt::Key(SDLK_c);
-    qt::Frame(2);
-    EXPECT_EQ(mode, MODE_ITEM);
+    EXPECT_EQ(Press(SDLK_c, 2), MODE_ITEM);
     EXPECT_EQ(displayitem, 2);
     if (font_image) {
         EXPECT_TRUE(qt::TextAt(170, 100, "Lantern"));
     }
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(2);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    Press(SDLK_ESCAPE);
+    EXPECT_EQ(Press(SDLK_ESCAPE, 2), MODE_NORMAL);
     EXPECT_EQ(gametime, t0);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 
 #include "creatures/monster.h"
 #include "harness.h"
@@ -15,9 +16,6 @@
 
 namespace {
 
-int saved_ground[MAP_HEIGHT][MAP_WIDTH];
-int saved_over[MAP_HEIGHT][MAP_WIDTH];
-
 // The look cursor's cell in these tests; the player stands a little to the west.
 constexpr int CX = 70;
 constexpr int CY = 30;
@@ -27,8 +25,6 @@ protected:
     void SetUp() override
     {
         qt::NewSeededGame(99);
-        std::memcpy(saved_ground, worldmap, sizeof worldmap);
-        std::memcpy(saved_over, overmap, sizeof overmap);
         player.x = 65;
         player.y = 30;
         player.visible = 1;
@@ -45,12 +41,8 @@ protected:
         cursory = CY;
         mode = MODE_LOOKING;
     }
-    void TearDown() override
-    {
-        std::memcpy(worldmap, saved_ground, sizeof worldmap);
-        std::memcpy(overmap, saved_over, sizeof overmap);
-        qt::Drain();
-    }
+    // Each test starts from a new game, which lays both map grids anew.
+    void TearDown() override { qt::Drain(); }
 };
 
 void PutMonster(int slot, int kind, int x, int y)
@@ -75,13 +67,12 @@ void PutMonster(int slot, int kind, int x, int y)
         curmonsters = slot + 1;
 }
 
-// Draws the look lines of this frame and tells how many there were.
-int LookLines()
+// Press a key, run the frames, and tell the mode the game is in after them.
+int Press(SDLKey key, int frames = 1)
 {
-    qt::Frame(1);
-    bobcount = 0;
-    DrawLookDescriptions();
-    return bobcount;
+    qt::Key(key);
+    qt::Frame(frames);
+    return mode;
 }
 
 // The n-th look line (from 1) on the bottom strip.
@@ -90,41 +81,55 @@ bool LookLineIs(int n, const char *text)
     return qt::TextAt(5, 465 + 15 * n, text);
 }
 
-#define NEED_FONT()                                                                 \
-    do {                                                                            \
-        if (!font_image)                                                            \
-            GTEST_SKIP() << "the font picture is not built yet";                    \
-    } while (0)
+// This frame draws exactly these look lines (their words read where the font is built).
+void ExpectLook(std::initializer_list<const char *> lines, int at = 0)
+{
+    qt::Frame(1);
+    bobcount = 0;
+    DrawLookDescriptions();
+    ASSERT_EQ(bobcount, static_cast<int>(lines.size())) << "case " << at;
+    int n = 1;
+    for (const char *text : lines) {
+        if (font_image) {
+            EXPECT_TRUE(LookLineIs(n++, text)) << "case " << at << ": " << text;
+        }
+    }
+}
+
+struct Text {
+    int x, y;
+    const char *text;
+};
+
+void ExpectTexts(std::initializer_list<Text> texts)
+{
+    for (const Text &t : texts)
+        EXPECT_TRUE(qt::TextAt(t.x, t.y, t.text)) << t.text;
+}
 
 } // namespace
 
-TEST_F(Look, TheCursorStaysInsideTheView)
-{
-    cursorx = player.viewx;
-    cursory = player.viewy;
-    qt::Keys({SDLK_LEFT, SDLK_UP, SDLK_KP7});
-    qt::Frame(1);
-    EXPECT_EQ(cursorx, player.viewx);
-    EXPECT_EQ(cursory, player.viewy);
-
-    cursorx = player.viewx + 21;
-    cursory = player.viewy + 14;
-    qt::Keys({SDLK_KP3, SDLK_RIGHT, SDLK_DOWN});
-    qt::Frame(1);
-    EXPECT_EQ(cursorx, player.viewx + 21);
-    EXPECT_EQ(cursory, player.viewy + 14);
-}
-
-TEST_F(Look, TheCursorMovesWithArrowsAndKeypad)
+TEST_F(Look, TheCursorMovesWithArrowsAndKeypadAndStaysInsideTheView)
 {
     qt::Keys({SDLK_KP9, SDLK_KP9, SDLK_RIGHT, SDLK_KP1, SDLK_KP5});
     qt::Frame(1);
     EXPECT_EQ(cursorx, CX + 2);
     EXPECT_EQ(cursory, CY - 1);
     EXPECT_EQ(mode, MODE_LOOKING);
-    qt::Key(SDLK_ESCAPE);
+
+    cursorx = player.viewx;
+    cursory = player.viewy;
+    qt::Keys({SDLK_LEFT, SDLK_UP, SDLK_KP7});
     qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(cursorx, player.viewx);
+    EXPECT_EQ(cursory, player.viewy);
+    cursorx = player.viewx + 21;
+    cursory = player.viewy + 14;
+    qt::Keys({SDLK_KP3, SDLK_RIGHT, SDLK_DOWN});
+    qt::Frame(1);
+    EXPECT_EQ(cursorx, player.viewx + 21);
+    EXPECT_EQ(cursory, player.viewy + 14);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
 }
 
 TEST_F(Look, LookingCostsNoTurn)
@@ -137,110 +142,68 @@ TEST_F(Look, LookingCostsNoTurn)
     EXPECT_EQ(gametime, t0 + 1);
 }
 
-TEST_F(Look, AMonsterOnAnItemIsDescribedBeforeTheItem)
+TEST_F(Look, WhatTheCursorDescribes)
 {
-    PutMonster(0, 11, CX, CY);        // a Goblin
-    PlaceMapItem(CX, CY, 31);          // on a Lantern
-    EXPECT_EQ(LookLines(), 3);
-    NEED_FONT();
-    EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
-    EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
-    EXPECT_TRUE(LookLineIs(3, "You see a Lantern."));
-}
-
-TEST_F(Look, ThePlayerSeesHimselfOnlyWhenVisible)
-{
-    cursorx = player.x;
-    cursory = player.y;
-    worldmap[player.y][player.x] = 0;
-    overmap[player.y][player.x] = 0;
-    EXPECT_EQ(LookLines(), 1);
-    player.visible = 0;
-    EXPECT_EQ(LookLines(), 0);
-    player.visible = 1;
-    EXPECT_EQ(LookLines(), 1);
-    NEED_FONT();
-    EXPECT_TRUE(LookLineIs(1, "You see yourself."));
-}
-
-TEST_F(Look, ACorpseSlotIsNotDescribed)
-{
-    PutMonster(0, 11, CX, CY);
+    // A monster on an item comes first; a corpse slot is not described.
+    PutMonster(0, 11, CX, CY); // a Goblin
+    PlaceMapItem(CX, CY, 31);  // on a Lantern
+    ExpectLook({"You see a Goblin.", "View Details? (y/n)", "You see a Lantern."});
     monsters[0].kind = KIND_DEAD;
-    EXPECT_EQ(LookLines(), 0);
-}
+    cursmallitems = 0;
+    ExpectLook({});
 
-TEST_F(Look, DoorsAndTreesAreNamed)
-{
+    // Doors and trees are named; a stump says nothing.
     struct Case {
-        int ground;
+        int *cell;
+        int tile;
         const char *text;
     };
-    const Case doors[] = {
-        {112, "You see the entrance to the Inn."},   {148, "You see the entrance to the Inn."},
-        {113, "You see the entrance to the Inn."},   {149, "You see the entrance to the Inn."},
-        {114, "You see the entrance to the Tavern."}, {150, "You see the entrance to the Tavern."},
-        {116, "You see the entrance to a House."},   {152, "You see the entrance to a House."},
-        {115, "You see the entrance to a House."},   {151, "You see the entrance to a House."},
+    int &ground = worldmap[CY][CX], &over = overmap[CY][CX];
+    const Case cases[] = {
+        {&ground, 112, "You see the entrance to the Inn."},    {&ground, 148, "You see the entrance to the Inn."},
+        {&ground, 113, "You see the entrance to the Inn."},    {&ground, 149, "You see the entrance to the Inn."},
+        {&ground, 114, "You see the entrance to the Tavern."}, {&ground, 150, "You see the entrance to the Tavern."},
+        {&ground, 116, "You see the entrance to a House."},    {&ground, 152, "You see the entrance to a House."},
+        {&ground, 115, "You see the entrance to a House."},    {&ground, 151, "You see the entrance to a House."},
+        {&over, 1, "You see a Tree."},      {&over, 3, "You see a Tree."},
+        {&over, 2, "You see a Pine Tree."}, {&over, 4, "You see a Pine Tree."},
+        {&over, 5, nullptr},
     };
-    for (const Case &c : doors) {
-        worldmap[CY][CX] = c.ground;
-        EXPECT_EQ(LookLines(), 1) << c.ground;
-        if (font_image) {
-            EXPECT_TRUE(LookLineIs(1, c.text)) << c.ground;
-        }
+    for (const Case &c : cases) {
+        ground = over = 0;
+        *c.cell = c.tile;
+        if (c.text)
+            ExpectLook({c.text}, c.tile);
+        else
+            ExpectLook({}, c.tile);
     }
-    worldmap[CY][CX] = 0;
-    const Case trees[] = {
-        {1, "You see a Tree."}, {3, "You see a Tree."}, {2, "You see a Pine Tree."}, {4, "You see a Pine Tree."},
-    };
-    for (const Case &c : trees) {
-        overmap[CY][CX] = c.ground;
-        EXPECT_EQ(LookLines(), 1) << c.ground;
-        if (font_image) {
-            EXPECT_TRUE(LookLineIs(1, c.text)) << c.ground;
-        }
-    }
-    overmap[CY][CX] = 5; // a stump says nothing
-    EXPECT_EQ(LookLines(), 0);
+
+    // The player sees himself only when visible.
+    cursorx = player.x;
+    cursory = player.y;
+    worldmap[player.y][player.x] = overmap[player.y][player.x] = 0;
+    player.visible = 0;
+    ExpectLook({});
+    player.visible = 1;
+    ExpectLook({"You see yourself."});
 }
 
-TEST_F(Look, YOpensTheHigherOfTwoMonstersOnTheCell)
+TEST_F(Look, YOpensTheHigherOfTwoMonstersOnTheCellAndEscapeKeepsTheCursor)
 {
+    // Over nothing or a corpse, y does nothing.
+    EXPECT_EQ(Press(SDLK_y), MODE_LOOKING);
+    PutMonster(0, 11, CX, CY);
+    monsters[0].kind = KIND_DEAD;
+    EXPECT_EQ(Press(SDLK_y), MODE_LOOKING);
+
     PutMonster(2, 5, CX, CY);
     PutMonster(5, 11, CX, CY);
     PutMonster(7, 7, CX + 1, CY);
-    qt::Key(SDLK_y);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_MONSTER_DETAILS);
-    EXPECT_EQ(displaymonster, 5);
-}
-
-TEST_F(Look, YOverNothingOrACorpseDoesNothing)
-{
-    qt::Key(SDLK_y);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_LOOKING);
-    PutMonster(0, 11, CX, CY);
-    monsters[0].kind = KIND_DEAD;
-    qt::Key(SDLK_y);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_LOOKING);
-}
-
-TEST_F(Look, DetailsReturnToLookingWithTheCursorKept)
-{
-    PutMonster(0, 11, CX, CY);
     int t0 = gametime;
-    qt::Key(SDLK_y);
-    qt::Frame(5);
-    EXPECT_EQ(mode, MODE_MONSTER_DETAILS);
-    qt::Key(SDLK_x);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_MONSTER_DETAILS);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_LOOKING);
+    EXPECT_EQ(Press(SDLK_y, 5), MODE_MONSTER_DETAILS);
+    EXPECT_EQ(displaymonster, 5);
+    EXPECT_EQ(Press(SDLK_x), MODE_MONSTER_DETAILS);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_LOOKING);
     EXPECT_EQ(cursorx, CX);
     EXPECT_EQ(cursory, CY);
     EXPECT_EQ(gametime, t0);
@@ -253,71 +216,51 @@ TEST_F(Look, HelpFromLookingAndDetailsComesBack)
     EXPECT_EQ(mode, MODE_HELP);
     EXPECT_EQ(oldmode, MODE_LOOKING);
     qt::Frame(5);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_LOOKING);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_LOOKING);
     EXPECT_EQ(cursorx, CX - 1);
     EXPECT_EQ(cursory, CY);
 
     PutMonster(0, 11, CX - 1, CY);
-    qt::Key(SDLK_y);
-    qt::Frame(1);
-    qt::Key(SDLK_SLASH);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_HELP);
+    Press(SDLK_y);
+    EXPECT_EQ(Press(SDLK_SLASH), MODE_HELP);
     EXPECT_EQ(oldmode, MODE_MONSTER_DETAILS);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_MONSTER_DETAILS);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_MONSTER_DETAILS);
     EXPECT_EQ(displaymonster, 0);
 }
 
 TEST_F(Look, TheDetailsNameTheVerbAndWhatFollowsIt)
 {
     PutMonster(0, 11, CX, CY);
-    monsters[0].attack = "bites";
-    monsters[0].attacktype = ATTACK_PLAIN;
-    monsters[0].hostility = HOSTILE;
-    monsters[0].multiplies = 1;
-    monsters[0].move = MOVE_ROAM;
-    monsters[0].chp = 7;
+    MonsterRecord &m = monsters[0];
+    m.attack = "bites";
+    m.attacktype = ATTACK_PLAIN;
+    m.hostility = HOSTILE;
+    m.multiplies = 1;
+    m.move = MOVE_ROAM;
+    m.chp = 7;
     displaymonster = 0;
     mode = MODE_MONSTER_DETAILS;
     qt::Frame(1);
-    NEED_FONT();
-    EXPECT_TRUE(qt::TextAt(150, 75, "MONSTER DETAILS"));
-    EXPECT_TRUE(qt::TextAt(170, 100, "Goblin"));
-    EXPECT_TRUE(qt::TextAt(170, 115, "CHP: 7"));
-    EXPECT_TRUE(qt::TextAt(170, 205, "Moves erratically."));
-    EXPECT_TRUE(qt::TextAt(170, 220, "It bites to "));
-    EXPECT_TRUE(qt::TextAt(266, 220, "attack."));
-    EXPECT_TRUE(qt::TextAt(170, 235, "It is hostile."));
-    EXPECT_TRUE(qt::TextAt(170, 250, "Multiplies explosively."));
-    EXPECT_TRUE(qt::TextAt(500, 100, "ESC - Return to Looking"));
-    EXPECT_TRUE(qt::TextAt(500, 120, "? for Help"));
+    if (!font_image)
+        GTEST_SKIP() << "the font picture is not built yet";
+    ExpectTexts({{150, 75, "MONSTER DETAILS"}, {170, 100, "Goblin"}, {170, 115, "CHP: 7"},
+                 {170, 205, "Moves erratically."}, {170, 220, "It bites to "}, {266, 220, "attack."},
+                 {170, 235, "It is hostile."}, {170, 250, "Multiplies explosively."},
+                 {500, 100, "ESC - Return to Looking"}, {500, 120, "? for Help"}});
 
-    monsters[0].attacktype = ATTACK_POISON;
-    monsters[0].hostility = NEUTRAL;
-    monsters[0].move = MOVE_LURK;
+    m.attacktype = ATTACK_POISON;
+    m.hostility = NEUTRAL;
+    m.move = MOVE_LURK;
     qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(266, 220, "poison."));
-    EXPECT_TRUE(qt::TextAt(170, 235, "It is neutral."));
-    EXPECT_TRUE(qt::TextAt(170, 205, "Does not deign to attack intruders."));
-}
+    ExpectTexts({{266, 220, "poison."}, {170, 235, "It is neutral."},
+                 {170, 205, "Does not deign to attack intruders."}});
 
-TEST_F(Look, AMonsterThatCannotAttackSaysNothingOfAttitudeOrBreeding)
-{
-    PutMonster(0, 11, CX, CY);
-    monsters[0].attacktype = ATTACK_NONE;
-    monsters[0].hostility = HOSTILE;
-    monsters[0].multiplies = 1;
-    monsters[0].move = MOVE_ROOTED;
-    displaymonster = 0;
-    mode = MODE_MONSTER_DETAILS;
+    // One that cannot attack says nothing of its attitude or breeding.
+    m.attacktype = ATTACK_NONE;
+    m.hostility = HOSTILE;
+    m.move = MOVE_ROOTED;
     qt::Frame(1);
-    NEED_FONT();
-    EXPECT_TRUE(qt::TextAt(170, 220, "It cannot attack."));
-    EXPECT_TRUE(qt::TextAt(170, 205, "Does not move."));
+    ExpectTexts({{170, 220, "It cannot attack."}, {170, 205, "Does not move."}});
     EXPECT_TRUE(qt::NoTextIn(170, 235, 300, 27));
 }
 
@@ -341,28 +284,20 @@ TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
     overmap[30][70] = 0;
     PutMonster(0, 11, 71, 30);
     int t0 = gametime;
-    qt::Key(SDLK_l);
-    qt::Frame(2);
-    EXPECT_EQ(mode, MODE_LOOKING);
+    EXPECT_EQ(Press(SDLK_l, 2), MODE_LOOKING);
     EXPECT_EQ(cursorx, 70);
     EXPECT_EQ(cursory, 30);
     if (font_image) {
         EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
         EXPECT_TRUE(LookLineIs(1, "You see yourself."));
     }
-    qt::Key(SDLK_RIGHT);
-    qt::Frame(2);
+    Press(SDLK_RIGHT, 2);
     if (font_image) {
         EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
         EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
     }
-    qt::Key(SDLK_y);
-    qt::Frame(2);
-    EXPECT_EQ(mode, MODE_MONSTER_DETAILS);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS);
+    Press(SDLK_ESCAPE);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
     EXPECT_EQ(gametime, t0);
 }

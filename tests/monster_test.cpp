@@ -25,43 +25,49 @@ void ClearGrids()
     std::memset(overmap, 0, sizeof overmap);
 }
 
+void Wall(int x, int y) { worldmap[y][x] = 60; }
+
+void Stand(int x, int y)
+{
+    player.x = x;
+    player.y = y;
+}
+
+void Kill(int i, int deadtime = 0)
+{
+    monsters[i].alive = 0;
+    monsters[i].kind = 0;
+    monsters[i].deadtime = deadtime;
+}
+
 // A new game in the start town, as the title's "New Game" makes it.
 void FreshGame(unsigned seed)
 {
     ClearGrids();
     player.area = AREA_TOWN;
-    player.x = 5;
-    player.y = 5;
+    Stand(5, 5);
     qt::NewSeededGame(seed);
 }
 
-// A new game, then an empty grass field of the given kind with the player in it,
-// at peace, healthy and nobody else about.
+// A new game, then an empty grass field with the player in it, at peace, healthy, alone.
 void OpenField(unsigned seed, int area = AREA_WILDERNESS)
 {
     FreshGame(seed);
     ClearGrids();
     player.area = area;
-    player.x = PX;
-    player.y = PY;
+    Stand(PX, PY);
     player.peace = 1;
-    player.blind = 0;
+    player.blind = player.acted = 0;
     player.killer = NO_KILLER;
-    player.mhp = 10000;
-    player.chp = 10000;
-    player.acted = 0;
+    player.mhp = player.chp = 10000;
     player.viewx = PX - 10;
     player.viewy = PY - 7;
     mode = MODE_NORMAL;
     curmonsters = 0;
-    for (MonsterRecord &m : monsters) {
-        m.alive = 0;
-        m.kind = 0;
-        m.deadtime = 0;
-    }
+    for (int i = 0; i < MAX_MONSTERS; i++)
+        Kill(i);
 }
 
-// Makes a creature at a place and returns its slot.
 int Put(int kind, int x, int y)
 {
     int slot = curmonsters;
@@ -78,6 +84,14 @@ void Turn(int n = 1)
     }
 }
 
+testing::AssertionResult At(int i, int x, int y)
+{
+    if (monsters[i].x == x && monsters[i].y == y)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "slot " << i << " at " << monsters[i].x << "," << monsters[i].y
+                                       << ", not " << x << "," << y;
+}
+
 bool ItemAt(int kind, int x, int y)
 {
     for (int k = 0; k < cursmallitems && k < MAX_MAP_ITEMS; k++)
@@ -86,8 +100,7 @@ bool ItemAt(int kind, int x, int y)
     return false;
 }
 
-// Every live creature on the map, off walls and closed doors it cannot stand on,
-// alone on its cell and not on the player.
+// Every live creature on the map, off walls, alone on its cell and not on the player.
 void ExpectSoundPlaces()
 {
     for (int i = 0; i < curmonsters; i++) {
@@ -97,18 +110,12 @@ void ExpectSoundPlaces()
         ASSERT_TRUE(OnMap(m.x, m.y)) << "slot " << i << " at " << m.x << "," << m.y;
         EXPECT_FALSE(IsWallTile(worldmap[m.y][m.x])) << "slot " << i << " on a wall";
         EXPECT_FALSE(m.x == player.x && m.y == player.y) << "slot " << i << " on the player";
-        for (int j = i + 1; j < curmonsters; j++) {
-            if (monsters[j].alive) {
-                EXPECT_FALSE(monsters[j].x == m.x && monsters[j].y == m.y) << "slots " << i << " and " << j;
-            }
-        }
+        for (int j = i + 1; j < curmonsters; j++)
+            EXPECT_FALSE(monsters[j].alive && monsters[j].x == m.x && monsters[j].y == m.y) << i << " and " << j;
     }
 }
 
-std::string Newest()
-{
-    return qt::HistoryLineText(0);
-}
+bool NewestStarts(const char *text) { return qt::HistoryLineText(0).rfind(text, 0) == 0; }
 
 } // namespace
 
@@ -118,12 +125,9 @@ TEST(Population, FreshTownHoldsFiftyFolkAndFourGuardsAtTheCorners)
 {
     FreshGame(11);
     ASSERT_EQ(curmonsters, 54);
-    for (int i = 0; i < 50; i++) {
-        EXPECT_EQ(monsterlev[monsters[i].kind], AREA_TOWN) << "slot " << i;
-        EXPECT_TRUE(monsters[i].alive);
-    }
-    const int cx[4] = {1, 1, 240, 240};
-    const int cy[4] = {2, 72, 2, 72};
+    for (int i = 0; i < 50; i++)
+        EXPECT_TRUE(monsters[i].alive && monsterlev[monsters[i].kind] == AREA_TOWN) << "slot " << i;
+    const int cx[4] = {1, 1, 240, 240}, cy[4] = {2, 72, 2, 72};
     for (int g = 0; g < 4; g++) {
         const MonsterRecord &m = monsters[50 + g];
         EXPECT_EQ(m.kind, KIND_TOWN_GUARD);
@@ -133,47 +137,33 @@ TEST(Population, FreshTownHoldsFiftyFolkAndFourGuardsAtTheCorners)
         EXPECT_EQ(m.x - cx[g], m.y - cy[g]);
         EXPECT_FALSE(IsBlockingTile(worldmap[m.y][m.x]));
     }
-    for (int i = 54; i < MAX_MONSTERS; i++) {
-        EXPECT_EQ(monsters[i].alive, 0) << "slot " << i;
-        EXPECT_EQ(monsters[i].kind, 0) << "slot " << i;
-    }
+    for (int i = 54; i < MAX_MONSTERS; i++)
+        EXPECT_TRUE(monsters[i].alive == 0 && monsters[i].kind == 0) << "slot " << i;
     ExpectSoundPlaces();
 }
 
-TEST(Population, WildernessHoldsFiftyCreaturesAndTwentyEntYouths)
-{
-    OpenField(12);
-    NewMonsters(AREA_WILDERNESS);
-    ASSERT_EQ(curmonsters, 70);
-    for (int i = 0; i < 50; i++)
-        EXPECT_EQ(monsterlev[monsters[i].kind], AREA_WILDERNESS) << "slot " << i;
-    for (int i = 50; i < 70; i++)
-        EXPECT_EQ(monsters[i].kind, KIND_ENT_YOUTH) << "slot " << i;
-    ExpectSoundPlaces();
-}
-
-TEST(Population, GrasslandAndTheOtherLandsGetWildCreaturesButNoEntYouths)
+TEST(Population, WildCreaturesEverywhereOutsideTownEntYouthsOnlyInTheWilderness)
 {
     // World cell (0, 3) is grassland: its population must come to an end.
-    const int kinds[] = {hugemap[3][0], 3, 4, 5, 7, 8};
     EXPECT_EQ(hugemap[3][0], AREA_GRASSLAND);
-    for (int area : kinds) {
-        OpenField(13);
+    const int areas[] = {AREA_WILDERNESS, hugemap[3][0], 3, 4, 5, 7, 8};
+    for (int area : areas) {
+        const bool wild = area == AREA_WILDERNESS;
+        OpenField(wild ? 12 : 13);
         player.area = area;
         NewMonsters(area);
-        ASSERT_EQ(curmonsters, 50) << "area " << area;
-        for (int i = 0; i < 50; i++) {
-            EXPECT_EQ(monsterlev[monsters[i].kind], AREA_WILDERNESS) << "area " << area;
-            EXPECT_NE(monsters[i].kind, KIND_ENT_YOUTH) << "area " << area;
+        ASSERT_EQ(curmonsters, wild ? 70 : 50) << "area " << area;
+        for (int i = 0; i < curmonsters; i++) {
+            EXPECT_TRUE(i >= 50 || monsterlev[monsters[i].kind] == AREA_WILDERNESS) << area << " slot " << i;
+            EXPECT_TRUE((wild && i < 50) || (monsters[i].kind == KIND_ENT_YOUTH) == (i >= 50)) << area << " " << i;
         }
+        ExpectSoundPlaces();
         // A dead one there comes back as a wild creature too.
-        monsters[0].alive = 0;
-        monsters[0].kind = 0;
-        monsters[0].deadtime = 50;
+        Kill(0, 50);
         Turn();
         EXPECT_EQ(monsters[0].alive, 1);
         EXPECT_EQ(monsterlev[monsters[0].kind], AREA_WILDERNESS);
-        EXPECT_NE(monsters[0].kind, KIND_ENT_YOUTH);
+        EXPECT_TRUE(wild || monsters[0].kind != KIND_ENT_YOUTH) << "area " << area;
     }
 }
 
@@ -184,7 +174,6 @@ TEST(Population, NoCreatureIsMadeOnTheFolkAlreadyThereOrOnThePlayer)
     for (int y = 0; y < MAP_HEIGHT; y++)
         for (int x = 0; x < MAP_WIDTH; x++)
             worldmap[y][x] = (x % 4 == 0 && y % 3 == 0) ? 0 : 60;
-    player.x = 100;
     player.y = 39;
     NewMonsters(AREA_WILDERNESS);
     EXPECT_EQ(curmonsters, 70);
@@ -201,17 +190,11 @@ TEST(Population, SlotsAboveTheNewPopulationHoldNothingOld)
     player.area = AREA_TOWN;
     NewMonsters(AREA_TOWN);
     ASSERT_EQ(curmonsters, 54);
-    for (int i = 54; i < MAX_MONSTERS; i++) {
-        EXPECT_EQ(monsters[i].alive, 0);
-        EXPECT_EQ(monsters[i].kind, 0);
-        EXPECT_EQ(monsters[i].size, 0);
-    }
+    for (int i = 54; i < MAX_MONSTERS; i++)
+        EXPECT_TRUE(monsters[i].alive == 0 && monsters[i].kind == 0 && monsters[i].size == 0) << i;
     // A refill raises the count over the old slots: they come back as townsfolk.
-    for (int i = 0; i < 10; i++) {
-        monsters[i].alive = 0;
-        monsters[i].kind = 0;
-        monsters[i].deadtime = 50;
-    }
+    for (int i = 0; i < 10; i++)
+        Kill(i, 50);
     Turn();
     ASSERT_GT(curmonsters, 60);
     EXPECT_EQ(monsters[60].alive, 1);
@@ -220,40 +203,22 @@ TEST(Population, SlotsAboveTheNewPopulationHoldNothingOld)
     ExpectSoundPlaces();
 }
 
-TEST(Population, GuardSlidesDownRightOffWallsThePlayerAndOtherFolk)
+TEST(Population, PlacementSlidesDownRightOffWallsDoorsAndFolkButNeverOffTheMap)
 {
     OpenField(16, AREA_TOWN);
-    worldmap[2][1] = 97;          // wall
+    worldmap[2][1] = 97;              // wall
     worldmap[3][2] = TILE_HOUSE_DOOR; // closed door
-    player.x = 3;
-    player.y = 4;
-    Put(11, 4, 5);                // a Goblin
-    int g = Put(KIND_TOWN_GUARD, 1, 2);
-    EXPECT_EQ(monsters[g].x, 5);
-    EXPECT_EQ(monsters[g].y, 6);
+    Stand(3, 4);
+    Put(11, 4, 5); // a Goblin
+    EXPECT_TRUE(At(Put(KIND_TOWN_GUARD, 1, 2), 5, 6));
     EXPECT_EQ(curmonsters, 2);
-}
 
-TEST(Population, SlideStopsAtTheMapEdgeAndMakesNothing)
-{
     OpenField(17);
-    worldmap[73][240] = 60;
-    worldmap[74][241] = 60;
-    int before = curmonsters;
-    makeMonster(11, curmonsters, 73, 240);
-    EXPECT_EQ(curmonsters, before);
-    EXPECT_EQ(monsters[before].alive, 0);
-}
-
-TEST(Population, BigCreaturesClearTheTreeTheyAreBornOn)
-{
-    OpenField(18);
-    overmap[10][10] = OVER_TREE;
-    overmap[20][20] = OVER_PINE;
-    Put(KIND_ENT_YOUTH, 10, 10); // size 80
-    Put(18, 20, 20);             // a Townsman, size 50
-    EXPECT_EQ(overmap[10][10], OVER_NONE);
-    EXPECT_EQ(overmap[20][20], OVER_PINE);
+    Wall(240, 73);
+    Wall(241, 74);
+    makeMonster(11, 0, 73, 240);
+    EXPECT_EQ(curmonsters, 0);
+    EXPECT_EQ(monsters[0].alive, 0);
 }
 
 TEST(Population, NinetyNineIsTheCap)
@@ -264,16 +229,14 @@ TEST(Population, NinetyNineIsTheCap)
         makeMonster(11, curmonsters, -1, -1);
         ASSERT_EQ(curmonsters, before + 1);
     }
-    const MonsterRecord last = monsters[MONSTER_LIMIT];
-    const MonsterRecord first = monsters[0];
+    const MonsterRecord last = monsters[MONSTER_LIMIT], first = monsters[0];
     makeMonster(KIND_BUNNY, MONSTER_LIMIT, -1, -1);
     makeMonster(KIND_BUNNY, 0, 5, 5);
     EXPECT_EQ(curmonsters, MONSTER_LIMIT);
     EXPECT_EQ(monsters[MONSTER_LIMIT].kind, last.kind);
     EXPECT_EQ(monsters[MONSTER_LIMIT].alive, last.alive);
     EXPECT_EQ(monsters[0].kind, first.kind);
-    EXPECT_EQ(monsters[0].x, first.x);
-    EXPECT_EQ(monsters[0].y, first.y);
+    EXPECT_TRUE(At(0, first.x, first.y));
     // Breeders breed no more, and a dead slot stays dead.
     for (int i = 0; i < 10; i++) {
         monsters[i].kind = KIND_BUNNY;
@@ -281,9 +244,7 @@ TEST(Population, NinetyNineIsTheCap)
         monsters[i].move = MOVE_ROOTED;
         monsters[i].hostility = FRIENDLY;
     }
-    monsters[20].alive = 0;
-    monsters[20].kind = 0;
-    monsters[20].deadtime = 50;
+    Kill(20, 50);
     Turn(30);
     EXPECT_EQ(curmonsters, MONSTER_LIMIT);
     EXPECT_EQ(monsters[20].alive, 0);
@@ -304,31 +265,25 @@ TEST(Breeding, BunniesBreedBunniesAndAlbinosAboveThemselvesUpToTheCap)
     ExpectSoundPlaces();
 }
 
-TEST(Breeding, ChildWithNoRoomIsNotMade)
+TEST(Breeding, ChildWithNoRoomIsNotMadeAndNeverLandsOnThePlayer)
 {
     OpenField(22);
-    int rat = Put(7, 241, 74); // White Rat in the bottom right corner
-    monsters[rat].move = MOVE_ROOTED;
-    worldmap[73][241] = 60;    // nothing free above it or down-right of that
+    monsters[Put(7, 241, 74)].move = MOVE_ROOTED; // White Rat in the bottom right corner
+    Wall(241, 73);                                // nothing free above it or down-right of that
     Turn(200);
     EXPECT_EQ(curmonsters, 1);
     EXPECT_EQ(monsters[1].alive, 0);
-}
 
-TEST(Breeding, ChildNeverLandsOnThePlayer)
-{
     OpenField(23);
-    int ant = Put(KIND_WORKER_ANT, PX, PY + 1);
-    monsters[ant].move = MOVE_ROOTED;
+    monsters[Put(KIND_WORKER_ANT, PX, PY + 1)].move = MOVE_ROOTED;
     // The cell above the parent is the player's; keep the child where it is born.
     const int walls[][2] = {{1, 0}, {2, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
     for (const auto &w : walls)
-        worldmap[PY + w[1]][PX + w[0]] = 60;
+        Wall(PX + w[0], PY + w[1]);
     for (int n = 0; n < 400 && curmonsters == 1; n++)
         Turn();
     ASSERT_GE(curmonsters, 2);
-    EXPECT_EQ(monsters[1].x, PX + 1);
-    EXPECT_EQ(monsters[1].y, PY + 1);
+    EXPECT_TRUE(At(1, PX + 1, PY + 1));
 }
 
 TEST(Respawn, FirstRefillAfterFiftyDeadTurnsThenAtOnce)
@@ -337,20 +292,16 @@ TEST(Respawn, FirstRefillAfterFiftyDeadTurnsThenAtOnce)
     int g = Put(11, 150, 60);
     monsters[g].move = MOVE_ROOTED;
     monsters[g].hostility = NEUTRAL;
-    monsters[g].alive = 0;
-    monsters[g].kind = 0;
-    monsters[g].deadtime = 0;
+    Kill(g);
     Turn(50);
     EXPECT_EQ(monsters[g].alive, 0);
     EXPECT_EQ(monsters[g].deadtime, 50);
     Turn();
     EXPECT_EQ(monsters[g].alive, 1);
     EXPECT_EQ(monsterlev[monsters[g].kind], AREA_WILDERNESS);
-    // The count grows with the refill, as it does on every making.
-    EXPECT_EQ(curmonsters, 2);
+    EXPECT_EQ(curmonsters, 2); // the count grows with the refill, as on every making
     // After a later death it comes back on its very next turn.
-    monsters[g].alive = 0;
-    monsters[g].kind = 0;
+    monsters[g].alive = monsters[g].kind = 0;
     int before = curmonsters;
     Turn();
     EXPECT_EQ(monsters[g].alive, 1);
@@ -359,80 +310,60 @@ TEST(Respawn, FirstRefillAfterFiftyDeadTurnsThenAtOnce)
 
 // ---- How far they see the player ----
 
-TEST(Movement, HostileGoblinChasesFromFourteenSquares)
+TEST(Movement, EachKindComesOnlyFromWithinItsSight)
+{
+    struct Case { unsigned seed; int area, kind, dx, dy; bool hostile; int turns, ex, ey; };
+    const Case cases[] = {
+        {31, AREA_WILDERNESS, 11, 3, 15, false, 20, 3, 15},               // fifteen rows: stands still
+        {32, AREA_WILDERNESS, 17, 6, 0, false, 10, 6, 0},                 // Black Widow lurks past five
+        {32, AREA_WILDERNESS, 17, 5, -5, false, 1, 4, -4},                // ... and comes within five
+        {33, AREA_TOWN, KIND_TOWN_GUARD, 29, -29, false, 10, 29, -29},    // a guard waits until hostile
+        {33, AREA_TOWN, KIND_TOWN_GUARD, 29, -29, true, 1, 28, -28},      // then comes from 29
+        {33, AREA_TOWN, KIND_TOWN_GUARD, -30, 0, true, 1, -30, 0},        // but not from 30
+    };
+    for (const Case &c : cases) {
+        OpenField(c.seed, c.area);
+        int m = Put(c.kind, PX + c.dx, PY + c.dy);
+        if (c.hostile)
+            monsters[m].hostility = HOSTILE;
+        Turn(c.turns);
+        EXPECT_TRUE(At(m, PX + c.ex, PY + c.ey)) << "kind " << c.kind << " from " << c.dx << "," << c.dy;
+    }
+}
+
+TEST(Movement, HostileGoblinChasesFromFourteenSquaresAndStrikesWhenBeside)
 {
     OpenField(30);
     int g = Put(11, PX + 14, PY + 14);
     Turn();
-    EXPECT_EQ(monsters[g].x, PX + 13);
-    EXPECT_EQ(monsters[g].y, PY + 13);
-    // Keeps coming until it is beside the player, then strikes.
+    EXPECT_TRUE(At(g, PX + 13, PY + 13));
     Turn(12);
-    EXPECT_EQ(monsters[g].x, PX + 1);
-    EXPECT_EQ(monsters[g].y, PY + 1);
+    EXPECT_TRUE(At(g, PX + 1, PY + 1));
     int lines = curhistory;
     Turn();
-    EXPECT_EQ(monsters[g].x, PX + 1);
+    EXPECT_TRUE(At(g, PX + 1, PY + 1));
     EXPECT_GT(curhistory, lines);
-    EXPECT_EQ(Newest().rfind("The Goblin ", 0), 0u);
+    EXPECT_TRUE(NewestStarts("The Goblin "));
 }
 
 TEST(Movement, HostileGoblinFifteenColumnsAwayRoams)
 {
-    int chased = 0, trials = 30, away = 0;
+    int chased = 0, away = 0;
+    const int trials = 30;
     for (int t = 0; t < trials; t++) {
         OpenField(100 + t);
-        int g = Put(11, PX + 15, PY);
+        const MonsterRecord &m = monsters[Put(11, PX + 15, PY)];
         Turn();
-        const MonsterRecord &m = monsters[g];
         EXPECT_LE(std::abs(m.x - (PX + 15)), 1);
         EXPECT_LE(std::abs(m.y - PY), 1);
-        if (m.x == PX + 14 && m.y == PY)
-            chased++;
-        if (m.x == PX + 16)
-            away++;
+        chased += m.x == PX + 14 && m.y == PY;
+        away += m.x == PX + 16;
     }
     EXPECT_LT(chased, trials);
     EXPECT_GT(away, 0);
 }
 
-TEST(Movement, HostileGoblinFifteenRowsAwayStandsStill)
-{
-    OpenField(31);
-    int g = Put(11, PX + 3, PY + 15);
-    Turn(20);
-    EXPECT_EQ(monsters[g].x, PX + 3);
-    EXPECT_EQ(monsters[g].y, PY + 15);
-}
-
-TEST(Movement, BlackWidowLurksUntilThePlayerIsWithinFive)
-{
-    OpenField(32);
-    int w = Put(17, PX + 6, PY);
-    Turn(10);
-    EXPECT_EQ(monsters[w].x, PX + 6);
-    monsters[w].x = PX + 5;
-    monsters[w].y = PY - 5;
-    Turn();
-    EXPECT_EQ(monsters[w].x, PX + 4);
-    EXPECT_EQ(monsters[w].y, PY - 4);
-}
-
-TEST(Movement, GuardWaitsUntilHostileThenComesFromTwentyNine)
-{
-    OpenField(33, AREA_TOWN);
-    int g = Put(KIND_TOWN_GUARD, PX + 29, PY - 29 > 0 ? PY - 29 : 0);
-    int far = Put(KIND_TOWN_GUARD, PX - 30, PY);
-    Turn(10);
-    EXPECT_EQ(monsters[g].x, PX + 29);
-    monsters[g].hostility = HOSTILE;
-    monsters[far].hostility = HOSTILE;
-    Turn();
-    EXPECT_EQ(monsters[g].x, PX + 28);
-    EXPECT_EQ(monsters[far].x, PX - 30);
-}
-
-TEST(Movement, HostileVenusManTrapStrikesAnyNeighbourAndNeverMoves)
+TEST(Movement, HostileVenusManTrapStrikesAnyNeighbourOncePerTurnAndNeverMoves)
 {
     OpenField(34);
     player.x = PX + 3;
@@ -441,84 +372,61 @@ TEST(Movement, HostileVenusManTrapStrikesAnyNeighbourAndNeverMoves)
     int lines = curhistory;
     Turn(3);
     EXPECT_EQ(curhistory, lines); // two squares away: nothing
-    for (int dy = -1; dy <= 1; dy++) {
-        for (int dx = -1; dx <= 1; dx++) {
-            if (dx == 0 && dy == 0)
-                continue;
-            player.x = PX + dx;
-            player.y = PY + dy;
-            lines = curhistory;
-            Turn();
-            EXPECT_EQ(curhistory, lines + 1) << dx << "," << dy;
-            EXPECT_EQ(Newest().rfind("The Venus Man Trap ", 0), 0u);
-            EXPECT_EQ(monsters[v].x, PX);
-            EXPECT_EQ(monsters[v].y, PY);
-        }
+    for (int d = 0; d < 9; d++) {
+        if (d == 4)
+            continue;
+        Stand(PX + d % 3 - 1, PY + d / 3 - 1);
+        lines = curhistory;
+        Turn();
+        EXPECT_EQ(curhistory, lines + 1) << player.x - PX << "," << player.y - PY;
+        EXPECT_TRUE(NewestStarts("The Venus Man Trap "));
+        EXPECT_TRUE(At(v, PX, PY));
     }
 }
 
 // ---- Walking into things ----
 
-// A creature in a box of walls whose only way out is the player's cell.
-int Boxed(int kind)
+TEST(Movement, SteppingOntoThePlayerStrikesIfNeutralAndOnlyStepsBackIfFriendly)
 {
-    int m = Put(kind, PX + 1, PY);
-    monsters[m].multiplies = 0;
-    for (int dy = -1; dy <= 1; dy++)
-        for (int dx = 0; dx <= 2; dx++)
-            if (dy != 0 || dx == 2)
-                worldmap[PY + dy][PX + dx] = 60;
-    return m;
-}
-
-TEST(Movement, NeutralChickenSteppingOntoThePlayerStrikes)
-{
-    OpenField(40);
-    int c = Boxed(32);
-    int blows = 0;
-    for (int n = 0; n < 30; n++) {
-        Turn();
-        EXPECT_EQ(monsters[c].x, PX + 1);
-        EXPECT_EQ(monsters[c].y, PY);
-        if (Newest().rfind("The Chicken ", 0) == 0)
-            blows++;
+    // A creature in a box of walls whose only way out is the player's cell.
+    const struct { unsigned seed; int kind, hostility; } cases[] = {{40, 32, HOSTILE}, {41, KIND_BUNNY, FRIENDLY}};
+    for (const auto &c : cases) {
+        OpenField(c.seed);
+        int m = Put(c.kind, PX + 1, PY);
+        monsters[m].multiplies = 0;
+        for (int d = 0; d < 9; d++)
+            if (d / 3 != 1 || d % 3 == 2)
+                Wall(PX + d % 3, PY + d / 3 - 1);
+        int lines = curhistory, blows = 0;
+        for (int n = 0; n < 30; n++) {
+            Turn();
+            EXPECT_TRUE(At(m, PX + 1, PY));
+            blows += NewestStarts("The Chicken ");
+        }
+        if (c.kind == 32) {
+            EXPECT_GT(blows, 0);
+        } else {
+            EXPECT_EQ(curhistory, lines);
+        }
+        EXPECT_EQ(monsters[m].hostility, c.hostility);
     }
-    EXPECT_GT(blows, 0);
-    EXPECT_EQ(monsters[c].hostility, HOSTILE);
-}
-
-TEST(Movement, FriendlyBunnySteppingOntoThePlayerIsOnlyPutBack)
-{
-    OpenField(41);
-    int b = Boxed(KIND_BUNNY);
-    int lines = curhistory;
-    for (int n = 0; n < 30; n++) {
-        Turn();
-        EXPECT_EQ(monsters[b].x, PX + 1);
-        EXPECT_EQ(monsters[b].y, PY);
-    }
-    EXPECT_EQ(curhistory, lines);
-    EXPECT_EQ(monsters[b].hostility, FRIENDLY);
 }
 
 TEST(Movement, DiagonalStepIntoAWallSlidesAlongIt)
 {
     OpenField(42);
     for (int x = PX - 10; x <= PX + 10; x++)
-        worldmap[PY + 4][x] = 60;
+        Wall(x, PY + 4);
     int g = Put(11, PX + 5, PY + 5);
     Turn();
-    EXPECT_EQ(monsters[g].x, PX + 4);
-    EXPECT_EQ(monsters[g].y, PY + 5);
+    EXPECT_TRUE(At(g, PX + 4, PY + 5));
     Turn(3);
-    EXPECT_EQ(monsters[g].x, PX + 1);
-    EXPECT_EQ(monsters[g].y, PY + 5);
+    EXPECT_TRUE(At(g, PX + 1, PY + 5));
     // Straight at the wall: both ways shut, it stays.
     Turn();
-    EXPECT_EQ(monsters[g].x, PX);
+    EXPECT_TRUE(At(g, PX, PY + 5));
     Turn(3);
-    EXPECT_EQ(monsters[g].x, PX);
-    EXPECT_EQ(monsters[g].y, PY + 5);
+    EXPECT_TRUE(At(g, PX, PY + 5));
 }
 
 TEST(Movement, ChaserSidestepsAnotherCreature)
@@ -536,62 +444,53 @@ TEST(Movement, ChaserSidestepsAnotherCreature)
 TEST(Movement, CorneredTimidTownswomanStepsTowardsThePlayerOnlyOntoAFreeCell)
 {
     OpenField(44, AREA_TOWN);
-    player.x = PX - 5;
-    player.y = PY - 5;
+    Stand(PX - 5, PY - 5);
     int w = Put(21, PX, PY);
     monsters[w].hostility = HOSTILE;
-    worldmap[PY][PX + 1] = 60; // her ways away are shut
-    worldmap[PY + 1][PX] = 60;
+    Wall(PX + 1, PY); // her ways away are shut
+    Wall(PX, PY + 1);
     Turn();
-    EXPECT_EQ(monsters[w].x, PX - 1);
-    EXPECT_EQ(monsters[w].y, PY - 1);
+    EXPECT_TRUE(At(w, PX - 1, PY - 1));
     // Now the cell towards the player is a wall as well: she stays.
     monsters[w].x = PX;
     monsters[w].y = PY;
-    worldmap[PY - 1][PX - 1] = 60;
+    Wall(PX - 1, PY - 1);
     Turn(5);
-    EXPECT_EQ(monsters[w].x, PX);
-    EXPECT_EQ(monsters[w].y, PY);
+    EXPECT_TRUE(At(w, PX, PY));
 }
 
 TEST(Movement, StepBackAfterBumpingThePlayerReturnsWhereTheMoveBegan)
 {
     OpenField(46);
+    // A Goblin at (x, y) steps down-right/up-left by (d, d) with the player at (px, py).
+    auto bump = [](int x, int y, int d, int px, int py) {
+        int g = Put(11, x, y);
+        Stand(px, py);
+        monsters[g].dx = monsters[g].dy = d;
+        moveMonster(g);
+        return At(g, x, y);
+    };
     // Column blocked by a wall, row step onto the player: back to the start, not beyond.
-    int g = Put(11, 50, 50);
-    worldmap[50][49] = 60;
-    player.x = 50;
-    player.y = 49;
-    monsters[g].dx = -1;
-    monsters[g].dy = -1;
-    moveMonster(g);
-    EXPECT_EQ(monsters[g].x, 50);
-    EXPECT_EQ(monsters[g].y, 50);
+    Wall(49, 50);
+    EXPECT_TRUE(bump(50, 50, -1, 50, 49));
     // On the bottom row by a gate: the clamped row step must not take it into the wall.
-    int h = Put(11, 11, 74);
-    worldmap[73][11] = 88;
-    worldmap[73][12] = 88;
-    player.x = 12;
-    player.y = 74;
-    monsters[h].dx = 1;
-    monsters[h].dy = 1;
-    moveMonster(h);
-    EXPECT_EQ(monsters[h].x, 11);
-    EXPECT_EQ(monsters[h].y, 74);
+    worldmap[73][11] = worldmap[73][12] = 88;
+    EXPECT_TRUE(bump(11, 74, 1, 12, 74));
     // And on the right edge.
-    int k = Put(11, 241, 30);
-    player.x = 241;
-    player.y = 31;
-    worldmap[30][240] = 60;
-    monsters[k].dx = 1;
-    monsters[k].dy = 1;
-    moveMonster(k);
-    EXPECT_EQ(monsters[k].x, 241);
-    EXPECT_EQ(monsters[k].y, 30);
+    Wall(240, 30);
+    EXPECT_TRUE(bump(241, 30, 1, 241, 31));
 }
 
-TEST(Trees, EntYouthLeavesAStumpAndWoodWhereAGoblinWalksUnder)
+TEST(Trees, BigCreaturesFellTreesTheyAreBornOnOrWalkUnderAndSmallOnesDoNot)
 {
+    OpenField(18);
+    overmap[10][10] = OVER_TREE;
+    overmap[20][20] = OVER_PINE;
+    Put(KIND_ENT_YOUTH, 10, 10); // size 80
+    Put(18, 20, 20);             // a Townsman, size 50
+    EXPECT_EQ(overmap[10][10], OVER_NONE);
+    EXPECT_EQ(overmap[20][20], OVER_PINE);
+
     OpenField(50);
     overmap[PY][PX + 4] = OVER_TREE;
     int e = Put(KIND_ENT_YOUTH, PX + 5, PY);
@@ -610,32 +509,27 @@ TEST(Trees, EntYouthLeavesAStumpAndWoodWhereAGoblinWalksUnder)
     EXPECT_FALSE(ItemAt(ITEM_WOOD, PX + 4, PY));
 }
 
-TEST(Doors, CreaturesOpenClosedDoorsAndStayInFront)
+TEST(Doors, CreaturesOpenClosedDoorsAndStayInFrontButPassSnowedInOnes)
 {
-    const int closed[3] = {TILE_HOUSE_DOOR, TILE_INN_DOOR, TILE_TAVERN_DOOR};
-    const int open[3] = {TILE_HOUSE_DOOR_OPEN, TILE_INN_DOOR_OPEN, TILE_TAVERN_DOOR_OPEN};
-    for (int d = 0; d < 3; d++) {
+    const int closed[4] = {TILE_HOUSE_DOOR, TILE_INN_DOOR, TILE_TAVERN_DOOR, TILE_INN_DOOR_SNOW};
+    const int open[4] = {TILE_HOUSE_DOOR_OPEN, TILE_INN_DOOR_OPEN, TILE_TAVERN_DOOR_OPEN, TILE_INN_DOOR_SNOW};
+    for (int d = 0; d < 4; d++) {
         OpenField(60 + d);
         worldmap[PY][PX + 4] = closed[d];
         int g = Put(11, PX + 5, PY);
         Turn();
         EXPECT_EQ(worldmap[PY][PX + 4], open[d]);
-        EXPECT_EQ(monsters[g].x, PX + 5);
-        Turn();
-        EXPECT_EQ(monsters[g].x, PX + 4);
+        EXPECT_EQ(monsters[g].x, d < 3 ? PX + 5 : PX + 4);
+        if (d < 3) {
+            Turn();
+            EXPECT_EQ(monsters[g].x, PX + 4);
+        }
     }
-    // A snowed-in door neither stops them nor is opened.
-    OpenField(63);
-    worldmap[PY][PX + 4] = TILE_INN_DOOR_SNOW;
-    int g = Put(11, PX + 5, PY);
-    Turn();
-    EXPECT_EQ(monsters[g].x, PX + 4);
-    EXPECT_EQ(worldmap[PY][PX + 4], TILE_INN_DOOR_SNOW);
 }
 
 // ---- Drawing ----
 
-TEST(Drawing, CreaturesInsideTheViewAreDrawnAndPicturesThatFailedAreSkipped)
+TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
 {
     OpenField(70);
     SDL_Surface *saved = monsters_list[11];
@@ -649,9 +543,7 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndPicturesThatFailedAreSkipped)
 
     Put(11, 10 + 21, 20 + 14); // last column and row of the view
     Put(11, 10 + 22, 20 + 3);  // just right of it
-    int dead = Put(11, 12, 22);
-    monsters[dead].alive = 0;
-    monsters[dead].kind = 0;
+    Kill(Put(11, 12, 22));
     SDL_FillRect(screen, nullptr, 0);
     DrawMonsters(20, 10);
     EXPECT_EQ(qt::PixelAt(21 * TILE_SIZE + 5, 14 * TILE_SIZE + 5), red);
@@ -666,16 +558,12 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndPicturesThatFailedAreSkipped)
     EXPECT_NE(qt::PixelAt(21 * TILE_SIZE + 5, 14 * TILE_SIZE + 5), red);
     monsters_list[11] = saved;
     SDL_FreeSurface(shown);
-}
 
-TEST(Drawing, GameRunsWithEveryCreaturePictureMissing)
-{
+    // The game runs on with every creature picture missing.
     OpenField(71);
     FreeMonsters();
     for (SDL_Surface *pic : monsters_list)
         EXPECT_EQ(pic, nullptr);
-    player.viewx = PX - 10;
-    player.viewy = PY - 7;
     for (int k = 1; k < NUM_MONSTER_KINDS; k++)
         Put(k, PX - 9 + k % 20, PY - 5 + k / 20);
     Turn(5);
@@ -692,13 +580,12 @@ TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
     // A pen in the bottom right corner: walls on its west and north, the map's edge
     // on the others, a few pillars and doors inside.
     for (int y = 60; y < MAP_HEIGHT; y++)
-        worldmap[y][220] = 60;
+        Wall(220, y);
     for (int x = 220; x < MAP_WIDTH; x++)
-        worldmap[60][x] = 60;
+        Wall(x, 60);
     for (int k = 0; k < 12; k++)
         worldmap[62 + RandNum(0, 12)][222 + RandNum(0, 19)] = (k % 3 == 0) ? TILE_HOUSE_DOOR : 60;
-    player.x = 235;
-    player.y = 72;
+    Stand(235, 72);
     const int kinds[] = {11, 32, KIND_BUNNY, 21, 30, 33, 28, 24};
     for (int n = 0; n < 300 && curmonsters < 70; n++) {
         int x = RandNum(221, 241), y = RandNum(61, 74);
@@ -708,22 +595,18 @@ TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
             monsters[before].hostility = HOSTILE;
     }
     ASSERT_GT(curmonsters, 40);
-    for (int frame = 0; frame < 800; frame++) {
+    for (int frame = 0; frame < 800 && !HasFailure(); frame++) {
         player.chp = player.mhp = 100000;
         if (frame % 20 == 0) {
             int x = RandNum(221, 241), y = RandNum(61, 74);
             bool taken = IsBlockingTile(worldmap[y][x]);
             for (int i = 0; i < curmonsters && !taken; i++)
                 taken = monsters[i].alive && monsters[i].x == x && monsters[i].y == y;
-            if (!taken) {
-                player.x = x;
-                player.y = y;
-            }
+            if (!taken)
+                Stand(x, y);
         }
         Turn();
         ExpectSoundPlaces();
-        if (HasFailure())
-            break;
     }
 }
 
@@ -737,11 +620,10 @@ TEST(Play, WalkingSouthIntoTheGrasslandFindsItPeopledAndNoEntYouth)
     player.area = hugemap[2][0];
     NewMap(player.area);
     NewMonsters(player.area);
-    player.x = 5;
-    player.y = MAP_HEIGHT - 1;
     player.viewx = 0;
     player.viewy = MAP_HEIGHT - VIEW_ROWS;
     for (int crossing = 0; crossing < 2; crossing++) {
+        Stand(5, MAP_HEIGHT - 1);
         qt::Key(SDLK_KP2);
         qt::Frame(1);
         ASSERT_EQ(player.areay, 3 + crossing);
@@ -753,8 +635,6 @@ TEST(Play, WalkingSouthIntoTheGrasslandFindsItPeopledAndNoEntYouth)
         }
         ExpectSoundPlaces();
         qt::Frame(1);
-        player.x = 5;
-        player.y = MAP_HEIGHT - 1;
     }
 }
 
@@ -766,14 +646,12 @@ TEST(Play, LongWalkThroughACrowdedTownAfterTheAlarm)
         makeMonster(RandNum(18, 33), curmonsters, -1, -1);
     player.peace = 0; // everybody turns on the player
     const SDLKey steps[] = {SDLK_KP1, SDLK_KP2, SDLK_KP3, SDLK_KP4, SDLK_KP6, SDLK_KP7, SDLK_KP8, SDLK_KP9};
-    for (int frame = 0; frame < 800; frame++) {
+    for (int frame = 0; frame < 800 && !HasFailure(); frame++) {
         player.chp = player.mhp = 100000;
         qt::Key(steps[RandNum(0, 7)]);
         qt::Frame(1);
         ASSERT_EQ(done, STATE_PLAYING);
         ExpectSoundPlaces();
-        if (HasFailure())
-            break;
     }
     EXPECT_LE(curmonsters, MONSTER_LIMIT);
 }

@@ -1,6 +1,9 @@
 // The player: a new character, walking, the command keys, resting, going, poison and growth.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
@@ -14,47 +17,43 @@
 
 namespace {
 
+using V = std::vector<int>;
 const char *const no_room = "There's no room to drop anything here.";
 
 // A creature that stays where it is put and never strikes first.
 int PlaceCreature(int kind, int x, int y, int hostility)
 {
-    int i = curmonsters++;
-    MonsterRecord &m = monsters[i];
-    m = MonsterRecord{};
+    MonsterRecord &m = monsters[curmonsters] = MonsterRecord{};
     m.name = monster_names[kind];
     m.kind = kind;
     m.alive = 1;
     m.chp = m.mhp = 50;
-    m.x = x;
-    m.y = y;
+    m.x = x, m.y = y;
     m.move = MOVE_ROOTED;
     m.hostility = hostility;
-    return i;
+    return curmonsters++;
 }
+
+void At(int x, int y) { player.x = x, player.y = y; }
+V Place() { return {player.x, player.y}; }
+V View() { return {player.viewx, player.viewy}; }
+void Poison(int time) { player.poisoned = time > 0, player.poisontime = time; }
 
 // A grassland without trees, nobody about, nothing lying around; the player at (x, y),
 // the view origin at (vx, vy).
 void StandInField(unsigned seed, int x = 100, int y = 30, int vx = 90, int vy = 24)
 {
     qt::NewSeededGame(seed);
-    player.areax = 4;
-    player.areay = 1;
+    player.areax = 4, player.areay = 1;
     player.area = hugemap[1][4];
     NewMap(player.area);
-    for (auto &row : overmap)
-        for (int &c : row)
-            c = OVER_NONE;
-    for (MonsterRecord &m : monsters)
-        m = MonsterRecord{};
+    std::fill(&overmap[0][0], &overmap[0][0] + MAP_WIDTH * MAP_HEIGHT, OVER_NONE);
+    std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
     curmonsters = 0;
-    for (ItemClass &it : items)
-        it = ItemClass();
+    std::fill(std::begin(items), std::end(items), ItemClass());
     cursmallitems = 0;
-    player.x = x;
-    player.y = y;
-    player.viewx = vx;
-    player.viewy = vy;
+    At(x, y);
+    player.viewx = vx, player.viewy = vy;
 }
 
 // One key in normal play, and the frame in which its turn (if any) is counted.
@@ -76,8 +75,7 @@ void Go(SDLKey direction, int n = 20)
 
 } // namespace
 
-// ---------------------------------------------------------------------------------------------
-// A new character
+// --- A new character --------------------------------------------------------------------------
 
 TEST(NewCharacter, StartsWithRolledNumbersInTheNorthWestOfTheStartingTown)
 {
@@ -86,12 +84,8 @@ TEST(NewCharacter, StartsWithRolledNumbersInTheNorthWestOfTheStartingTown)
         EXPECT_EQ(player.chp, player.mhp);
         EXPECT_TRUE(player.mhp >= 18 && player.mhp <= 30) << player.mhp;
         EXPECT_TRUE(player.str >= 2 && player.str <= 4) << player.str;
-        EXPECT_EQ(player.skill[0], player.str > 2 ? 4 : 0);
-        EXPECT_EQ(player.skill[1], 0);
-        EXPECT_EQ(player.level, 1);
-        EXPECT_EQ(player.exp, 0);
-        EXPECT_EQ(player.killer, NO_KILLER);
-        EXPECT_EQ(player.area, AREA_TOWN);
+        EXPECT_EQ(V({player.skill[0], player.skill[1]}), V({player.str > 2 ? 4 : 0, 0}));
+        EXPECT_EQ(V({player.level, player.exp, player.killer, player.area}), V({1, 0, NO_KILLER, AREA_TOWN}));
         EXPECT_EQ(player.x, 5);
         EXPECT_GE(player.y, 5);
         EXPECT_FALSE(IsBlockingTile(worldmap[player.y][player.x]));
@@ -99,76 +93,62 @@ TEST(NewCharacter, StartsWithRolledNumbersInTheNorthWestOfTheStartingTown)
     }
 }
 
-// ---------------------------------------------------------------------------------------------
-// Walking
+// --- Walking ----------------------------------------------------------------------------------
 
 TEST(Walking, EveryDirectionKeyIsAStepAndATurnAndTwoInOneFrameMakeOne)
 {
-    struct Case {
+    const struct {
         SDLKey key;
         int dx, dy;
-    };
-    const Case cases[] = {{SDLK_KP7, -1, -1}, {SDLK_KP8, 0, -1}, {SDLK_UP, 0, -1},   {SDLK_KP9, 1, -1},
-                          {SDLK_KP4, -1, 0},  {SDLK_LEFT, -1, 0}, {SDLK_KP5, 0, 0},  {SDLK_KP6, 1, 0},
-                          {SDLK_RIGHT, 1, 0}, {SDLK_KP1, -1, 1},  {SDLK_KP2, 0, 1},  {SDLK_DOWN, 0, 1},
-                          {SDLK_KP3, 1, 1}};
+    } cases[] = {{SDLK_KP7, -1, -1}, {SDLK_KP8, 0, -1}, {SDLK_UP, 0, -1},   {SDLK_KP9, 1, -1}, {SDLK_KP4, -1, 0},
+                 {SDLK_LEFT, -1, 0}, {SDLK_KP5, 0, 0},  {SDLK_KP6, 1, 0},   {SDLK_RIGHT, 1, 0}, {SDLK_KP1, -1, 1},
+                 {SDLK_KP2, 0, 1},   {SDLK_DOWN, 0, 1}, {SDLK_KP3, 1, 1}};
     StandInField(1);
-    for (const Case &c : cases) {
-        player.x = 100;
-        player.y = 30;
+    for (const auto &c : cases) {
+        At(100, 30);
         int time = gametime;
         Press(c.key);
-        EXPECT_EQ(player.x, 100 + c.dx) << c.key;
-        EXPECT_EQ(player.y, 30 + c.dy) << c.key;
+        EXPECT_EQ(Place(), V({100 + c.dx, 30 + c.dy})) << c.key;
         EXPECT_EQ(gametime, time + 1) << c.key;
     }
-    player.x = 100;
-    player.y = 30;
+    At(100, 30);
     int time = gametime;
     qt::Key(SDLK_KP6);
     qt::Key(SDLK_KP2);
     qt::Frame(2);
-    EXPECT_EQ(player.x, 100);
-    EXPECT_EQ(player.y, 31);
+    EXPECT_EQ(Place(), V({100, 31}));
     EXPECT_EQ(gametime, time + 1);
 }
 
 TEST(Walking, TheViewScrollsAtItsMarginsAndKeypadEnterCentresIt)
 {
-    struct Case {
-        int vx, vy;
+    const struct {
+        V view;
         SDLKey key;
-        int vx1, vy1, vx2, vy2; // the view after one step and after two
+        V after2; // after one step the view has not moved
+    } cases[] = {
+        {{90, 20}, SDLK_DOWN, {90, 30}},   // down to view row 11 stays, to 12 scrolls 10
+        {{90, 27}, SDLK_UP, {90, 17}},     // up to view row 2 stays, to 1 scrolls 10
+        {{83, 24}, SDLK_RIGHT, {100, 24}}, // right to view column 18 stays, to 19 scrolls 17
+        {{97, 24}, SDLK_LEFT, {80, 24}},   // left to view column 2 stays, to 1 scrolls 17
     };
-    const Case cases[] = {
-        {90, 20, SDLK_DOWN, 90, 20, 90, 30},   // down to view row 11 stays, to 12 scrolls 10
-        {90, 27, SDLK_UP, 90, 27, 90, 17},     // up to view row 2 stays, to 1 scrolls 10
-        {83, 24, SDLK_RIGHT, 83, 24, 100, 24}, // right to view column 18 stays, to 19 scrolls 17
-        {97, 24, SDLK_LEFT, 97, 24, 80, 24},   // left to view column 2 stays, to 1 scrolls 17
-    };
-    for (const Case &c : cases) {
-        StandInField(3, 100, 30, c.vx, c.vy);
+    for (const auto &c : cases) {
+        StandInField(3, 100, 30, c.view[0], c.view[1]);
         Press(c.key);
-        EXPECT_EQ(player.viewx, c.vx1);
-        EXPECT_EQ(player.viewy, c.vy1);
+        EXPECT_EQ(View(), c.view);
         Press(c.key);
-        EXPECT_EQ(player.viewx, c.vx2);
-        EXPECT_EQ(player.viewy, c.vy2);
+        EXPECT_EQ(View(), c.after2);
     }
     // A diagonal scrolls both ways; at the map's corner the view stops at the edge.
     StandInField(3, 230, 70, 212, 59);
     Press(SDLK_KP3);
-    EXPECT_EQ(player.viewx, MAP_WIDTH - VIEW_COLS);
-    EXPECT_EQ(player.viewy, MAP_HEIGHT - VIEW_ROWS);
-
-    player.x = 100;
-    player.y = 30;
+    EXPECT_EQ(View(), V({MAP_WIDTH - VIEW_COLS, MAP_HEIGHT - VIEW_ROWS}));
+    At(100, 30);
     Press(SDLK_KP_ENTER);
-    EXPECT_EQ(player.viewx, 90);
-    EXPECT_EQ(player.viewy, 24);
+    EXPECT_EQ(View(), V({90, 24}));
 }
 
-TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrolls)
+TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrollsAndTreesDoNot)
 {
     StandInField(4, 100, 30, 82, 24);
     worldmap[30][101] = TILE_HOUSE_TOP;
@@ -181,20 +161,16 @@ TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrolls)
     overmap[31][100] = OVER_TREE;
     Press(SDLK_KP2);
     EXPECT_EQ(player.y, 31);
-}
 
-TEST(Walking, AConfusedPlayerWalledInCannotLeaveTheSpot)
-{
-    StandInField(5);
+    // A confused player walled in cannot leave the spot.
     for (int dy = -1; dy <= 1; dy++)
         for (int dx = -1; dx <= 1; dx++)
             if (dx || dy)
-                worldmap[30 + dy][100 + dx] = TILE_HOUSE_TOP;
+                worldmap[31 + dy][100 + dx] = TILE_HOUSE_TOP;
     player.confused = 1;
     for (int i = 0; i < 20; i++) {
         Press(SDLK_KP6);
-        ASSERT_EQ(player.x, 100);
-        ASSERT_EQ(player.y, 30);
+        ASSERT_EQ(Place(), V({100, 31}));
     }
 }
 
@@ -207,8 +183,7 @@ TEST(Walking, SteppingOntoACreatureStrikesOnceAndStaysPut)
     int time = gametime;
     qt::Key(SDLK_KP6);
     qt::Frame(1);
-    EXPECT_EQ(player.x, 100);
-    EXPECT_EQ(player.y, 30);
+    EXPECT_EQ(Place(), V({100, 30}));
     qt::Frame(1);
     EXPECT_EQ(gametime, time + 1);
 }
@@ -234,30 +209,27 @@ TEST(Walking, AFriendlyCreatureAsksFirstAndNoCostsNoTurn)
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
-// ---------------------------------------------------------------------------------------------
-// The other command keys
+// --- The other command keys -------------------------------------------------------------------
 
 TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
 {
     StandInField(9);
     int time = gametime;
-    struct Case {
+    const struct {
         SDLKey key;
         SDLMod mod;
         int mode;
-    };
-    const Case cases[] = {{SDLK_SLASH, KMOD_LSHIFT, MODE_HELP}, {SDLK_SLASH, KMOD_NONE, MODE_NORMAL},
-                          {SDLK_n, KMOD_RSHIFT, MODE_HISTORY},  {SDLK_n, KMOD_NONE, MODE_NORMAL},
-                          {SDLK_c, KMOD_LSHIFT, MODE_STATS},    {SDLK_i, KMOD_NONE, MODE_INVENTORY},
-                          {SDLK_l, KMOD_NONE, MODE_LOOKING},    {SDLK_q, KMOD_NONE, MODE_NORMAL}};
-    for (const Case &c : cases) {
+    } cases[] = {{SDLK_SLASH, KMOD_LSHIFT, MODE_HELP}, {SDLK_SLASH, KMOD_NONE, MODE_NORMAL},
+                 {SDLK_n, KMOD_RSHIFT, MODE_HISTORY},  {SDLK_n, KMOD_NONE, MODE_NORMAL},
+                 {SDLK_c, KMOD_LSHIFT, MODE_STATS},    {SDLK_i, KMOD_NONE, MODE_INVENTORY},
+                 {SDLK_l, KMOD_NONE, MODE_LOOKING},    {SDLK_q, KMOD_NONE, MODE_NORMAL}};
+    for (const auto &c : cases) {
         qt::Key(c.key, c.mod);
         qt::Frame(1);
         EXPECT_EQ(mode, c.mode) << c.key;
         mode = MODE_NORMAL;
     }
-    EXPECT_EQ(cursorx, 100);
-    EXPECT_EQ(cursory, 30);
+    EXPECT_EQ(V({cursorx, cursory}), V({100, 30}));
     qt::Frame(1);
     EXPECT_EQ(gametime, time);
     EXPECT_EQ(done, STATE_PLAYING);
@@ -315,9 +287,7 @@ TEST(Commands, ReturnTakesWhatFitsAndLeavesWhatDoesNotOnTheMap)
         cursmallitems = 3;
         int time = gametime;
         Press(SDLK_RETURN);
-        EXPECT_EQ(items[0].getx(), -1);
-        EXPECT_EQ(items[1].getx(), -1);
-        EXPECT_EQ(items[2].getx(), 101);
+        EXPECT_EQ(V({items[0].getx(), items[1].getx(), items[2].getx()}), V({-1, -1, 101}));
         EXPECT_EQ(gametime, time + 1);
     }
     // With 25 kinds in the pack a 26th stays where it lies.
@@ -327,16 +297,27 @@ TEST(Commands, ReturnTakesWhatFitsAndLeavesWhatDoesNotOnTheMap)
     items[0] = ItemClass(INVENTORY_SLOTS + 5, 100, 30);
     cursmallitems = 1;
     Press(SDLK_RETURN);
-    EXPECT_EQ(items[0].getx(), 100);
-    EXPECT_EQ(items[0].gety(), 30);
+    EXPECT_EQ(V({items[0].getx(), items[0].gety()}), V({100, 30}));
 }
 
-// ---------------------------------------------------------------------------------------------
-// Resting
+// --- Resting ----------------------------------------------------------------------------------
 
-TEST(Resting, EndsWhenWholeAfterTheTurnsStillToCount)
+TEST(Resting, NeedsWoundsAndNoPoisonAndEndsOnEscapeOrWhenWholeAfterTheTurnsStillToCount)
 {
     StandInField(16);
+    Press(SDLK_h);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    player.chp = player.mhp - 5;
+    Poison(100);
+    Press(SDLK_h);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    Poison(0);
+    Press(SDLK_h);
+    EXPECT_EQ(mode, MODE_RESTING);
+    Press(SDLK_ESCAPE);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_LT(player.chp, player.mhp);
+
     player.chp = player.mhp - 1;
     player.regencount = 5;
     qt::Key(SDLK_h);
@@ -353,54 +334,30 @@ TEST(Resting, EndsWhenWholeAfterTheTurnsStillToCount)
     EXPECT_EQ(gametime, time + 14);
 }
 
-TEST(Resting, NeedsWoundsAndNoPoisonAndEscapeStopsIt)
-{
-    StandInField(17);
-    Press(SDLK_h);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    player.chp = player.mhp - 5;
-    player.poisoned = 1;
-    player.poisontime = 100;
-    Press(SDLK_h);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    player.poisoned = 0;
-    player.poisontime = 0;
-    Press(SDLK_h);
-    EXPECT_EQ(mode, MODE_RESTING);
-    Press(SDLK_ESCAPE);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_LT(player.chp, player.mhp);
-}
+// --- Going ------------------------------------------------------------------------------------
 
-// ---------------------------------------------------------------------------------------------
-// Going
-
-TEST(Going, StopsBeforeACreatureAndOnAnItem)
+TEST(Going, StopsBeforeACreatureAndOnAnItemAndOpensADoorInTheWay)
 {
     StandInField(18);
     PlaceCreature(KIND_TOWN_GUARD, 104, 30, NEUTRAL);
     Go(SDLK_KP6);
     EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(player.x, 103);
-    EXPECT_EQ(player.y, 30);
+    EXPECT_EQ(Place(), V({103, 30}));
 
     items[0] = ItemClass(7, 103, 34);
     cursmallitems = 1;
     Go(SDLK_DOWN);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(player.y, 34);
-}
 
-TEST(Going, OpensADoorInTheWayAndTheNextStepWalksThrough)
-{
-    StandInField(20);
-    worldmap[27][100] = TILE_HOUSE_DOOR;
+    // The door is opened; the next step walks through.
+    worldmap[31][103] = TILE_HOUSE_DOOR;
     Go(SDLK_KP8);
     EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(player.y, 28);
-    EXPECT_EQ(worldmap[27][100], TILE_HOUSE_DOOR_OPEN);
+    EXPECT_EQ(player.y, 32);
+    EXPECT_EQ(worldmap[31][103], TILE_HOUSE_DOOR_OPEN);
     Press(SDLK_KP8);
-    EXPECT_EQ(player.y, 27);
+    EXPECT_EQ(player.y, 31);
 }
 
 TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
@@ -422,28 +379,24 @@ TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
 TEST(Going, CannotStartWhilePoisonedOrWithoutADirection)
 {
     StandInField(22);
-    player.poisoned = 1;
-    player.poisontime = 50;
+    Poison(50);
     qt::Key(SDLK_g);
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(qt::WaitsSeen(), 0);
-    player.poisoned = 0;
-    player.poisontime = 0;
+    Poison(0);
     Go(SDLK_KP5, 0);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Poison
+// --- Poison -----------------------------------------------------------------------------------
 
 TEST(Poison, WearsOffWithOneFeelBetterLine)
 {
     StandInField(23);
     player.mhp = player.chp = 20;
-    player.poisoned = 1;
-    player.poisontime = 3;
+    Poison(3);
     Press(SDLK_KP5);
     Press(SDLK_KP5);
     EXPECT_EQ(player.chp, 18);
@@ -461,8 +414,7 @@ TEST(Poison, ThatEndsOnTheTurnOfDeathStaysAndNobodyFeelsBetter)
 {
     StandInField(24);
     player.chp = 0;
-    player.poisoned = 1;
-    player.poisontime = 1;
+    Poison(1);
     qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
     Press(SDLK_KP5);
     EXPECT_EQ(player.chp, -1);
@@ -472,8 +424,7 @@ TEST(Poison, ThatEndsOnTheTurnOfDeathStaysAndNobodyFeelsBetter)
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Growth
+// --- Growth -----------------------------------------------------------------------------------
 
 TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)
 {
@@ -482,14 +433,11 @@ TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)
     player.exp = 80; // past two thresholds at once
     qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
     qt::Frame(1);
-    EXPECT_EQ(player.level, 2);
-    EXPECT_EQ(player.mhp, mhp + 5);
-    EXPECT_EQ(player.chp, chp + 5);
+    EXPECT_EQ(V({player.level, player.mhp, player.chp}), V({2, mhp + 5, chp + 5}));
     EXPECT_EQ(qt::HistoryLineText(0), "Welcome to level 2");
     EXPECT_EQ(qt::WaitsSeen(), 1);
     qt::Frame(1);
-    EXPECT_EQ(player.level, 3);
-    EXPECT_EQ(player.mhp, mhp + 5 + 7);
+    EXPECT_EQ(V({player.level, player.mhp}), V({3, mhp + 5 + 7}));
     EXPECT_EQ(qt::HistoryLineText(0), "Welcome to level 3");
     qt::Frame(2);
     EXPECT_EQ(player.level, 3);
@@ -505,24 +453,20 @@ TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)
 TEST(Growth, PracticeRaisesFightingWithABonusEvenAtTheTop)
 {
     StandInField(27);
-    player.skill[0] = 0;
-    player.practice[0] = 80;
-    qt::Frame(1);
-    EXPECT_EQ(player.skill[0], 1);
-    EXPECT_EQ(player.practice[0], 0);
-    EXPECT_EQ(player.tohit + player.todam, 1);
-    player.skill[0] = 20;
-    player.practice[0] = 80;
-    qt::Frame(1);
-    EXPECT_EQ(player.skill[0], 20);
-    EXPECT_EQ(player.tohit + player.todam, 2);
+    for (int skill : {0, 20}) {
+        player.skill[0] = skill;
+        player.practice[0] = 80;
+        qt::Frame(1);
+        EXPECT_EQ(player.skill[0], skill ? 20 : 1);
+        EXPECT_EQ(skill ? 0 : player.practice[0], 0);
+        EXPECT_EQ(player.tohit + player.todam, skill ? 2 : 1);
+    }
 }
 
 TEST(Growth, OnceThePeaceIsBrokenEveryFriendlySlotInTownTurnsHostile)
 {
     qt::NewSeededGame(28);
-    for (MonsterRecord &m : monsters)
-        m = MonsterRecord{};
+    std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
     curmonsters = 0;
     monsters[70].hostility = FRIENDLY;
     qt::Frame(1);

@@ -1,7 +1,9 @@
 // What the status column and the message strip show, and the way into death.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "creatures/monster.h"
 #include "harness.h"
@@ -18,103 +20,65 @@ namespace {
 void QuietGame(unsigned seed)
 {
     qt::NewSeededGame(seed);
-    for (MonsterRecord &m : monsters)
-        m = MonsterRecord{};
+    std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
     curmonsters = 0;
-    for (ItemClass &it : items)
-        it = ItemClass();
+    std::fill(std::begin(items), std::end(items), ItemClass());
     cursmallitems = 0;
 }
 
-#define NEED_FONT()                                                                  \
-    do {                                                                             \
-        if (!font_image)                                                             \
-            GTEST_SKIP() << "the font picture is not generated in this build yet";   \
+#define NEED_FONT()                                                                \
+    do {                                                                           \
+        if (!font_image)                                                           \
+            GTEST_SKIP() << "the font picture is not generated in this build yet"; \
     } while (0)
 
 } // namespace
 
-// ---------------------------------------------------------------------------------------------
-// The status column
+// --- The status column ------------------------------------------------------------------------
 
 TEST(StatusColumn, ShowsTheCharactersNumbersAndTheTime)
 {
     QuietGame(1);
     NEED_FONT();
-    player.chp = 17;
-    player.mhp = 23;
-    player.str = 3;
-    player.exp = 42;
-    player.level = 2;
+    player.chp = 17, player.mhp = 23, player.str = 3, player.exp = 42, player.level = 2;
     gametime = 123;
     qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(690, 10, "CHP: 17"));
-    EXPECT_TRUE(qt::TextAt(690, 25, "MHP: 23"));
-    EXPECT_TRUE(qt::TextAt(690, 40, "STR: 3"));
-    EXPECT_TRUE(qt::TextAt(690, 55, "DEF: 0"));
-    EXPECT_TRUE(qt::TextAt(690, 70, "EXP: 42"));
-    EXPECT_TRUE(qt::TextAt(690, 85, "Level: 2"));
-    EXPECT_TRUE(qt::TextAt(690, 100, "Time: 123"));
+    const char *lines[] = {"CHP: 17", "MHP: 23", "STR: 3", "DEF: 0", "EXP: 42", "Level: 2", "Time: 123"};
+    for (int i = 0; i < 7; i++)
+        EXPECT_TRUE(qt::TextAt(690, 10 + 15 * i, lines[i])) << lines[i];
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help"));
 }
 
-TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrder)
+TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrderWithItsPrompt)
 {
     QuietGame(2);
     NEED_FONT();
-    player.visible = 0;
-    player.blind = 1;
-    player.confused = 1;
-    player.poisoned = 1;
-    player.poisontime = 100;
-    mode = MODE_RESTING;
+    player.visible = 0, player.blind = 1, player.confused = 1, player.poisoned = 1, player.poisontime = 100;
     player.chp = 1;
+    mode = MODE_RESTING;
     qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(690, 145, "Invisible"));
-    EXPECT_TRUE(qt::TextAt(690, 160, "Blind"));
-    EXPECT_TRUE(qt::TextAt(690, 175, "Confused"));
-    EXPECT_TRUE(qt::TextAt(690, 190, "Poisoned"));
-    EXPECT_TRUE(qt::TextAt(690, 205, "Resting"));
+    const char *lines[] = {"Invisible", "Blind", "Confused", "Poisoned", "Resting"};
+    for (int i = 0; i < 5; i++)
+        EXPECT_TRUE(qt::TextAt(690, 145 + 15 * i, lines[i])) << lines[i];
     EXPECT_TRUE(qt::TextAt(5, 480, "Press Esc to stop Resting"));
-    player.visible = 1;
-    player.blind = 0;
-    player.confused = 0;
-    player.poisoned = 0;
-    mode = MODE_NORMAL;
-}
+    player.visible = 1, player.blind = 0, player.confused = 0, player.poisoned = 0;
 
-TEST(StatusColumn, GoingWithoutADirectionShowsTheWordButNotThePrompt)
-{
-    QuietGame(3);
-    NEED_FONT();
-    mode = MODE_GOING;
-    player.gotdir = 0;
-    qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
-    EXPECT_FALSE(qt::TextAt(5, 480, "Press any key to stop going"));
-
-    mode = MODE_GOING;
-    player.gotdir = 1;
-    xchange = 0;
-    ychange = 0;
-    qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
-    EXPECT_TRUE(qt::TextAt(5, 480, "Press any key to stop going"));
-    mode = MODE_NORMAL;
-}
-
-TEST(StatusColumn, LookModeSaysLooking)
-{
-    QuietGame(4);
-    NEED_FONT();
+    // Going without a direction shows the word but not the prompt; looking says so.
+    for (int gotdir : {0, 1}) {
+        mode = MODE_GOING;
+        player.gotdir = gotdir;
+        xchange = ychange = 0;
+        qt::Frame(1);
+        EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
+        EXPECT_EQ(qt::TextAt(5, 480, "Press any key to stop going"), gotdir == 1);
+    }
     mode = MODE_LOOKING;
     UpdateGame();
     EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
     mode = MODE_NORMAL;
 }
 
-// ---------------------------------------------------------------------------------------------
-// The message strip
+// --- The message strip ------------------------------------------------------------------------
 
 TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
 {
@@ -138,81 +102,63 @@ TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
     EXPECT_TRUE(qt::NoTextIn(280, 540, 32, 12));
 }
 
-TEST(MessageStrip, ARecoveryFromPoisonIsLoggedOnce)
+// --- Death ------------------------------------------------------------------------------------
+
+TEST(Death, AtZeroHitPointsThePlayerLivesOnAndARecoveryIsLoggedOnce)
 {
-    QuietGame(6);
+    QuietGame(7);
+    player.chp = 0;
     player.feelbetter = 1;
     qt::Frame(3);
+    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_EQ(qt::WaitsSeen(), 0);
     EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
     EXPECT_FALSE(player.feelbetter);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Death
-
-TEST(Death, AtZeroHitPointsThePlayerLivesOn)
+TEST(Death, BelowZeroTwoKeyWaitsLeadToTheTombstoneAndTheDeadFeelNoBetter)
 {
-    QuietGame(7);
-    player.chp = 0;
-    qt::Frame(3);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_EQ(qt::WaitsSeen(), 0);
-}
-
-TEST(Death, BelowZeroTwoKeyWaitsLeadToTheTombstone)
-{
-    QuietGame(8);
-    for (const char *text : {"One", "Two", "Three", "Four"})
-        AddHistory(text);
-    player.chp = -1;
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
-    qt::Frame(1);
-    EXPECT_EQ(qt::WaitsSeen(), 2);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
-    EXPECT_EQ(qt::HistoryLineText(1), "(Press a key)");
-    EXPECT_EQ(qt::HistoryLineText(0), "You die.");
-    EXPECT_EQ(done, STATE_DEAD);
-    if (font_image) {
-        EXPECT_TRUE(qt::TextAt(320, 525, "(Press a key)"));
-        EXPECT_TRUE(qt::TextAt(320, 540, "You die."));
+    // Killed by nobody, and by the creature in slot 0.
+    for (int killer : {int(NO_KILLER), 0}) {
+        QuietGame(8);
+        for (const char *text : {"One", "Two", "Three", "Four"})
+            AddHistory(text);
+        player.chp = killer ? -1 : -3;
+        player.killer = killer;
+        player.feelbetter = 1;
+        qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+        qt::Frame(1);
+        EXPECT_EQ(qt::WaitsSeen(), 2);
+        EXPECT_EQ(qt::UnexpectedWaits(), 0);
+        EXPECT_EQ(qt::HistoryLineText(1), "(Press a key)");
+        EXPECT_EQ(qt::HistoryLineText(0), "You die.");
+        EXPECT_EQ(done, STATE_DEAD);
+        EXPECT_TRUE(!font_image || (qt::TextAt(320, 525, "(Press a key)") && qt::TextAt(320, 540, "You die.")));
+        EXPECT_FALSE(qt::HistoryHas("You feel better."));
     }
-    // The feel-better line never comes to the dead.
-    EXPECT_FALSE(qt::HistoryHas("You feel better."));
 }
 
-TEST(Death, ADeadPlayerFeelsNoBetter)
-{
-    QuietGame(9);
-    player.chp = -3;
-    player.feelbetter = 1;
-    player.killer = 0;
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_DEAD);
-    EXPECT_FALSE(qt::HistoryHas("You feel better."));
-}
+// --- Prompts at the bottom left ---------------------------------------------------------------
 
-// ---------------------------------------------------------------------------------------------
-// Prompts at the bottom left
-
-TEST(Prompts, AFriendlyCreatureInTheWayIsNamedAndTheQuestionAsked)
+TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
 {
     QuietGame(10);
     NEED_FONT();
-    player.x = 20;
-    player.y = 60;
-    worldmap[60][20] = TILE_GRASS;
-    worldmap[60][21] = TILE_GRASS;
-    player.viewx = 10;
-    player.viewy = 54;
-    int i = curmonsters++;
-    monsters[i].kind = KIND_TOWN_GUARD;
-    monsters[i].name = monster_names[KIND_TOWN_GUARD];
-    monsters[i].alive = 1;
-    monsters[i].x = 21;
-    monsters[i].y = 60;
-    monsters[i].move = MOVE_ROOTED;
-    monsters[i].hostility = FRIENDLY;
+    qt::ScriptWaits({SDLK_ESCAPE});
+    qt::Key(SDLK_o);
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(5, 480, "Which direction?"));
+
+    player.x = 20, player.y = 60;
+    worldmap[60][20] = worldmap[60][21] = TILE_GRASS;
+    player.viewx = 10, player.viewy = 54;
+    MonsterRecord &m = monsters[curmonsters++];
+    m.kind = KIND_TOWN_GUARD;
+    m.name = monster_names[KIND_TOWN_GUARD];
+    m.alive = 1;
+    m.x = 21, m.y = 60;
+    m.move = MOVE_ROOTED;
+    m.hostility = FRIENDLY;
     qt::ScriptWaits({SDLK_n});
     qt::Key(SDLK_KP6);
     qt::Frame(1);
@@ -220,16 +166,5 @@ TEST(Prompts, AFriendlyCreatureInTheWayIsNamedAndTheQuestionAsked)
     std::string friendly = std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is friendly.";
     EXPECT_TRUE(qt::TextAt(5, 480, friendly.c_str()));
     EXPECT_TRUE(qt::TextAt(5, 495, "Are you sure? (y/n)"));
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
-}
-
-TEST(Prompts, TheDirectionQuestionStandsOnTheFirstPromptLine)
-{
-    QuietGame(11);
-    NEED_FONT();
-    qt::ScriptWaits({SDLK_ESCAPE});
-    qt::Key(SDLK_o);
-    qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(5, 480, "Which direction?"));
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
