@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "creatures/monster.h"
 #include "harness.h"
@@ -10,6 +11,7 @@
 #include "player/player.h"
 #include "shell/history.h"
 #include "shell/main.h"
+#include "shell/menu.h"
 #include "shell/sound.h"
 #include "world/level.h"
 
@@ -345,5 +347,43 @@ TEST(Play, FirstCreatureMadeKillsThePlayerAndIsNamedOnTheTombstone)
     qt::Frame(1);
     const char *epitaph = "Killed by a Goblin";
     EXPECT_TRUE(qt::TextAt(400 - 4 * static_cast<int>(std::strlen(epitaph)), 360, epitaph));
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(Play, AfterADeathNobodyActsAndNoTimePassesWhenTheGameIsContinued)
+{
+    Arena(43);
+    int g = Put(11, PX + 1, PY);
+    player.chp = 0;
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    for (int n = 0; n < 100 && done == STATE_PLAYING; n++) {
+        player.acted = 1;
+        qt::Frame(1);
+    }
+    ASSERT_EQ(done, STATE_DEAD);
+    const int time = gametime;
+    const int lines = curhistory;
+    const int hp = monsters[g].chp;
+    const std::string last = Line(2);
+    // Escape on the tombstone, then "Continue" on the title: the dead game is shown dying again.
+    qt::Key(SDLK_ESCAPE);
+    qt::Frame(1);
+    ASSERT_EQ(done, STATE_MENU);
+    for (int n = 0; n < 4 && selectmenu != 0; n++) {
+        qt::Key(SDLK_UP);
+        qt::Frame(1);
+    }
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::Key(SDLK_SPACE);
+    qt::Frame(3);
+    EXPECT_EQ(done, STATE_DEAD);
+    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(monsters[g].chp, hp);
+    EXPECT_EQ(std::make_pair(monsters[g].x, monsters[g].y), std::make_pair(PX + 1, PY));
+    // Only the two death lines again, nothing struck or said in between.
+    EXPECT_EQ(curhistory, lines + 2);
+    EXPECT_EQ(Line(4), last);
+    EXPECT_EQ(Line(1), "(Press a key)");
+    EXPECT_EQ(Line(0), "You die.");
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }

@@ -424,6 +424,49 @@ TEST(Poison, ThatEndsOnTheTurnOfDeathStaysAndNobodyFeelsBetter)
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
+TEST(Poison, AndHealingRunOnlyForATurnThatWasTaken)
+{
+    // Against a wall to the east, a peaceful townsman to the south answered "no", going into the wall:
+    // none of these takes a turn, so neither poison nor healing may run for them.
+    StandInField(25);
+    worldmap[30][101] = TILE_WALL_FIRST;
+    PlaceCreature(18, 100, 31, FRIENDLY); // a Townsman
+    player.mhp = 20, player.chp = 10, player.regenrate = 2;
+    for (bool poisoned : {true, false}) {
+        Poison(poisoned ? 30 : 0);
+        const V before = {player.chp, player.poisoncount, player.poisontime, player.regencount, gametime};
+        for (int i = 0; i < 40; i++)
+            Press(SDLK_KP6);
+        qt::ScriptWaits({SDLK_n, SDLK_n, SDLK_n});
+        for (int i = 0; i < 3; i++)
+            Press(SDLK_KP2);
+        if (!poisoned)
+            Go(SDLK_KP6, 5);
+        EXPECT_EQ(V({player.chp, player.poisoncount, player.poisontime, player.regencount, gametime}), before)
+            << (poisoned ? "poisoned" : "hurt");
+        EXPECT_EQ(Place(), V({100, 30}));
+    }
+    // One real step still heals: two steps at a rate of two give one point.
+    Press(SDLK_KP8);
+    Press(SDLK_KP8);
+    EXPECT_EQ(player.chp, 11);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(Going, StartedInTheFrameOfAStepSpendsOnlyThatStepAndEnds)
+{
+    // The step comes first: "g" after it would drain anything pressed later.
+    StandInField(27);
+    const int time = gametime;
+    qt::ScriptWaits({SDLK_KP6});
+    qt::Key(SDLK_KP4);
+    qt::Key(SDLK_g);
+    qt::Frame(50);
+    EXPECT_LE(gametime, time + 1);
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
 // --- Growth -----------------------------------------------------------------------------------
 
 TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)

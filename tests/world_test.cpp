@@ -438,3 +438,33 @@ TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
     EXPECT_EQ(gametime, time);
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
+
+TEST(Travel, TheFourCornerGuardsStandAtTheirCornersWhateverSquareThePlayerArrivesOn)
+{
+    // The town of world cell (5, 2), entered from each side at both ends of that side.
+    const struct {
+        int ax, ay, x, y;
+        SDLKey key;
+    } arrivals[] = {
+        {5, 1, 0, MAP_HEIGHT - 1, SDLK_DOWN},  {5, 1, MAP_WIDTH - 1, MAP_HEIGHT - 1, SDLK_DOWN},
+        // Above a corner guard's column: the wall there once slid the arrival onto the guard's post.
+        {5, 1, 1, MAP_HEIGHT - 1, SDLK_DOWN},  {5, 1, 240, MAP_HEIGHT - 1, SDLK_DOWN},
+        {5, 3, 0, 0, SDLK_UP},                 {5, 3, MAP_WIDTH - 1, 0, SDLK_UP},
+        {4, 2, MAP_WIDTH - 1, 0, SDLK_RIGHT},  {4, 2, MAP_WIDTH - 1, MAP_HEIGHT - 1, SDLK_RIGHT},
+        {6, 2, 0, 0, SDLK_LEFT},               {6, 2, 0, MAP_HEIGHT - 1, SDLK_LEFT},
+    };
+    const V corners[] = {{1, 2}, {1, 72}, {240, 2}, {240, 72}};
+    for (const auto &a : arrivals) {
+        StandIn(21, a.ax, a.ay, a.x, a.y, true);
+        Press(a.key);
+        ASSERT_EQ(V({player.areax, player.areay}), V({5, 2}));
+        for (const V &c : corners) {
+            int guards = 0;
+            for (int i = 0; i < curmonsters; i++)
+                guards += monsters[i].alive && monsters[i].kind == KIND_TOWN_GUARD && monsters[i].x == c[0] &&
+                          monsters[i].y == c[1];
+            EXPECT_EQ(guards, 1) << "arriving from " << a.ax << "," << a.ay << " at " << a.x << "," << a.y
+                                 << ": no guard at " << c[0] << "," << c[1];
+        }
+    }
+}

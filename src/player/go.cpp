@@ -223,8 +223,11 @@ void ProcessPlayer(SDL_Event *ev)
     if (!player.acted)
         return;
     ClearStuff();
-    TickPoison();
     movePlayer(ychange, xchange);
+    // A step refused by a wall, a tree or a "no" gives the turn back: no poison, no healing.
+    if (!player.acted)
+        return;
+    TickPoison();
     Regenerate();
 }
 
@@ -251,6 +254,8 @@ void ProcessResting(SDL_Event *ev)
 
 void ProcessGoing(SDL_Event *ev)
 {
+    // Only a step taken below spends a turn.
+    player.acted = 0;
     while (SDL_PollEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
@@ -261,8 +266,11 @@ void ProcessGoing(SDL_Event *ev)
                 mode = MODE_NORMAL;
         }
     }
-    if (!player.gotdir)
+    // Going without a way to go (a step in the same frame took the direction) ends.
+    if (!player.gotdir || (xchange == 0 && ychange == 0)) {
+        mode = MODE_NORMAL;
         return;
+    }
 
     const int tx = player.x + xchange;
     const int ty = player.y + ychange;
@@ -282,8 +290,7 @@ void ProcessGoing(SDL_Event *ev)
             }
         }
     }
-    if (xchange == 0 && ychange == 0)
-        return;
     movePlayer(ychange, xchange);
-    Regenerate();
+    if (player.acted)
+        Regenerate();
 }

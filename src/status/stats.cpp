@@ -106,6 +106,8 @@ void DrawStats()
         WriteHistory(4);
         UpdateScreen();
         keys = GetInput();
+        // The turn in which the player died was the last: nobody acts against the dead.
+        player.acted = 0;
         SetDone(STATE_DEAD);
     } else {
         WriteHistory(4);

@@ -174,7 +174,6 @@ bool ChangeMapArea(int dy, int dx)
     p.acted = 1;
     p.area = hugemap[p.areay][p.areax];
     NewMap(p.area);
-    NewMonsters(p.area);
     if (p.area == AREA_TOWN) {
         // Whatever edge was crossed, a town is entered through the passage of a gate.
         if (p.x > MAP_WIDTH / 2 - 1) {
@@ -186,7 +185,11 @@ bool ChangeMapArea(int dy, int dx)
         }
         p.viewy = MAP_HEIGHT - VIEW_ROWS;
         p.y = MAP_HEIGHT - 1;
-        MoveMonstersOffPlayer();
     }
+    // The arrival square is settled before anyone is placed, so nobody (a corner guard
+    // least of all) is kept off a square the player only passed through.
+    NewMonsters(p.area);
+    if (p.area == AREA_TOWN)
+        MoveMonstersOffPlayer();
     return true;
 }
