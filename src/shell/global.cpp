@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
+#include <string>
 #include <vector>
 
 #include <SDL/SDL_image.h>
@@ -235,19 +236,36 @@ void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom)
     }
 }
 
+// Pictures that could not be loaded: several loaders ask for the same file (five clouds,
+// the loading boxes), and a missing one is reported once and not tried again.
+static std::vector<std::string> failedpaths;
+
+static bool FailedBefore(const char *path)
+{
+    for (const std::string &p : failedpaths)
+        if (p == path)
+            return true;
+    return false;
+}
+
+static SDL_Surface *LoadFailed(const char *path, const char *name, const char *why)
+{
+    std::fprintf(stderr, "Couldn't load image %s: %s\n", name, why);
+    failedpaths.emplace_back(path);
+    return nullptr;
+}
+
 static SDL_Surface *LoadFromPath(const char *path, const char *name, bool keyed)
 {
-    SDL_Surface *raw = IMG_Load(path);
-    if (!raw) {
-        std::fprintf(stderr, "Couldn't load image %s: %s\n", name, SDL_GetError());
+    if (FailedBefore(path))
         return nullptr;
-    }
+    SDL_Surface *raw = IMG_Load(path);
+    if (!raw)
+        return LoadFailed(path, name, SDL_GetError());
     SDL_Surface *img = SDL_DisplayFormat(raw);
     SDL_FreeSurface(raw);
-    if (!img) {
-        std::fprintf(stderr, "Couldn't load image %s: %s\n", name, SDL_GetError());
-        return nullptr;
-    }
+    if (!img)
+        return LoadFailed(path, name, SDL_GetError());
     if (keyed)
         SDL_SetColorKey(img, SDL_SRCCOLORKEY | SDL_RLEACCEL, magenta);
     return img;

@@ -80,12 +80,12 @@ void StartGame()
     oldmode = MODE_NORMAL;
 
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::printf("Can't init SDL!");
+        std::printf("Can't init SDL!\n");
         std::fflush(stdout);
         std::exit(1);
     }
     if (Mix_OpenAudio(44100, AUDIO_S16MSB, 2, 2048) == -1) {
-        std::printf("Can't open audio subsystem...");
+        std::printf("Can't open audio subsystem...\n");
         std::fflush(stdout);
         audio_open = false;
     } else {
@@ -96,7 +96,7 @@ void StartGame()
         flags |= SDL_FULLSCREEN;
     screen = SDL_SetVideoMode(800, 600, 16, flags);
     if (!screen) {
-        std::printf("Can't init screen-mode...");
+        std::printf("Can't init screen-mode...\n");
         std::fflush(stdout);
         std::exit(1);
     }

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -20,6 +21,9 @@ static bool ReadNumber(const char *text, unsigned *value)
 
 int main(int argc, char **argv)
 {
+    // Progress and errors go to two streams that may share one log: every line is
+    // written when it is printed, so the log keeps them in order.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     int status = ParseCommandLine(argc, argv);
     if (status >= 0)
         return status;

@@ -52,7 +52,51 @@ play "no sounds directory" "$WORK/run"
 
 fresh_copy
 AUDIO=no-such-device play "no audio device" "$WORK/run"
-grep -q "Can't open audio subsystem..." "$WORK/out.log" || fail "no line for the missing audio device"
+grep -qx "Can't open audio subsystem..." "$WORK/out.log" || fail "the missing audio device is not a line of its own"
+
+# One log for both streams, as a desktop's journal keeps it: every line in the order it
+# was printed, the error after the step that loads the picture, no line holding two.
+fresh_copy
+rm "$WORK/game/data/images/monsters/$(ls "$WORK/game/data/images/monsters" | head -1)"
+(cd "$WORK/run" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no-such-device QUORVANE_SEED=11 QUORVANE_AUTOPLAY=10 \
+   "$WORK/game/quorvane" >"$WORK/both.log" 2>&1) || fail "combined log: exit status $?"
+order=$(grep -v "^autoplay" "$WORK/both.log" | sed 's/^Couldn.t load image .*/ERROR/' | tr '\n' '|')
+[ "$order" = "Can't open audio subsystem...|Loading font...|Loading player...|Loading monsters...|ERROR|Loading stats...|Loading items...|Loading menu...|Loading sounds...|" ] \
+  || { cat "$WORK/both.log" >&2; fail "combined log out of order: $order"; }
+echo "combined log in order: ok"
+
+# Every picture of the data tree missing in turn: each is reported once, the game plays on.
+# The sanitizer build takes one picture of each directory, the plain build all of them.
+fresh_copy
+if [ "${SAMPLE:-0}" = 1 ]; then
+  pictures=$(cd "$WORK/game/data" && for d in $(find images -type d); do find "$d" -maxdepth 1 -type f ! -name "*.bmp" | sort | head -1; done)
+else
+  pictures=$(cd "$WORK/game/data" && find images -type f ! -name "*.bmp" | sort) # the icon is optional and silent
+fi
+# worker <n> <list>: its own copy of the game; each picture of the list moved away, played without, put back.
+worker() {
+  local work="$WORK/w$1" pic name lines
+  mkdir -p "$work"; cp "$BIN/quorvane" "$work/"; cp -r "$WORK/game/data" "$work/data"
+  while read -r pic; do
+    name=$(basename "$pic")
+    mv "$work/data/$pic" "$work/away"
+    (cd "$work" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED=5 QUORVANE_AUTOPLAY=300 \
+       ./quorvane >"$work/out.log" 2>"$work/err.log") || { echo "FAIL: without $pic: exit status $?"; return 1; }
+    mv "$work/away" "$work/data/$pic"
+    grep -q "^autoplay: seed 5, 300 frames" "$work/out.log" || { echo "FAIL: without $pic: did not play"; return 1; }
+    lines=$(grep -c "^Couldn't load image " "$work/err.log" || true)
+    # Tiles are named with their folder under tiles/, everything else by its file name.
+    [ "$lines" = 1 ] && grep -Eq "^Couldn't load image ([a-z/-]*/)?$name: " "$work/err.log" \
+      || { echo "FAIL: without $pic: reported $lines times"; cat "$work/err.log"; return 1; }
+  done < "$2"
+}
+echo "$pictures" | split -n "r/$(nproc)" - "$WORK/list."
+pids=()
+n=0
+for list in "$WORK"/list.*; do worker $n "$list" & pids+=($!); n=$((n + 1)); done
+for pid in "${pids[@]}"; do wait "$pid" || fail "a missing picture was not reported exactly once"; done
+count=$(echo "$pictures" | wc -l)
+echo "each of $count missing pictures reported once: ok"
 
 fresh_copy
 play "screenshots cannot be written" /proc
