@@ -2,6 +2,7 @@
 // the direction prompt, the clock, screenshots and the view clamp.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -273,6 +274,33 @@ TEST(ModalWait, OtherKeysCancelTheCommand)
     EXPECT_EQ(player.gotdir, 0);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(done, STATE_PLAYING);
+}
+
+TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
+{
+    // "o" asks "Which direction?"; enough experience brings the level-up notice's wait.
+    const struct {
+        int sig;
+        bool levelup;
+    } cases[] = {{SIGTERM, false}, {SIGINT, false}, {SIGHUP, false}, {SIGTERM, true}};
+    static int sig;
+    for (const auto &c : cases) {
+        qt::NewSeededGame(3);
+        sig = c.sig;
+        input_wait_hook = [] { std::raise(sig); };
+        if (c.levelup)
+            player.exp = 80;
+        else
+            qt::Key(SDLK_o);
+        qt::Frame(1);
+        const int time = gametime;
+        qt::Frame(3);
+        input_wait_hook = nullptr;
+        EXPECT_EQ(done, STATE_QUIT) << "signal " << c.sig << (c.levelup ? " at the level-up" : " at the direction");
+        EXPECT_EQ(gametime, time);
+        quit_signal = 0;
+        qt::UseScriptedWaits();
+    }
 }
 
 TEST(ModalWait, PromptIsShownDuringTheWait)

@@ -122,10 +122,13 @@ Uint8 *GetInput()
     if (input_wait_hook)
         input_wait_hook();
 
+    // A quit signal ends the wait unanswered, and the game with it at the frame's end.
     SDLKey pressed = SDLK_UNKNOWN;
-    for (;;) {
-        if (!SDL_WaitEvent(&ev))
-            break;
+    while (!QuitSignalled()) {
+        if (!SDL_PollEvent(&ev)) {
+            SDL_Delay(10);
+            continue;
+        }
         if (ev.type == SDL_KEYDOWN) {
             pressed = ev.key.keysym.sym;
             break;

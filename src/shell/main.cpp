@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <csignal>
 #include <cstring>
+#include <dlfcn.h>
+#include <unistd.h>
 
 #include <SDL/SDL_mixer.h>
 
@@ -39,7 +42,56 @@ int gameyears;
 SDL_Event event;
 bool skip_pacing;
 
+volatile std::sig_atomic_t quit_signal;
+
 static Uint32 stime; // tick count at which the last frame slot ended
+
+static void NoteQuitSignal(int)
+{
+    quit_signal = 1;
+}
+
+void CatchQuitSignals()
+{
+    struct sigaction sa;
+    std::memset(&sa, 0, sizeof sa);
+    sa.sa_handler = NoteQuitSignal;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &sa, nullptr);
+}
+
+bool QuitSignalled()
+{
+    if (quit_signal)
+        done = STATE_QUIT;
+    return quit_signal != 0;
+}
+
+// Xlib ends the program from its fatal error handler when the display goes away; the exit
+// hook would then talk to the dead display and never return. Leave at once instead.
+static int DisplayLost(void *)
+{
+    static const char text[] = "Quorvane: lost the connection to the display; the game ends.\n";
+    ssize_t n = write(STDERR_FILENO, text, sizeof text - 1);
+    (void)n;
+    _exit(1);
+}
+
+static void WatchDisplay()
+{
+    // Only when the X11 library is already in the program (SDL's X11 driver): no other video
+    // driver is touched, and the game needs no X11 of its own to build.
+    void *x11 = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!x11)
+        return;
+    using IOErrorHandler = int (*)(void *);
+    using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
+    void *sym = dlsym(x11, "XSetIOErrorHandler");
+    if (sym)
+        reinterpret_cast<SetIOErrorHandler>(sym)(DisplayLost);
+    dlclose(x11);
+}
 
 void SetDone(int state)
 {
@@ -101,6 +153,9 @@ void StartGame()
         std::exit(1);
     }
     SDL_ShowCursor(SDL_DISABLE);
+    WatchDisplay();
+    // SIGTERM, SIGINT and SIGHUP end the game from any screen and any prompt, as "Exit" does.
+    CatchQuitSignals();
 
     char path[4096]; // PATH_MAX
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_ICON);
@@ -279,6 +334,8 @@ void PlayFrame()
 
 void RunStateFrame()
 {
+    if (QuitSignalled())
+        return;
     switch (done) {
     case STATE_MENU:
         DrawMenu();

@@ -1,6 +1,8 @@
 // The heart of the game: start-up, the outer state machine, the play frame, the clock.
 #pragma once
 
+#include <csignal>
+
 #include <SDL/SDL.h>
 
 enum GameState {
@@ -56,3 +58,9 @@ void CorrectFrameTime();
 void PlayFrame();      // one frame of the play loop
 void RunStateFrame();  // one pass of the loop of the current state
 void RunOuterLoop();   // until done is STATE_QUIT
+
+// SIGTERM, SIGINT and SIGHUP: noted by the handler, acted on by the loop and the modal wait.
+extern volatile std::sig_atomic_t quit_signal;
+void CatchQuitSignals();
+// True once a quit signal came; then done is STATE_QUIT.
+bool QuitSignalled();
