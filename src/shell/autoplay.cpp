@@ -14,6 +14,7 @@
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "shell/sound.h"
 #include "world/level.h"
 
 namespace {
@@ -277,8 +278,8 @@ int RunAutoplay(unsigned seed, long frames, bool verbose)
     }
     input_wait_hook = previous;
     if (verbose)
-        std::printf("autoplay: seed %u, %ld frames, %ld deaths, %ld returns to the title, peak memory %ld KiB%s\n",
-                    seed, frame, deaths, titles, PeakResidentKiB(), status ? ", FAILED" : "");
+        std::printf("autoplay: seed %u, %ld frames, %ld deaths, %ld returns to the title, sounds loaded %d of 2, peak memory %ld KiB%s\n",
+                    seed, frame, deaths, titles, CountSoundsLoaded(), PeakResidentKiB(), status ? ", FAILED" : "");
     std::fflush(stdout);
     return status;
 }

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <string>
 #include <vector>
@@ -17,11 +20,23 @@ int xchange;
 int ychange;
 Uint8 *keys;
 char dataroot[4096] = "data";
+
+// Where an installed game keeps its data, seen from the installed program's directory.
+#ifndef INSTALLED_DATA_FROM_PROGRAM
+#define INSTALLED_DATA_FROM_PROGRAM "../../share/games/quorvane"
+#endif
 void (*input_wait_hook)() = nullptr;
 
 // The key state handed back by the modal wait: SDL's array, with the key that ended
 // the wait marked held (a quick tap may already read as released).
 static Uint8 waitkeys[SDLK_LAST];
+
+// True when path names a directory.
+static bool IsDirectory(const char *path)
+{
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
 
 void InitDataRoot()
 {
@@ -34,10 +49,28 @@ void InitDataRoot()
     if (!slash)
         return;
     *slash = '\0';
-    char root[4096];
-    int len = std::snprintf(root, sizeof root, "%s/data", exe);
-    if (len > 0 && len < static_cast<int>(sizeof root))
-        std::memcpy(dataroot, root, static_cast<size_t>(len) + 1);
+    // First the build tree's data beside the program, then the installed tree, found
+    // from where the program itself was installed so that a moved prefix works too.
+    char beside[4096], installed[4096];
+    int a = std::snprintf(beside, sizeof beside, "%s/data", exe);
+    int b = std::snprintf(installed, sizeof installed, "%s/%s", exe, INSTALLED_DATA_FROM_PROGRAM);
+    bool fits_a = a > 0 && a < static_cast<int>(sizeof beside);
+    bool fits_b = b > 0 && b < static_cast<int>(sizeof installed);
+    const char *root = nullptr;
+    if (fits_a && IsDirectory(beside))
+        root = beside;
+    else if (fits_b && IsDirectory(installed))
+        root = installed;
+    if (!root) {
+        std::fprintf(stderr, "Quorvane: no data directory, neither %s nor %s; the game runs without its pictures.\n",
+                     fits_a ? beside : "data", fits_b ? installed : INSTALLED_DATA_FROM_PROGRAM);
+        root = fits_a ? beside : nullptr;
+    }
+    char normal[PATH_MAX];
+    if (root && root == installed && realpath(root, normal) && std::strlen(normal) < sizeof dataroot)
+        root = normal;
+    if (root)
+        std::memcpy(dataroot, root, std::strlen(root) + 1);
 }
 
 void DrawIMG(SDL_Surface *img, int x, int y)

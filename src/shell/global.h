@@ -8,9 +8,12 @@ extern int xchange;
 extern int ychange;
 extern Uint8 *keys;
 
-// The directory "data" beside the program.
+// The directory the pictures are read from: "data" beside the program in the build
+// tree, or the installed data directory (INSTALLED_DATA_FROM_PROGRAM, relative to the
+// program's directory). "data" until InitDataRoot has run.
 extern char dataroot[4096];
-// Finds the data root from the program's own path; falls back to "data".
+// Finds the data root from the program's own path; when neither directory exists it
+// prints one line naming both and keeps "data" beside the program.
 void InitDataRoot();
 
 // Called by GetInput once the queue has been drained and the wait is about to begin;

@@ -24,6 +24,7 @@
 #include "shell/pictures.h"
 #include "shell/sound.h"
 #include "shell/tombstone.h"
+#include "shell/version.h"
 #include "status/charsheet.h"
 #include "status/stats.h"
 #include "world/level.h"
@@ -109,7 +110,7 @@ int ParseCommandLine(int argc, char **argv)
     for (int i = 1; i < argc; i++) {
         const char *a = argv[i];
         if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
-            std::printf("Quorvane v.0.6.2-preview - a tale of towns, woods and wandering beasts\n\n");
+            std::printf("Quorvane v." QUORVANE_VERSION " - a tale of towns, woods and wandering beasts\n\n");
             std::printf("Game options\n\n-h, --help            this help screen\n-f, --fullscreen      fullscreen\n\n");
             std::fflush(stdout);
             return 0;
@@ -167,7 +168,7 @@ void StartGame()
             SDL_FreeSurface(icon);
         }
     }
-    SDL_WM_SetCaption("Quorvane v.0.6.2-preview", nullptr);
+    SDL_WM_SetCaption("Quorvane v." QUORVANE_VERSION, nullptr);
 
     magenta = SDL_MapRGB(screen->format, 255, 0, 255);
     bgcolor = SDL_MapRGB(screen->format, 1, 1, 1);

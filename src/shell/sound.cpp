@@ -25,6 +25,11 @@ void LoadSounds()
     die = LoadSample(SOUND_DIE);
 }
 
+int CountSoundsLoaded()
+{
+    return (crow ? 1 : 0) + (die ? 1 : 0);
+}
+
 void PlaySound(Mix_Chunk *sample)
 {
     if (sample && sample == crow)

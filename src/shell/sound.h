@@ -9,6 +9,8 @@ extern Mix_Music *bg_music;
 extern bool audio_open;
 
 void LoadSounds();
+// How many of the two samples were loaded (0 without an audio device or a sounds/ folder).
+int CountSoundsLoaded();
 void PlaySound(Mix_Chunk *sample);
 void CloseSounds();
 // How many times each sample was asked to play in this run (for tests).
