@@ -24,6 +24,9 @@ constexpr const char *DIR_MONSTERS = "images/monsters/";
 constexpr const char *DIR_ITEMS = "images/items/";
 constexpr const char *DIR_SMALLITEMS = "images/smallitems/";
 
+// The name of the desktop's icon (hicolor theme), given by the menu entry.
+constexpr const char *DESKTOP_ICON = "quorvane";
+
 // Relative to the working directory.
 constexpr const char *SOUND_CROW = "sounds/crow.wav";
 constexpr const char *SOUND_DIE = "sounds/die.wav";

@@ -16,6 +16,8 @@ constexpr Colour FONT_INK = 0xF0E6C8;
 // Writers (output.cpp). Each creates the directories it needs.
 void WritePng(const Image &img, const std::string &path);
 void WriteJpeg(const Image &img, const std::string &path, int quality);
+// A PNG whose magenta pixels are transparent (for the desktop's icons).
+void WritePngKeyed(const Image &img, const std::string &path);
 void WriteBmp(const Image &img, const std::string &path);
 void WriteWav(const std::vector<std::int16_t> &samples, const std::string &path);
 
@@ -44,7 +46,8 @@ Image DrawLogo();
 Image DrawBackground();
 Image DrawTombstone();
 Image DrawLoadBox();
-Image DrawIcon();
+// The shield of the window icon (32 px) and of the desktop's icons, at any size.
+Image DrawIcon(int size = 32);
 Image DrawCrow();
 Image DrawCloud();
 Image DrawMapCursor();

@@ -1,5 +1,6 @@
-// artgen <bin-dir> <contact-sheet.png>: draws every picture and sound the game loads into
-// <bin-dir>/data/images/... and <bin-dir>/sounds/, and a contact sheet of them all.
+// artgen <bin-dir> <contact-sheet.png> <icon-dir>: draws every picture and sound the game
+// loads into <bin-dir>/data/images/... and <bin-dir>/sounds/, a contact sheet of them all,
+// and the desktop's icons into <icon-dir>/hicolor/<n>x<n>/apps/.
 // The file names come from the game's own catalogues, so none is written twice.
 #include <cstdio>
 #include <cstdlib>
@@ -146,12 +147,27 @@ void WriteSingles()
     Save(stats, PIC_STATSBAR, Backdrop::None, "statsbar.png");
 }
 
+// The desktop's icons. Below 64 px each size is drawn afresh; from 64 px on the window
+// icon is enlarged pixel by pixel, so the big ones keep the look of the small one.
+void WriteDesktopIcons(const std::string &icondir)
+{
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        Image img = size < 64 ? DrawIcon(size) : Enlarge(DrawIcon(32), size / 32);
+        Check(img, size, size, "the desktop icon");
+        char rel[64];
+        std::snprintf(rel, sizeof rel, "/hicolor/%dx%d/apps/", size, size);
+        WritePngKeyed(img, icondir + rel + DESKTOP_ICON + ".png");
+        if (size < 64)
+            sheet.push_back(SheetEntry{"icon " + std::to_string(size), img, Backdrop::Dark});
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: artgen <bin-dir> <contact-sheet.png>\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: artgen <bin-dir> <contact-sheet.png> <icon-dir>\n");
         return 1;
     }
     std::string bindir = argv[1];
@@ -162,6 +178,7 @@ int main(int argc, char **argv)
     WriteItems();
     WriteWav(MakeCrowSound(), bindir + "/" + SOUND_CROW);
     WriteWav(MakeDieSound(), bindir + "/" + SOUND_DIE);
+    WriteDesktopIcons(argv[3]);
     WritePng(DrawContactSheet(sheet), argv[2]);
     return 0;
 }

@@ -24,7 +24,7 @@ static std::FILE *OpenForWriting(const std::string &path)
     return f;
 }
 
-void WritePng(const Image &img, const std::string &path)
+static void WritePngRows(const Image &img, const std::string &path, bool keyed)
 {
     std::FILE *f = OpenForWriting(path);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -34,16 +34,22 @@ void WritePng(const Image &img, const std::string &path)
     if (setjmp(png_jmpbuf(png)))
         Fail("encode PNG", path);
     png_init_io(png, f);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(img.w), static_cast<png_uint_32>(img.h), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    int channels = keyed ? 4 : 3;
+    png_set_IHDR(png, info, static_cast<png_uint_32>(img.w), static_cast<png_uint_32>(img.h), 8,
+                 keyed ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(img.w) * 3);
+    std::vector<png_byte> row(static_cast<size_t>(img.w) * channels);
     for (int y = 0; y < img.h; y++) {
         for (int x = 0; x < img.w; x++) {
             Colour c = Get(img, x, y);
-            row[3 * x] = static_cast<png_byte>(RedOf(c));
-            row[3 * x + 1] = static_cast<png_byte>(GreenOf(c));
-            row[3 * x + 2] = static_cast<png_byte>(BlueOf(c));
+            bool clear = keyed && c == MAGENTA;
+            png_byte *p = &row[static_cast<size_t>(x) * channels];
+            p[0] = static_cast<png_byte>(clear ? 0 : RedOf(c));
+            p[1] = static_cast<png_byte>(clear ? 0 : GreenOf(c));
+            p[2] = static_cast<png_byte>(clear ? 0 : BlueOf(c));
+            if (keyed)
+                p[3] = static_cast<png_byte>(clear ? 0 : 255);
         }
         png_write_row(png, row.data());
     }
@@ -51,6 +57,10 @@ void WritePng(const Image &img, const std::string &path)
     png_destroy_write_struct(&png, &info);
     std::fclose(f);
 }
+
+void WritePng(const Image &img, const std::string &path) { WritePngRows(img, path, false); }
+
+void WritePngKeyed(const Image &img, const std::string &path) { WritePngRows(img, path, true); }
 
 void WriteJpeg(const Image &img, const std::string &path, int quality)
 {

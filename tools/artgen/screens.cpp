@@ -1,6 +1,7 @@
 // The single pictures: title logo and background, the tombstone, the loading box, the
 // window icon, the sky's crow and cloud, the look cursor, the inventory highlighter and
 // the two bars that frame the map.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -322,20 +323,38 @@ Image DrawLoadBox()
     return img;
 }
 
-Image DrawIcon()
+Image DrawIcon(int size)
 {
-    Image img = NewImage(32, 32);
+    // The smallest size is laid out pixel by pixel; the others are drawn afresh at their
+    // size, so that each is sharp: no pixel is a blend.
+    if (size == 16) {
+        Image img = NewImage(16, 16);
+        DrawGrid(img, 0, 0,
+                 {"................", ".kkkkkkkkkkkkkk.", ".kghhhhhhhhhhgk.", ".kgbbbbbbbbbbgk.",
+                  ".kgbbbqqqqbbbgk.", ".kgbbqqbbqqbbgk.", ".kgbbqbbbbqbbgk.", ".kgbbqbbbbqbbgk.",
+                  ".kgbbqqbbqqbbgk.", ".kgbbbqqqqqbbgk.", ".kkgbbbbbbqqgkk.", "..kkgbbbbbbgkk..",
+                  "...kkgbbbbgkk...", "....kkgbbgkk....", ".....kkggkk.....", "......kkkk......"},
+                 {{'k', RGB(30, 20, 10)}, {'g', RGB(200, 160, 60)}, {'h', RGB(250, 220, 130)},
+                  {'b', RGB(40, 70, 160)}, {'q', RGB(250, 226, 130)}});
+        return img;
+    }
+    Image img = NewImage(size, size);
+    double k = size / 32.0;
+    auto at = [k](double v) { return v * k; };
     // A blue shield with a gold rim and the Q of Quorvane.
-    FillPolygon(img, {3.0, 3.0, 29.0, 3.0, 29.0, 17.0, 16.0, 30.0, 3.0, 17.0}, RGB(200, 160, 60));
-    FillPolygon(img, {5.5, 5.5, 26.5, 5.5, 26.5, 16.0, 16.0, 26.5, 5.5, 16.0}, RGB(40, 70, 160));
-    Mask m(32, 32);
-    StrokeArc(m, 16, 14.5, 6, 6.5, 0, 2 * PI, 1.6);
-    StrokeSegment(m, 18, 17.5, 22.5, 22.5, 1.6);
-    for (int y = 0; y < 32; y++)
-        for (int x = 0; x < 32; x++)
+    FillPolygon(img, {at(3.0), at(3.0), at(29.0), at(3.0), at(29.0), at(17.0), at(16.0), at(30.0), at(3.0), at(17.0)},
+                RGB(200, 160, 60));
+    FillPolygon(img, {at(5.5), at(5.5), at(26.5), at(5.5), at(26.5), at(16.0), at(16.0), at(26.5), at(5.5), at(16.0)},
+                RGB(40, 70, 160));
+    Mask m(size, size);
+    double pen = std::max(1.6 * k, 1.1); // the Q keeps its ring at 16 px
+    StrokeArc(m, at(16), at(14.5), at(6), at(6.5), 0, 2 * PI, pen);
+    StrokeSegment(m, at(18), at(17.5), at(22.5), at(22.5), pen);
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++)
             if (m.At(x, y))
                 Put(img, x, y, RGB(250, 226, 130));
-    HLine(img, 4, 27, 3, RGB(250, 220, 130));
+    HLine(img, static_cast<int>(at(4)), static_cast<int>(at(27)), static_cast<int>(at(3)), RGB(250, 220, 130));
     Outline(img, RGB(30, 20, 10));
     return img;
 }
