@@ -2,6 +2,9 @@
 # Installs what the build needs (quietly, only what is missing) and builds the game,
 # its data tree, the tests and the benchmarks into build/ (or the directory given).
 #   scripts/setup.sh [build-dir] [extra cmake arguments...]
+#   scripts/setup.sh --packages          only the packages
+# The tools that check and package the installed game are installed too when they can
+# be; without them the build goes on and their tests say what they skip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,19 +12,34 @@ packages=(cmake make g++ pkg-config
           libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
           libpng-dev libjpeg-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
+tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db)
+missing_from() {
+  local p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      echo "$p"
+    fi
+  done
+}
+mapfile -t missing < <(missing_from "${packages[@]}")
+mapfile -t missing_tools < <(missing_from "${tools[@]}")
+if ((${#missing[@]} + ${#missing_tools[@]})); then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq >/dev/null
-  $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  $sudo apt-get update -qq >/dev/null || true
+  if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+  if ((${#missing_tools[@]})); then
+    echo "Installing: ${missing_tools[*]}"
+    $sudo apt-get install -y -qq "${missing_tools[@]}" >/dev/null ||
+      echo "Could not install ${missing_tools[*]}: the packaging checks that need them will be skipped"
+  fi
+fi
+if [ "${1:-}" = "--packages" ]; then
+  exit 0
 fi
 
 build="${1:-build}"
