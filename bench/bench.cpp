@@ -2,6 +2,7 @@
 //   cd build/bin && ./quorvane_bench
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -135,6 +136,29 @@ void BM_LoadGame(benchmark::State &state)
         LoadGame();
 }
 BENCHMARK(BM_LoadGame)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// A replay of the longest recording of the shelf, the whole program from start-up to
+// the verdict, pacing skipped: frames per second (the game's own pace is 25).
+void BM_ReplayLongestRecording(benchmark::State &state)
+{
+    const char *longest = QUORVANE_SHELF "/poisoned.rec";
+    long frames = 0;
+    if (FILE *f = std::fopen(longest, "r")) {
+        char text[256];
+        while (std::fgets(text, sizeof text, f))
+            std::sscanf(text, "end %ld", &frames);
+        std::fclose(f);
+    }
+    char command[1024];
+    std::snprintf(command, sizeof command,
+                  "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_REPLAY=%s ./quorvane >/dev/null 2>&1", longest);
+    for (auto _ : state)
+        if (frames == 0 || std::system(command) != 0)
+            state.SkipWithError("the recording does not replay");
+    state.counters["frames_per_second"] =
+        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ReplayLongestRecording)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
+#include "shell/record.h"
 #include "world/level.h"
 
 ItemClass user_inventory[INVENTORY_SLOTS];
@@ -229,7 +230,7 @@ void ShowItem(int slot, int)
 void ProcessInventory(SDL_Event *ev)
 {
     player.acted = 0; // browsing costs no turn
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
             continue;

@@ -10,6 +10,7 @@
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "shell/record.h"
 #include "world/doors.h"
 #include "world/level.h"
 #include "world/look.h"
@@ -213,7 +214,7 @@ void ProcessPlayer(SDL_Event *ev)
     player.acted = 0;
     bool dropallowed = true;
 
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT)
             done = STATE_QUIT;
         else if (ev->type == SDL_KEYDOWN)
@@ -233,7 +234,7 @@ void ProcessPlayer(SDL_Event *ev)
 
 void ProcessResting(SDL_Event *ev)
 {
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
         } else if (ev->type == SDL_KEYDOWN) {
@@ -256,7 +257,7 @@ void ProcessGoing(SDL_Event *ev)
 {
     // Only a step taken below spends a turn.
     player.acted = 0;
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
         } else if (ev->type == SDL_KEYDOWN) {

@@ -8,6 +8,7 @@
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
+#include "shell/record.h"
 #include "status/stats.h"
 #include "world/doors.h"
 #include "world/level.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr int SKILL_FIGHTING = 0;
 constexpr int SKILL_MAX = 20;
 constexpr int PRACTICE_PER_RISE = 79; // a rise comes once practice passes this
-constexpr int TREE_BLOCKING_SIZE = 249;
 constexpr int ALPHA_INVISIBLE = 75;
 constexpr int ALPHA_OPAQUE = 255;
 
@@ -112,7 +112,7 @@ void UpdatePlayer(SDL_Event *ev)
         std::snprintf(line, sizeof line, "Welcome to level %i", player.level);
         AddHistory(line);
         UpdateScreen();
-        while (SDL_PollEvent(ev)) {
+        while (ReadEvent(ev)) {
         }
         GetInput();
         int gain = player.level * 5 / 2;

@@ -45,6 +45,8 @@ struct PlayerRecord {
 
 extern PlayerRecord player;
 constexpr int MAX_LEVEL = 7;
+// Bigger than this, a walker cannot pass between trees.
+constexpr int TREE_BLOCKING_SIZE = 249;
 extern const int level_gains[7];
 
 void LoadPlayer();

@@ -13,6 +13,7 @@
 
 #include "player/player.h"
 #include "shell/main.h"
+#include "shell/record.h"
 #include "status/stats.h"
 #include "world/tiles.h"
 
@@ -145,6 +146,13 @@ int all_filter(const SDL_Event *)
 
 Uint8 *GetInput()
 {
+    if (ReplayingGame()) {
+        std::memset(waitkeys, 0, sizeof waitkeys);
+        if (!QuitSignalled())
+            RecordWait(ReplayWait(waitkeys), waitkeys); // recorded again when re-recording
+        return waitkeys;
+    }
+
     SDL_EventFilter old = SDL_GetEventFilter();
     SDL_SetEventFilter(all_filter);
     SDL_Event ev;
@@ -178,6 +186,8 @@ Uint8 *GetInput()
         std::memcpy(waitkeys, state, static_cast<size_t>(n));
     if (pressed > SDLK_UNKNOWN && pressed < SDLK_LAST)
         waitkeys[pressed] = 1;
+    if (!quit_signal)
+        RecordWait(pressed, waitkeys);
     return waitkeys;
 }
 
@@ -245,7 +255,7 @@ void TakeScreenshot()
 void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom)
 {
     player.acted = 0;
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
             continue;

@@ -22,6 +22,7 @@
 #include "shell/menu.h"
 #include "shell/options.h"
 #include "shell/pictures.h"
+#include "shell/record.h"
 #include "shell/sound.h"
 #include "shell/tombstone.h"
 #include "shell/version.h"
@@ -64,8 +65,15 @@ void CatchQuitSignals()
 
 bool QuitSignalled()
 {
-    if (quit_signal)
+    // A replay that is over ends the game as a signal would.
+    if (CheckReplayQuit()) {
         done = STATE_QUIT;
+        return true;
+    }
+    if (quit_signal) {
+        NoteQuitSignalled();
+        done = STATE_QUIT;
+    }
     return quit_signal != 0;
 }
 
@@ -335,6 +343,7 @@ void PlayFrame()
 
 void RunStateFrame()
 {
+    CountFrame();
     if (QuitSignalled())
         return;
     switch (done) {

@@ -4,6 +4,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
+#include "shell/record.h"
 
 SDL_Surface *logo;
 SDL_Surface *background;
@@ -61,7 +62,7 @@ void DrawMenu()
 
 void ProcessMenu(SDL_Event *ev)
 {
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
             continue;

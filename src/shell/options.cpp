@@ -4,6 +4,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "shell/record.h"
 
 void DrawOptions()
 {
@@ -19,7 +20,7 @@ void DrawOptions()
 
 void ProcessOptions(SDL_Event *ev)
 {
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
             continue;

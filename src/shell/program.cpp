@@ -5,6 +5,7 @@
 #include "shell/autoplay.h"
 #include "shell/global.h"
 #include "shell/main.h"
+#include "shell/record.h"
 
 // A whole decimal number, or nothing.
 static bool ReadNumber(const char *text, unsigned *value)
@@ -32,6 +33,10 @@ int main(int argc, char **argv)
     // QUORVANE_SEED replays a game exactly; otherwise the clock seeds the dice.
     unsigned seed = static_cast<unsigned>(std::time(nullptr));
     ReadNumber(std::getenv("QUORVANE_SEED"), &seed);
+    // QUORVANE_RECORD and QUORVANE_REPLAY: a replay brings its own seed.
+    status = StartRecordedGame(&seed);
+    if (status >= 0)
+        return status;
     std::srand(seed);
 
     InitDataRoot();
@@ -39,9 +44,13 @@ int main(int argc, char **argv)
 
     // QUORVANE_AUTOPLAY=<frames>: random play through the real loop, then "Exit".
     unsigned frames = 0;
-    if (ReadNumber(std::getenv("QUORVANE_AUTOPLAY"), &frames))
-        return RunAutoplay(seed, static_cast<long>(frames), true);
+    if (!ReplayingGame() && ReadNumber(std::getenv("QUORVANE_AUTOPLAY"), &frames)) {
+        status = RunAutoplay(seed, static_cast<long>(frames), true);
+        std::printf("autoplay: digest %016llx after %ld frames\n", DigestGame(), FramesRun());
+        FinishRecordedGame();
+        return status;
+    }
 
     RunOuterLoop();
-    return 0;
+    return FinishRecordedGame();
 }

@@ -10,6 +10,7 @@
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/pictures.h"
+#include "shell/record.h"
 
 SDL_Surface *tombstone;
 
@@ -35,7 +36,7 @@ void DrawTombstone()
 
 void ProcessDead(SDL_Event *ev)
 {
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
             continue;

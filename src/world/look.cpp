@@ -11,6 +11,7 @@
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
+#include "shell/record.h"
 #include "status/stats.h"
 #include "world/level.h"
 
@@ -69,7 +70,7 @@ static int MonsterCount()
 void ProcessLooking(SDL_Event *ev)
 {
     player.acted = 0; // looking costs no turn
-    while (SDL_PollEvent(ev)) {
+    while (ReadEvent(ev)) {
         if (ev->type == SDL_QUIT) {
             done = STATE_QUIT;
             continue;

@@ -1,0 +1,591 @@
+#include "shell/record.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "creatures/monster.h"
+#include "items/inventory.h"
+#include "items/item.h"
+#include "player/player.h"
+#include "shell/free.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "world/level.h"
+
+namespace {
+
+enum LineKind { LINE_EVENT, LINE_WAIT, LINE_SIGNAL, LINE_CHECK, LINE_END };
+
+struct RecordedLine {
+    LineKind kind;
+    int number; // line number in the file, for messages
+    long frame;
+    int poll;
+    Uint8 type; // of an event: SDL_KEYDOWN, SDL_KEYUP or SDL_QUIT
+    int sym;    // of an event, or the key that answered a wait
+    int mod;
+    std::vector<int> held;
+    unsigned long long digest;
+};
+
+// Recording.
+FILE *recfile;
+std::string recpath;
+
+// Replaying.
+bool replaying;
+bool loose;     // re-recording: events arrive at their frame or later, digests are not judged
+bool stopped;   // the replay reached its end, or went wrong: the game ends now
+int verdict = -1;
+std::string replaypath;
+std::vector<RecordedLine> script;
+size_t next;
+int lastline;   // number of the last line of the file
+long lastsame;  // the last frame at which the game was seen to agree with the recording
+
+long frames;    // passes of the outer loop begun
+long frame;     // the pass now running
+int polls;      // reads of this frame that found nothing
+bool signalwritten;
+
+void Write(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+void Write(const char *fmt, ...)
+{
+    if (!recfile)
+        return;
+    va_list ap;
+    va_start(ap, fmt);
+    std::vfprintf(recfile, fmt, ap);
+    va_end(ap);
+    std::fflush(recfile); // a run that crashes keeps its recording up to here
+}
+
+int BadFile(int number, const char *why)
+{
+    if (number > 0)
+        std::fprintf(stderr, "quorvane: %s:%d: %s\n", replaypath.c_str(), number, why);
+    else
+        std::fprintf(stderr, "quorvane: %s: %s\n", replaypath.c_str(), why);
+    return REPLAY_BAD_FILE;
+}
+
+// The game went another way than the recording: say where, and end the replay. A
+// digest that differs was last seen the same at the checkpoint before.
+void Differ(const char *what, long at, int number, bool bydigest = false)
+{
+    if (loose || verdict >= 0)
+        return;
+    if (bydigest)
+        std::printf("replay: %s: the game first differs from the recording between frames %ld and %ld (line %d: %s)\n",
+                    replaypath.c_str(), lastsame, at, number, what);
+    else
+        std::printf("replay: %s: the game differs from the recording at frame %ld (line %d: %s)\n", replaypath.c_str(),
+                    at, number, what);
+    verdict = REPLAY_DIFFERED;
+    stopped = true;
+}
+
+const RecordedLine *Peek()
+{
+    return next < script.size() ? &script[next] : nullptr;
+}
+
+// Parses "e F P down SYM MOD" and the other lines (the first word already read).
+bool ParseNumbers(const char *text, long *out, int count, const char **rest)
+{
+    const char *p = text;
+    for (int i = 0; i < count; i++) {
+        char *end = nullptr;
+        errno = 0;
+        long v = std::strtol(p, &end, 10);
+        if (end == p || errno != 0 || v < 0)
+            return false;
+        out[i] = v;
+        p = end;
+    }
+    if (rest)
+        *rest = p;
+    return true;
+}
+
+bool AtLineEnd(const char *p)
+{
+    while (*p == ' ')
+        p++;
+    return *p == '\0';
+}
+
+bool ParseDigest(const char *p, unsigned long long *digest)
+{
+    while (*p == ' ')
+        p++;
+    char *end = nullptr;
+    errno = 0;
+    *digest = std::strtoull(p, &end, 16);
+    return end != p && errno == 0 && AtLineEnd(end);
+}
+
+bool ValidKey(long sym)
+{
+    return sym > SDLK_UNKNOWN && sym < SDLK_LAST;
+}
+
+// One line of the file into a RecordedLine; on a fault writes why.
+bool ParseLine(const char *text, RecordedLine *l, const char **why)
+{
+    char word[8] = "";
+    int used = 0;
+    if (std::sscanf(text, "%7s%n", word, &used) != 1) {
+        *why = "an empty line";
+        return false;
+    }
+    const char *p = text + used;
+    long v[3];
+    *why = "a line that is not part of a recording";
+    if (std::strcmp(word, "e") == 0) {
+        l->kind = LINE_EVENT;
+        if (!ParseNumbers(p, v, 2, &p))
+            return false;
+        l->frame = v[0];
+        l->poll = static_cast<int>(v[1]);
+        char what[8] = "";
+        if (std::sscanf(p, "%7s%n", what, &used) != 1)
+            return false;
+        p += used;
+        if (std::strcmp(what, "quit") == 0) {
+            l->type = SDL_QUIT;
+            return AtLineEnd(p);
+        }
+        if (std::strcmp(what, "down") == 0)
+            l->type = SDL_KEYDOWN;
+        else if (std::strcmp(what, "up") == 0)
+            l->type = SDL_KEYUP;
+        else
+            return false;
+        if (!ParseNumbers(p, v, 2, &p) || !AtLineEnd(p) || !ValidKey(v[0]) || v[1] > 0xFFFF)
+            return false;
+        l->sym = static_cast<int>(v[0]);
+        l->mod = static_cast<int>(v[1]);
+        return true;
+    }
+    if (std::strcmp(word, "w") == 0) {
+        l->kind = LINE_WAIT;
+        if (!ParseNumbers(p, v, 2, &p) || (v[1] != 0 && !ValidKey(v[1])))
+            return false;
+        l->frame = v[0];
+        l->sym = static_cast<int>(v[1]);
+        while (!AtLineEnd(p)) {
+            if (!ParseNumbers(p, v, 1, &p) || !ValidKey(v[0]))
+                return false;
+            l->held.push_back(static_cast<int>(v[0]));
+        }
+        return true;
+    }
+    if (std::strcmp(word, "s") == 0) {
+        l->kind = LINE_SIGNAL;
+        if (!ParseNumbers(p, v, 1, &p) || !AtLineEnd(p))
+            return false;
+        l->frame = v[0];
+        return true;
+    }
+    if (std::strcmp(word, "c") == 0 || std::strcmp(word, "end") == 0) {
+        l->kind = word[0] == 'c' ? LINE_CHECK : LINE_END;
+        if (!ParseNumbers(p, v, 1, &p) || !ParseDigest(p, &l->digest))
+            return false;
+        l->frame = v[0];
+        return true;
+    }
+    return false;
+}
+
+// Reads the whole recording. A last line without its newline was being written when the
+// recorded run stopped: it is left out, and the replay will stop short.
+int LoadRecording(const char *path, unsigned *seed)
+{
+    replaypath = path;
+    FILE *f = std::fopen(path, "r");
+    if (!f)
+        return BadFile(0, std::strerror(errno));
+    std::vector<std::string> lines;
+    std::string cur;
+    int c;
+    while ((c = std::fgetc(f)) != EOF) {
+        if (c == '\n') {
+            lines.push_back(cur);
+            cur.clear();
+        } else if (c == '\0' || cur.size() > 4096) {
+            std::fclose(f);
+            return BadFile(static_cast<int>(lines.size()) + 1, "not a recording (binary data or an overlong line)");
+        } else {
+            cur.push_back(static_cast<char>(c));
+        }
+    }
+    std::fclose(f);
+    lastline = static_cast<int>(lines.size());
+    if (lines.empty())
+        return BadFile(0, "an empty file, not a recording");
+    int version = 0;
+    char tail = 0;
+    if (std::sscanf(lines[0].c_str(), "quorvane-recording %d%c", &version, &tail) != 1)
+        return BadFile(1, "not a recording (it does not begin with \"quorvane-recording\")");
+    if (version > RECORDING_VERSION || version < 1) {
+        char why[96];
+        std::snprintf(why, sizeof why, "a recording of format %d; this game reads format %d", version, RECORDING_VERSION);
+        return BadFile(1, why);
+    }
+    unsigned long s = 0;
+    if (lines.size() < 2 || std::sscanf(lines[1].c_str(), "seed %lu%c", &s, &tail) != 1)
+        return BadFile(2, "the second line must be \"seed <number>\"");
+    *seed = static_cast<unsigned>(s);
+    long lastframe = 0;
+    for (size_t i = 2; i < lines.size(); i++) {
+        RecordedLine l{};
+        const char *why = "";
+        l.number = static_cast<int>(i) + 1;
+        if (!ParseLine(lines[i].c_str(), &l, &why))
+            return BadFile(l.number, why);
+        if (l.frame < lastframe)
+            return BadFile(l.number, "a line for an earlier frame than the line before");
+        if (!script.empty() && script.back().kind == LINE_END)
+            return BadFile(l.number, "a line after the end");
+        lastframe = l.frame;
+        script.push_back(l);
+    }
+    return -1;
+}
+
+void FillEvent(const RecordedLine &l, SDL_Event *ev)
+{
+    std::memset(ev, 0, sizeof *ev);
+    ev->type = l.type;
+    if (l.type == SDL_QUIT)
+        return;
+    ev->key.type = l.type;
+    ev->key.state = l.type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    ev->key.keysym.sym = static_cast<SDLKey>(l.sym);
+    ev->key.keysym.mod = static_cast<SDLMod>(l.mod);
+}
+
+void WriteEvent(const SDL_Event &ev)
+{
+    if (ev.type == SDL_QUIT)
+        Write("e %ld %d quit\n", frame, polls);
+    else
+        Write("e %ld %d %s %d %d\n", frame, polls, ev.type == SDL_KEYDOWN ? "down" : "up",
+              static_cast<int>(ev.key.keysym.sym), static_cast<int>(ev.key.keysym.mod));
+}
+
+bool Before(const RecordedLine &l, long f, int p)
+{
+    return l.frame < f || (l.frame == f && l.kind == LINE_EVENT && l.poll < p);
+}
+
+// Replay's side of ReadEvent.
+bool ReplayEvent(SDL_Event *ev)
+{
+    // The window still answers: its close button ends a watched replay.
+    SDL_Event real;
+    while (SDL_PollEvent(&real))
+        if (real.type == SDL_QUIT)
+            stopped = true;
+    while (const RecordedLine *l = Peek()) {
+        if (l->kind == LINE_EVENT && ((l->frame == frame && l->poll == polls) || (loose && Before(*l, frame, polls)))) {
+            FillEvent(*l, ev);
+            next++;
+            return true;
+        }
+        if (loose && l->kind == LINE_WAIT && l->frame < frame) {
+            // The game no longer waits here: the key that answered becomes a press.
+            next++;
+            if (!ValidKey(l->sym))
+                continue;
+            RecordedLine press = *l;
+            press.type = SDL_KEYDOWN;
+            press.mod = 0;
+            FillEvent(press, ev);
+            return true;
+        }
+        if (!loose && l->kind == LINE_EVENT && Before(*l, frame, polls))
+            Differ("an event the game did not read", frame, l->number);
+        break;
+    }
+    polls++;
+    return false;
+}
+
+} // namespace
+
+bool ReadEvent(SDL_Event *ev)
+{
+    if (replaying) {
+        if (!ReplayEvent(ev))
+            return false;
+        WriteEvent(*ev); // re-recording
+        return true;
+    }
+    for (;;) {
+        if (!SDL_PollEvent(ev)) {
+            polls++;
+            return false;
+        }
+        if (ev->type == SDL_KEYDOWN || ev->type == SDL_KEYUP || ev->type == SDL_QUIT)
+            break;
+    }
+    WriteEvent(*ev);
+    return true;
+}
+
+bool ReplayingGame()
+{
+    return replaying;
+}
+
+SDLKey ReplayWait(Uint8 *keys)
+{
+    std::memset(keys, 0, SDLK_LAST);
+    const RecordedLine *l = Peek();
+    if (l && l->kind == LINE_WAIT && (loose || l->frame == frame)) {
+        for (int k : l->held)
+            keys[k] = 1;
+        if (ValidKey(l->sym))
+            keys[l->sym] = 1;
+        next++;
+        return static_cast<SDLKey>(l->sym);
+    }
+    if (!loose) {
+        Differ("the game waits for an answer the recording does not give here", frame, l ? l->number : lastline);
+        return SDLK_UNKNOWN;
+    }
+    // Re-recording: the next key pressed answers; with none left, Escape.
+    while (l && l->kind == LINE_EVENT && l->type != SDL_KEYDOWN) {
+        next++;
+        l = Peek();
+    }
+    SDLKey answer = SDLK_ESCAPE;
+    if (l && l->kind == LINE_EVENT) {
+        answer = static_cast<SDLKey>(l->sym);
+        next++;
+    }
+    keys[answer] = 1;
+    return answer;
+}
+
+void RecordWait(SDLKey pressed, const Uint8 *keys)
+{
+    if (!recfile)
+        return;
+    std::string held;
+    for (int k = 1; k < SDLK_LAST; k++) {
+        if (keys[k]) {
+            char num[16];
+            std::snprintf(num, sizeof num, " %d", k);
+            held += num;
+        }
+    }
+    Write("w %ld %d%s\n", frame, static_cast<int>(pressed), held.c_str());
+}
+
+void NoteQuitSignalled()
+{
+    if (!signalwritten && !stopped)
+        Write("s %ld\n", frame);
+    signalwritten = true;
+}
+
+bool CheckReplayQuit()
+{
+    if (!replaying)
+        return false;
+    const RecordedLine *l = Peek();
+    if (l && l->kind == LINE_SIGNAL && l->frame <= frame) {
+        next++;
+        quit_signal = 1;
+    }
+    return stopped;
+}
+
+void CountFrame()
+{
+    frame = frames++;
+    polls = 0;
+    if (replaying && !stopped) {
+        while (const RecordedLine *l = Peek()) {
+            if (l->kind == LINE_CHECK && l->frame <= frame) {
+                if (!loose && l->frame == frame && l->digest != DigestGame()) {
+                    Differ("the digest", frame, l->number, true);
+                    return;
+                }
+                lastsame = frame;
+                next++;
+                continue;
+            }
+            if (l->kind == LINE_END && l->frame == frame) {
+                if (!loose && verdict < 0 && l->digest != DigestGame())
+                    Differ("the digest at the end", frame, l->number, true);
+                if (verdict < 0) {
+                    verdict = REPLAY_MATCHED;
+                    lastsame = frame;
+                }
+                next++;
+                stopped = true;
+                return;
+            }
+            if (!loose && l->frame < frame)
+                Differ(l->kind == LINE_WAIT ? "an answer the game did not ask for" : "an event the game did not read",
+                       frame, l->number);
+            break;
+        }
+        if (next >= script.size() && !stopped) {
+            // No end line: the recorded run stopped short (it crashed, or the file was cut).
+            std::fprintf(stderr, "quorvane: %s:%d: the recording stops short at frame %ld, before its end line\n",
+                         replaypath.c_str(), lastline, frame);
+            verdict = REPLAY_BAD_FILE;
+            stopped = true;
+        }
+    }
+    if (recfile && frame > 0 && frame % CHECKPOINT_FRAMES == 0)
+        Write("c %ld %016llx\n", frame, DigestGame());
+}
+
+long FramesRun()
+{
+    return frames;
+}
+
+namespace {
+
+// FNV-1a over the game's numbers, one field at a time (no padding, no pointers).
+struct Digest {
+    unsigned long long h = 0xcbf29ce484222325ULL;
+    void Add(long long v)
+    {
+        for (int i = 0; i < 8; i++) {
+            h ^= static_cast<unsigned long long>(v >> (8 * i)) & 0xFF;
+            h *= 0x100000001b3ULL;
+        }
+    }
+    void AddText(const char *s, size_t n)
+    {
+        for (size_t i = 0; i < n && s[i]; i++) {
+            h ^= static_cast<unsigned char>(s[i]);
+            h *= 0x100000001b3ULL;
+        }
+        Add(-1);
+    }
+};
+
+} // namespace
+
+unsigned long long DigestGame()
+{
+    Digest d;
+    const PlayerRecord &p = player;
+    for (long long v : {(long long)p.acted, (long long)p.gotdir, (long long)p.feelbetter, (long long)p.blind,
+                        (long long)p.confused, (long long)p.visible, (long long)p.poisoned})
+        d.Add(v);
+    for (int v : {p.regencount, p.regenrate, p.poisoncount, p.poisontime, p.chp, p.mhp, p.str, p.def, p.exp,
+                  p.level, p.x, p.y, p.size, p.killer, p.area, p.tohit, p.todam, p.hitroll, p.damroll, p.areax,
+                  p.areay, p.viewx, p.viewy, p.peace, p.skill[0], p.skill[1], p.practice[0], p.practice[1]})
+        d.Add(v);
+    for (int y = 0; y < MAP_HEIGHT; y++)
+        for (int x = 0; x < MAP_WIDTH; x++) {
+            d.Add(worldmap[y][x]);
+            d.Add(overmap[y][x]);
+        }
+    d.Add(curmonsters);
+    for (const MonsterRecord &m : monsters) {
+        for (int v : {(int)m.alive, (int)m.multiplies, m.deadtime, m.kind, m.chp, m.mhp, m.mindamage, m.maxdamage,
+                      m.size, m.exp, m.x, m.y, m.dx, m.dy, m.move, m.attacktype, m.hostility})
+            d.Add(v);
+        d.AddText(m.name ? m.name : "", 64);
+    }
+    d.Add(cursmallitems);
+    for (const ItemClass &it : items)
+        for (int v : {it.getType(), it.getx(), it.gety()})
+            d.Add(v);
+    d.Add(curitems);
+    for (const ItemClass &it : user_inventory)
+        for (int v : {it.getType(), it.getx(), it.gety()})
+            d.Add(v);
+    for (int n : user_amounts)
+        d.Add(n);
+    d.Add(curhistory);
+    for (int k = 0; k <= curhistory && k < HISTORY_LINES; k++) {
+        d.AddText(history[k].text, HISTORY_TEXT);
+        d.Add(history[k].stamp);
+    }
+    for (int v : {gametime, gamedays, gameyears, birdx, birdy, done, mode, oldmode})
+        d.Add(v);
+    for (const Cloud &c : clouds)
+        for (int v : {c.drift, c.fixed, c.step})
+            d.Add(v);
+    return d.h;
+}
+
+int StartRecordedGame(unsigned *seed)
+{
+    const char *replay = std::getenv("QUORVANE_REPLAY");
+    const char *record = std::getenv("QUORVANE_RECORD");
+    if (replay && *replay) {
+        int status = LoadRecording(replay, seed);
+        if (status >= 0)
+            return status;
+        replaying = true;
+        loose = record && *record; // replayed to be recorded again
+        const char *watch = std::getenv("QUORVANE_REPLAY_WATCH");
+        skip_pacing = !(watch && *watch && std::strcmp(watch, "0") != 0);
+    }
+    if (record && *record) {
+        recpath = record;
+        recfile = std::fopen(record, "w");
+        if (!recfile) {
+            std::fprintf(stderr, "quorvane: %s: cannot write the recording: %s\n", record, std::strerror(errno));
+            return REPLAY_BAD_FILE;
+        }
+        Write("quorvane-recording %d\nseed %u\n", RECORDING_VERSION, *seed);
+    }
+    return -1;
+}
+
+int FinishRecordedGame()
+{
+    if (recfile) {
+        Write("end %ld %016llx\n", frames, DigestGame());
+        std::fclose(recfile);
+        recfile = nullptr;
+    }
+    if (!replaying)
+        return REPLAY_MATCHED;
+    if (verdict < 0) {
+        // The game ended by itself: the recording must end here too.
+        const RecordedLine *l = Peek();
+        if (loose)
+            verdict = REPLAY_MATCHED;
+        else if (!l) {
+            std::fprintf(stderr, "quorvane: %s:%d: the recording stops short at frame %ld, before its end line\n",
+                         replaypath.c_str(), lastline, frames);
+            verdict = REPLAY_BAD_FILE;
+        } else if (l->kind == LINE_END && l->frame == frames) {
+            if (l->digest == DigestGame())
+                verdict = REPLAY_MATCHED;
+            else
+                Differ("the digest at the end", frames, l->number, true);
+        } else {
+            Differ("the game ended here, the recording goes on", frames, l->number);
+        }
+    }
+    if (verdict == REPLAY_MATCHED)
+        std::printf("replay: %s: the game matches the recording, %ld frames\n", replaypath.c_str(), frames);
+    replaying = false;
+    return verdict;
+}
+
+const char *RecordingPath()
+{
+    return recfile ? recpath.c_str() : nullptr;
+}

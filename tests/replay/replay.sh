@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The shelf of recorded games replays to the same game; a recording that was tampered
+# with, cut or is no recording at all is caught, with the frame or the line named.
+#   replay.sh <bin> <recordings dir>
+set -uo pipefail
+BIN="$(cd "$1" && pwd)"
+SHELF="$(cd "$2" && pwd)"
+WORK="$(mktemp -d /tmp/quorvane-replay.XXXXXX)"
+trap 'rm -rf "$WORK"' EXIT
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+cd "$WORK"
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# replay <file>: runs the game on the recording; sets rc, out (stdout) and err (stderr).
+replay() {
+  QUORVANE_REPLAY="$1" "$BIN/quorvane" >out.txt 2>err.txt
+  rc=$?
+  out=$(grep -v '^Loading' out.txt)
+  err=$(cat err.txt)
+}
+
+# Every recording of the shelf matches; the first one twice over.
+first=""
+for rec in "$SHELF"/*.rec; do
+  [ -n "$first" ] || first=$rec
+  replay "$rec"
+  [ $rc -eq 0 ] && grep -q "the game matches the recording" <<<"$out" ||
+    fail "$(basename "$rec") does not replay (status $rc): $out $err (replay it with QUORVANE_REPLAY=$rec)"
+done
+[ -n "$first" ] || fail "no recordings in $SHELF"
+replay "$first"
+[ $rc -eq 0 ] || fail "$(basename "$first") matched once but not twice: $out"
+
+# The recording of the first town, with its fifth step turned the other way, differs at
+# the frame of that step (or at the checkpoint after it), and says so.
+town="$SHELF/town-walk.rec"
+step=$(grep -n '^e [0-9]* [0-9]* down 2[56][0-9] ' "$town" | grep -v ' down 261 ' | sed -n 5p)
+if [ -z "$step" ]; then
+  fail "town-walk.rec has no fifth step to turn"
+else
+  line=${step%%:*}
+  set -- $(sed -n "${line}p" "$town")
+  frame=$2 sym=$5
+  sed "${line}s/ down $sym / down $((522 - sym)) /" "$town" >turned.rec # keypad n -> 10-n
+  replay turned.rec
+  at=$(sed -n 's/.*differs from the recording \(at frame\|between frames [0-9]* and\) \([0-9]*\).*/\2/p' <<<"$out")
+  [ $rc -eq 1 ] || fail "a step turned around was not noticed (status $rc): $out"
+  { [ -n "$at" ] && [ "$at" -ge "$frame" ] && [ "$at" -le $((frame + 100)) ]; } ||
+    fail "a step turned at frame $frame was reported at frame '${at}': $out"
+fi
+
+# Cut short: the events of the last part left out, the end line kept.
+total=$(wc -l <"$town")
+{ head -n $((total / 2)) "$town"; tail -n 1 "$town"; } >cut.rec
+replay cut.rec
+[ $rc -eq 1 ] && grep -q "differs from the recording" <<<"$out" ||
+  fail "a recording with its events cut short was not caught (status $rc): $out"
+
+# Not recordings: each gives one line naming the file (and the line), and status 2.
+head -c $(($(wc -c <"$town") / 2)) "$town" >truncated.rec
+: >empty.rec
+head -c 3000 "$BIN/quorvane" >garbage.rec
+printf 'quorvane-recording 1\nseed 1\ne 5 0 sideways 1 0\n' >badline.rec
+sed '1s/quorvane-recording 1/quorvane-recording 9/' "$town" >newer.rec
+for bad in truncated empty garbage badline newer missing; do
+  replay "$bad.rec"
+  [ $rc -eq 2 ] || fail "$bad.rec: status $rc, not 2"
+  [ "$(wc -l <err.txt)" -eq 1 ] && grep -q "^quorvane: $bad.rec" err.txt ||
+    fail "$bad.rec: not one line naming the file: $err"
+done
+grep -q '^quorvane: badline.rec:3: ' <(QUORVANE_REPLAY=badline.rec "$BIN/quorvane" 2>&1) ||
+  fail "badline.rec: the bad line's number is not named"
+
+# Recording does not change the game: the same seed and the same self-play keys give the
+# same game with and without QUORVANE_RECORD, and the recording replays to it.
+plain=$(QUORVANE_SEED=7 QUORVANE_AUTOPLAY=2000 "$BIN/quorvane" | sed -n 's/^autoplay: digest \([0-9a-f]*\).*/\1/p')
+QUORVANE_SEED=7 QUORVANE_AUTOPLAY=2000 QUORVANE_RECORD=self.rec "$BIN/quorvane" >/dev/null
+recorded=$(sed -n 's/^end [0-9]* \([0-9a-f]*\)$/\1/p' self.rec)
+[ -n "$plain" ] && [ "$plain" = "$recorded" ] ||
+  fail "recording changed the game: digest '$plain' without, '$recorded' with QUORVANE_RECORD"
+replay self.rec
+[ $rc -eq 0 ] || fail "a recorded self-play does not replay: $out"
+
+[ $failures -eq 0 ] && echo "replay: all checks passed"
+exit $((failures > 0))

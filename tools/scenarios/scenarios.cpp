@@ -1,0 +1,419 @@
+// Plays the games of the shelf of recordings (tests/recordings) the way a player would:
+// it looks at the map, walks where it means to go one key at a time, and answers the
+// game's questions, through the game's own outer loop with QUORVANE_RECORD on, so that
+// what it leaves is an ordinary recording.
+//
+//   quorvane_scenarios <name> <file>     plays one game into <file>
+//   quorvane_scenarios --list            names the games
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <SDL/SDL.h>
+
+#include "creatures/monster.h"
+#include "items/inventory.h"
+#include "items/item.h"
+#include "player/player.h"
+#include "shell/global.h"
+#include "shell/history.h"
+#include "shell/main.h"
+#include "shell/menu.h"
+#include "shell/record.h"
+#include "world/level.h"
+#include "world/tiles.h"
+
+namespace {
+
+SDLKey answer = SDLK_SPACE; // what the next modal wait is answered with
+
+void Push(SDLKey key, SDLMod mod = KMOD_NONE)
+{
+    SDL_Event ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.type = ev.key.type = SDL_KEYDOWN;
+    ev.key.state = SDL_PRESSED;
+    ev.key.keysym.sym = key;
+    ev.key.keysym.mod = mod;
+    SDL_PushEvent(&ev);
+    ev.type = ev.key.type = SDL_KEYUP;
+    ev.key.state = SDL_RELEASED;
+    SDL_PushEvent(&ev);
+}
+
+void Answer()
+{
+    Push(answer);
+}
+
+// A pause between keys, as a player's hand makes.
+void Frames(int n)
+{
+    for (int i = 0; i < n && done != STATE_QUIT; i++)
+        RunStateFrame();
+}
+
+void Press(SDLKey key, SDLMod mod = KMOD_NONE, int pause = 3)
+{
+    Push(key, mod);
+    Frames(pause);
+}
+
+SDLKey KeyFor(int dx, int dy)
+{
+    static const SDLKey pad[3][3] = {{SDLK_KP7, SDLK_KP8, SDLK_KP9}, {SDLK_KP4, SDLK_KP5, SDLK_KP6}, {SDLK_KP1, SDLK_KP2, SDLK_KP3}};
+    return pad[dy + 1][dx + 1];
+}
+
+int MonsterAt(int x, int y)
+{
+    for (int i = 0; i < curmonsters; i++)
+        if (monsters[i].alive && monsters[i].x == x && monsters[i].y == y)
+            return i;
+    return -1;
+}
+
+bool Passable(int x, int y)
+{
+    if (!OnMap(x, y) || IsWallTile(worldmap[y][x]))
+        return false;
+    int over = overmap[y][x];
+    if ((over == OVER_TREE || over == OVER_PINE) && player.size > TREE_BLOCKING_SIZE)
+        return false;
+    return MonsterAt(x, y) < 0;
+}
+
+// The first step of a shortest walk to the nearest square that `goal` accepts (goal
+// squares need not be passable: a creature, a door). False when none can be reached.
+template <typename Goal>
+bool FirstStep(Goal goal, int *dx, int *dy)
+{
+    static int from[MAP_HEIGHT][MAP_WIDTH];
+    for (auto &row : from)
+        for (int &c : row)
+            c = -1;
+    std::vector<int> queue;
+    const int start = player.y * MAP_WIDTH + player.x;
+    from[player.y][player.x] = start;
+    queue.push_back(start);
+    for (size_t head = 0; head < queue.size(); head++) {
+        int cx = queue[head] % MAP_WIDTH, cy = queue[head] / MAP_WIDTH;
+        for (int sy = -1; sy <= 1; sy++)
+            for (int sx = -1; sx <= 1; sx++) {
+                int nx = cx + sx, ny = cy + sy;
+                if ((sx == 0 && sy == 0) || !OnMap(nx, ny) || from[ny][nx] >= 0)
+                    continue;
+                bool isgoal = goal(nx, ny);
+                if (!isgoal && !Passable(nx, ny))
+                    continue;
+                from[ny][nx] = queue[head];
+                if (isgoal) {
+                    int cell = ny * MAP_WIDTH + nx;
+                    while (from[cell / MAP_WIDTH][cell % MAP_WIDTH] != start)
+                        cell = from[cell / MAP_WIDTH][cell % MAP_WIDTH];
+                    *dx = cell % MAP_WIDTH - player.x;
+                    *dy = cell / MAP_WIDTH - player.y;
+                    return true;
+                }
+                queue.push_back(ny * MAP_WIDTH + nx);
+            }
+    }
+    return false;
+}
+
+// Walks towards what goal accepts until done() holds; false if the way is lost.
+template <typename Goal, typename Done>
+bool WalkUntil(Goal goal, Done finished, int steps = 2000)
+{
+    while (steps-- > 0 && done == STATE_PLAYING) {
+        if (finished())
+            return true;
+        if (mode != MODE_NORMAL)
+            Press(SDLK_ESCAPE);
+        int dx = 0, dy = 0;
+        if (!FirstStep(goal, &dx, &dy))
+            return false;
+        answer = SDLK_y; // "Are you sure?": yes, that one
+        Press(KeyFor(dx, dy), KMOD_NONE, 2);
+    }
+    return finished();
+}
+
+// Crosses into the next map area in direction (dx, dy).
+bool Travel(int dx, int dy)
+{
+    const int ax = player.areax, ay = player.areay;
+    auto edge = [&](int x, int y) {
+        return Passable(x, y) && ((dx > 0 && x == MAP_WIDTH - 1) || (dx < 0 && x == 0) || (dy > 0 && y == MAP_HEIGHT - 1) ||
+                                  (dy < 0 && y == 0));
+    };
+    auto atedge = [&] { return edge(player.x, player.y) || player.areax != ax || player.areay != ay; };
+    if (!WalkUntil(edge, atedge, 3000)) {
+        std::printf("travel %d,%d: no way from %d,%d in area %d,%d (mode %d, state %d)\n", dx, dy, player.x, player.y,
+                    player.areax, player.areay, mode, done);
+        return false;
+    }
+    for (int tries = 0; tries < 5 && player.areax == ax && player.areay == ay && done == STATE_PLAYING; tries++)
+        Press(KeyFor(dx, dy));
+    return player.areax != ax || player.areay != ay;
+}
+
+bool NextToMonster(bool hostileonly)
+{
+    for (int i = 0; i < curmonsters; i++) {
+        const MonsterRecord &m = monsters[i];
+        if (m.alive && (!hostileonly || m.hostility != FRIENDLY) && std::abs(m.x - player.x) <= 1 && std::abs(m.y - player.y) <= 1)
+            return true;
+    }
+    return false;
+}
+
+// Fights creatures that `pick` accepts, one after another, until `finished` holds.
+template <typename Pick, typename Done>
+bool Fight(Pick pick, Done finished, int steps = 4000)
+{
+    auto target = [&](int x, int y) {
+        int i = MonsterAt(x, y);
+        return i >= 0 && pick(monsters[i]);
+    };
+    return WalkUntil(target, finished, steps);
+}
+
+bool AnyCreature(const MonsterRecord &) { return true; }
+
+// What a level-one fighter can take on out in the wild.
+bool WeakCreature(const MonsterRecord &m) { return m.maxdamage <= 3 && m.hostility != FRIENDLY; }
+
+
+// Back to the title and out through "Exit", as a player leaves.
+void LeaveGame()
+{
+    answer = SDLK_SPACE;
+    for (int bound = 400; done != STATE_QUIT && bound > 0; bound--) {
+        if (done == STATE_PLAYING)
+            Press(mode == MODE_NORMAL ? SDLK_q : SDLK_ESCAPE, mode == MODE_NORMAL ? KMOD_LSHIFT : KMOD_NONE);
+        else if (done == STATE_DEAD || done == STATE_OPTIONS)
+            Press(SDLK_ESCAPE);
+        else if (selectmenu != 3)
+            Press(SDLK_UP);
+        else
+            Press(SDLK_SPACE);
+    }
+}
+
+void NewGameFromTitle()
+{
+    Frames(60); // the logo fades in
+    while (done == STATE_MENU && selectmenu != 1)
+        Press(SDLK_DOWN);
+    Press(SDLK_SPACE);
+}
+
+// --- The games ---------------------------------------------------------------------
+
+// The first town: a door opened and walked through and closed, an item picked up and
+// dropped, the inventory, the help page, the history and the character sheet.
+bool TownWalk()
+{
+    auto closeddoor = [](int x, int y) { return IsClosedDoorTile(worldmap[y][x]); };
+    int ddx = 0, ddy = 0;
+    auto besidedoor = [&] {
+        for (int d = 0; d < 4; d++) {
+            ddx = (d == 0) - (d == 1);
+            ddy = (d == 2) - (d == 3);
+            if (OnMap(player.x + ddx, player.y + ddy) && closeddoor(player.x + ddx, player.y + ddy))
+                return true;
+        }
+        return false;
+    };
+    auto doorstep = [&](int x, int y) {
+        for (int d = 0; d < 4; d++) {
+            int nx = x + (d == 0) - (d == 1), ny = y + (d == 2) - (d == 3);
+            if (OnMap(nx, ny) && closeddoor(nx, ny))
+                return Passable(x, y);
+        }
+        return false;
+    };
+    bool ok = WalkUntil(doorstep, besidedoor, 600);
+    Press(KeyFor(ddx, ddy)); // opens the door
+    Press(KeyFor(ddx, ddy)); // into the doorway
+    Press(KeyFor(ddx, ddy)); // and in
+    answer = KeyFor(-ddx, -ddy);
+    Press(SDLK_c, KMOD_NONE, 5); // the door behind closed again
+    ok = ok && closeddoor(player.x - ddx, player.y - ddy);
+    // The nearest item on the map: picked up, looked at, dropped.
+    auto item = [](int x, int y) {
+        for (int i = 0; i < cursmallitems; i++)
+            if (items[i].getType() > 0 && items[i].getx() == x && items[i].gety() == y)
+                return true;
+        return false;
+    };
+    auto onitem = [&] { return item(player.x, player.y); };
+    ok = WalkUntil(item, onitem, 600) && ok;
+    Press(SDLK_RETURN);
+    Press(SDLK_i, KMOD_NONE, 10);
+    Press(SDLK_SPACE, KMOD_NONE, 10);
+    Press(SDLK_ESCAPE);
+    Press(SDLK_ESCAPE);
+    Press(SDLK_d, KMOD_NONE, 5);
+    Press(SDLK_a, KMOD_NONE, 5);
+    for (SDLKey page : {SDLK_QUESTION, SDLK_n, SDLK_c}) {
+        Press(page, page == SDLK_QUESTION ? KMOD_NONE : KMOD_LSHIFT, 20);
+        Press(SDLK_ESCAPE);
+    }
+    return ok && curhistory >= 0;
+}
+
+// Out of the town to the creatures of the wild: fights until a level is gained.
+bool FightToLevel()
+{
+    const int level = player.level;
+    const int skill = player.skill[0];
+    auto grown = [&] { return player.level > level || done != STATE_PLAYING; };
+    auto hurt = [] { return player.chp * 3 < player.mhp * 2; };
+    // Out through the gate to fight; back into the town to rest when hurt.
+    for (int trip = 0; trip < 12 && !grown(); trip++) {
+        if (!Travel(0, 1))
+            return false;
+        Fight(WeakCreature, [&] { return grown() || hurt(); }, 400);
+        if (grown() || !Travel(0, -1))
+            break;
+        for (int i = 0; i < 4 && player.chp < player.mhp && done == STATE_PLAYING; i++) {
+            Press(SDLK_h, KMOD_NONE, 200);
+            if (mode == MODE_RESTING)
+                Press(SDLK_ESCAPE);
+        }
+    }
+    Frames(10);
+    return player.level > level && player.skill[0] > skill;
+}
+
+// Through the wild and the grassland into the far kinds of land and back into a town.
+bool Journey()
+{
+    static const int route[][2] = {{0, 1}, {0, 1}, {0, 1}, {0, 1}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {0, -1}, {0, -1}, {0, -1}, {0, -1}};
+    for (const auto &leg : route) {
+        if (!Travel(leg[0], leg[1]))
+            return false;
+        std::printf("now in area %d,%d (kind %d), frame %ld, hp %d/%d\n", player.areax, player.areay, player.area, FramesRun(), player.chp, player.mhp);
+        Frames(10);
+    }
+    return player.area == AREA_TOWN;
+}
+
+// Hurt in a fight, then rest until whole, then go along the road.
+bool RestAndGo()
+{
+    if (!Travel(0, 1))
+        return false;
+    Fight(AnyCreature, [] { return player.chp < player.mhp * 2 / 3 || done != STATE_PLAYING; });
+    WalkUntil([](int, int) { return false; }, [] { return !NextToMonster(true); }, 1);
+    answer = SDLK_ESCAPE;
+    Press(SDLK_h, KMOD_NONE, 400);
+    Press(SDLK_ESCAPE);
+    for (SDLKey dir : {SDLK_KP6, SDLK_KP2, SDLK_KP4}) {
+        answer = dir;
+        Press(SDLK_g, KMOD_NONE, 120);
+        Press(SDLK_ESCAPE);
+    }
+    return done == STATE_PLAYING;
+}
+
+// Out of the town to a poisonous creature, fought until it poisons; then back through
+// the gate and a walk through the streets with the poison working.
+bool PoisonedWalk()
+{
+    auto poisonous = [](const MonsterRecord &m) { return m.attacktype == ATTACK_POISON; };
+    for (int trip = 0; trip < 10 && !player.poisoned && done == STATE_PLAYING; trip++) {
+        if (!Travel(0, 1))
+            return false;
+        Fight(poisonous, [] { return player.poisoned || player.chp * 2 < player.mhp || done != STATE_PLAYING; }, 400);
+        if (!Travel(0, -1))
+            return false;
+        if (!player.poisoned)
+            Press(SDLK_h, KMOD_NONE, 300);
+    }
+    const bool poisoned = player.poisoned;
+    for (int i = 0; i < 40 && done == STATE_PLAYING; i++)
+        Press(i / 10 % 2 ? SDLK_KP4 : SDLK_KP6, KMOD_NONE, 2);
+    return poisoned && done == STATE_PLAYING;
+}
+
+// Picks fights until killed; the tombstone; Escape to the title, and "Continue"?
+bool Death()
+{
+    for (int leg = 0; leg < 8 && done == STATE_PLAYING; leg++) {
+        Fight(AnyCreature, [] { return done != STATE_PLAYING; }, 1500);
+        if (done == STATE_PLAYING)
+            Travel(0, 1);
+    }
+    const bool died = done == STATE_DEAD;
+    Frames(40);
+    Press(SDLK_ESCAPE, KMOD_NONE, 30); // from the tombstone to the title
+    if (done == STATE_MENU) {
+        while (selectmenu != 0)
+            Press(SDLK_UP);
+        Press(SDLK_SPACE, KMOD_NONE, 20); // "Continue"
+    }
+    return died;
+}
+
+struct Scenario {
+    const char *name;
+    unsigned seed;
+    bool (*play)();
+};
+
+const Scenario scenarios[] = {
+    {"town-walk", 11, TownWalk},
+    {"fight-level", 22, FightToLevel},
+    {"journey", 13, Journey},
+    {"rest-go", 14, RestAndGo},
+    {"poisoned", 32, PoisonedWalk},
+    {"death", 16, Death},
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
+        for (const Scenario &s : scenarios)
+            std::printf("%s\n", s.name);
+        return 0;
+    }
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quorvane_scenarios <name> <file> | --list\n");
+        return 2;
+    }
+    const Scenario *game = nullptr;
+    for (const Scenario &s : scenarios)
+        if (std::strcmp(s.name, argv[1]) == 0)
+            game = &s;
+    if (!game) {
+        std::fprintf(stderr, "quorvane_scenarios: no game called %s\n", argv[1]);
+        return 2;
+    }
+    setenv("QUORVANE_RECORD", argv[2], 1);
+    unsetenv("QUORVANE_REPLAY");
+    unsigned seed = game->seed;
+    if (const char *other = std::getenv("SCENARIO_SEED")) // for finding a seed that plays the game out
+        seed = static_cast<unsigned>(std::strtoul(other, nullptr, 10));
+    int status = StartRecordedGame(&seed);
+    if (status >= 0)
+        return status;
+    std::srand(seed);
+    InitDataRoot();
+    StartGame();
+    skip_pacing = true;
+    input_wait_hook = Answer;
+    NewGameFromTitle();
+    bool ok = game->play();
+    long frames = FramesRun();
+    LeaveGame();
+    FinishRecordedGame();
+    std::printf("%s: %s, %ld frames, level %d, area %d,%d, %s\n", game->name, ok ? "played" : "FAILED", frames,
+                player.level, player.areax, player.areay, done == STATE_QUIT ? "left through Exit" : "did not get out");
+    return ok ? 0 : 1;
+}
