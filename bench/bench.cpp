@@ -65,6 +65,20 @@ void BM_TownPlayFrame(benchmark::State &state)
 }
 BENCHMARK(BM_TownPlayFrame);
 
+// The same in a wilderness, the busiest kind of area: grass, trees everywhere and its
+// creatures.
+void BM_WildernessPlayFrame(benchmark::State &state)
+{
+    NewTownGame();
+    player.area = AREA_WILDERNESS;
+    NewMap(AREA_WILDERNESS);
+    NewMonsters(AREA_WILDERNESS);
+    for (auto _ : state)
+        UpdateGame();
+    state.counters["monsters"] = curmonsters;
+}
+BENCHMARK(BM_WildernessPlayFrame);
+
 void BM_NewMapTown(benchmark::State &state)
 {
     NewTownGame();

@@ -240,6 +240,24 @@ void ExitGame()
     SDL_Quit();
 }
 
+void DrawPlayView()
+{
+    if (player.blind) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+    } else {
+        DrawGround(player.viewy, player.viewx);
+        DrawItems(player.viewy, player.viewx);
+        DrawMonsters(player.viewy, player.viewx);
+    }
+    DrawPlayer();
+    if (!player.blind) {
+        DrawOverMap(player.viewy, player.viewx);
+        DrawFree();
+    }
+    if (mode == MODE_LOOKING)
+        DrawCursor(player.viewy, player.viewx);
+}
+
 void UpdateGame()
 {
     if (gametime == 3000) {
@@ -247,21 +265,9 @@ void UpdateGame()
         gametime = 0;
     }
     if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING) {
-        SDL_FillRect(screen, nullptr, bgcolor);
         MoveFree();
-        if (!player.blind) {
-            DrawMap(player.viewy, player.viewx);
-            DrawItems(player.viewy, player.viewx);
-            DrawMonsters(player.viewy, player.viewx);
-        }
-        DrawPlayer();
-        if (!player.blind) {
-            DrawOverMap(player.viewy, player.viewx);
-            DrawFree();
-        }
+        DrawPlayView();
     }
-    if (mode == MODE_LOOKING)
-        DrawCursor(player.viewy, player.viewx);
     if (mode == MODE_INVENTORY) {
         SDL_FillRect(screen, nullptr, bgcolor);
         ShowInventory(displayitem, showmode);

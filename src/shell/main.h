@@ -53,6 +53,10 @@ void LoadGame();
 void NewGame();
 void ExitGame();
 void UpdateGame();
+// The map part of a play frame as it stands, drawn over the whole screen: the ground, the
+// items, the creatures, the player, the overlays, the sky and, when looking, the cursor.
+// Moves nothing.
+void DrawPlayView();
 void ProcessEvents(SDL_Event *ev);
 void CorrectFrameTime();
 void PlayFrame();      // one frame of the play loop

@@ -11,10 +11,44 @@ SDL_Surface *tileimages[NUM_TILES];
 SDL_Surface *tileoverimages[NUM_OVERLAYS];
 HouseRecord houses[BLOCK_ROWS][BLOCK_COLS];
 int snowfactor;
+bool draw_from_scratch;
+
+// The ground layer and the TileId drawn in each of its view cells (NO_GROUND: only the fill;
+// STALE: not drawn yet).
+constexpr int NO_GROUND = -1;
+constexpr int STALE = -2;
+static SDL_Surface *groundlayer;
+static int groundtiles[VIEW_ROWS][VIEW_COLS];
+static Uint32 groundfill;
+// Overlays whose every pixel is the colour key draw nothing and are not drawn.
+static bool blankoverlay[NUM_OVERLAYS];
 
 bool IsWinter()
 {
     return gamedays > LAST_SUMMER_DAY;
+}
+
+// True when every pixel of a keyed picture is its colour key.
+static bool IsBlankPicture(SDL_Surface *img)
+{
+    if (!img || !(img->flags & SDL_SRCCOLORKEY))
+        return false;
+    // The colour key is read back through a plain copy: a keyed picture may be RLE-coded.
+    SDL_Surface *copy = SDL_CreateRGBSurface(SDL_SWSURFACE, img->w, img->h, 32, 0xff0000, 0xff00, 0xff, 0xff000000);
+    if (!copy)
+        return false;
+    SDL_FillRect(copy, nullptr, 0);
+    SDL_BlitSurface(img, nullptr, copy, nullptr);
+    bool blank = true;
+    SDL_LockSurface(copy);
+    for (int y = 0; y < copy->h && blank; y++) {
+        const Uint32 *row = reinterpret_cast<const Uint32 *>(static_cast<const Uint8 *>(copy->pixels) + y * copy->pitch);
+        for (int x = 0; x < copy->w && blank; x++)
+            blank = row[x] == 0;
+    }
+    SDL_UnlockSurface(copy);
+    SDL_FreeSurface(copy);
+    return blank;
 }
 
 void InitMap()
@@ -26,7 +60,9 @@ void InitMap()
     for (int i = 0; i < NUM_OVERLAYS; i++) {
         FreePicture(tileoverimages[i]);
         tileoverimages[i] = LoadPictureIn(DIR_TILES, tile_over_images[i]);
+        blankoverlay[i] = IsBlankPicture(tileoverimages[i]);
     }
+    ForgetGround();
 }
 
 // Draws one grid into the view; cells outside the map and pictures that failed to load
@@ -55,11 +91,87 @@ void DrawMap(int top, int left)
 
 void DrawOverMap(int top, int left)
 {
-    DrawGrid(overmap, tileoverimages, NUM_OVERLAYS, top, left);
+    if (draw_from_scratch) {
+        DrawGrid(overmap, tileoverimages, NUM_OVERLAYS, top, left);
+        return;
+    }
+    for (int j = 0; j < VIEW_ROWS; j++) {
+        for (int i = 0; i < VIEW_COLS; i++) {
+            int x = left + i;
+            int y = top + j;
+            if (!OnMap(x, y))
+                continue;
+            int t = overmap[y][x];
+            if (t < 0 || t >= NUM_OVERLAYS || blankoverlay[t])
+                continue;
+            DrawIMG(tileoverimages[t], TILE_SIZE * i, TILE_SIZE * j);
+        }
+    }
+}
+
+void ForgetGround()
+{
+    for (auto &row : groundtiles)
+        for (int &t : row)
+            t = STALE;
+}
+
+static void FreeGround()
+{
+    if (groundlayer)
+        SDL_FreeSurface(groundlayer);
+    groundlayer = nullptr;
+}
+
+// A layer of the screen's size and format, all fill colour, no cell drawn.
+static bool MakeGround()
+{
+    const SDL_PixelFormat *f = screen->format;
+    groundlayer = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                       f->Bmask, f->Amask);
+    if (!groundlayer)
+        return false;
+    groundfill = bgcolor;
+    SDL_FillRect(groundlayer, nullptr, groundfill);
+    ForgetGround();
+    return true;
+}
+
+void DrawGround(int top, int left)
+{
+    if (!screen)
+        return;
+    bool fits = groundlayer && groundlayer->w == screen->w && groundlayer->h == screen->h &&
+                groundlayer->format->BitsPerPixel == screen->format->BitsPerPixel && groundfill == bgcolor;
+    if (!fits)
+        FreeGround();
+    if (draw_from_scratch || (!groundlayer && !MakeGround())) {
+        SDL_FillRect(screen, nullptr, bgcolor);
+        DrawMap(top, left);
+        return;
+    }
+    for (int j = 0; j < VIEW_ROWS; j++) {
+        for (int i = 0; i < VIEW_COLS; i++) {
+            int x = left + i;
+            int y = top + j;
+            int t = OnMap(x, y) ? worldmap[y][x] : NO_GROUND;
+            if (t < 0 || t >= NUM_TILES)
+                t = NO_GROUND;
+            if (groundtiles[j][i] == t)
+                continue;
+            groundtiles[j][i] = t;
+            SDL_Rect cell = {static_cast<Sint16>(TILE_SIZE * i), static_cast<Sint16>(TILE_SIZE * j), TILE_SIZE, TILE_SIZE};
+            SDL_FillRect(groundlayer, &cell, groundfill);
+            if (t != NO_GROUND && tileimages[t])
+                SDL_BlitSurface(tileimages[t], nullptr, groundlayer, &cell);
+        }
+    }
+    SDL_BlitSurface(groundlayer, nullptr, screen, nullptr);
 }
 
 void DeinitMap()
 {
+    FreeGround();
     for (SDL_Surface *&img : tileimages)
         FreePicture(img);
     for (SDL_Surface *&img : tileoverimages)
@@ -246,6 +358,7 @@ static void BuildTown(int kind)
 
 void NewMap(int kind)
 {
+    ForgetGround();
     switch (kind) {
     case AREA_TOWN:
         BuildTown(kind);

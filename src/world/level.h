@@ -93,6 +93,18 @@ extern int snowfactor;
 void InitMap();
 void DrawMap(int top, int left);
 void DrawOverMap(int top, int left);
+
+// The ground layer: the frame's background (the fill colour, and the ground tiles of the
+// view drawn over it) kept drawn between frames. A view cell is drawn again only when the
+// TileId it shows differs from the one drawn there before, so a moved view, another map,
+// winter and doors opened or closed all come out right without being announced.
+// DrawGround copies the layer onto the screen, bringing stale cells up to date first.
+void DrawGround(int top, int left);
+// Throws the whole layer away (pictures reloaded, a new game, a new map).
+void ForgetGround();
+// True: every frame is drawn from scratch, tile by tile, as if there were no layer
+// (the frame tests compare the two ways).
+extern bool draw_from_scratch;
 void DeinitMap();
 void NewMap(int kind);
 int BuildHouse(int kind, int blockrow, int blockcol, int top, int left);
