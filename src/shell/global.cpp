@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -99,28 +100,91 @@ void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y)
     SDL_BlitSurface(img, &src, screen, &dest);
 }
 
-// A copy of what the display shows, to skip presenting the same frame twice.
+// A copy of what the display shows, to present only what changed.
 static std::vector<Uint8> shownframe;
 static int unchangedframes;
 
-// Remembers the screen as shown; returns true when it differs from what was shown.
-static bool RememberShownFrame()
+// The changed part of the screen is presented in at most this many rectangles.
+constexpr int MAX_PRESENT_RECTS = 32;
+
+struct RowRun {
+    int top;
+    int bottom; // last row, inclusive
+    int left;
+    int right;  // last column, inclusive
+};
+
+// Remembers the screen as shown, row by row, and gathers the rows that differ from what
+// was shown before into runs, with the columns that differ; at most MAX_PRESENT_RECTS
+// runs (the runs with the smallest gaps between them are joined). Returns their number.
+static int RememberShownFrame(SDL_Rect (&rects)[MAX_PRESENT_RECTS])
 {
-    size_t bytes = static_cast<size_t>(screen->pitch) * static_cast<size_t>(screen->h);
+    const int h = screen->h;
+    const int bpp = screen->format->BytesPerPixel;
+    const size_t pitch = static_cast<size_t>(screen->pitch);
+    const size_t rowbytes = static_cast<size_t>(screen->w) * static_cast<size_t>(bpp);
+    const size_t bytes = pitch * static_cast<size_t>(h);
+    const bool fresh = shownframe.size() != bytes;
+    if (fresh)
+        shownframe.assign(bytes, 0);
+    static std::vector<RowRun> runs;
+    runs.clear();
     SDL_LockSurface(screen);
     const Uint8 *pixels = static_cast<const Uint8 *>(screen->pixels);
-    bool changed = shownframe.size() != bytes || std::memcmp(shownframe.data(), pixels, bytes) != 0;
-    if (changed)
-        shownframe.assign(pixels, pixels + bytes);
+    for (int y = 0; y < h; y++) {
+        const Uint8 *now = pixels + pitch * static_cast<size_t>(y);
+        Uint8 *before = shownframe.data() + pitch * static_cast<size_t>(y);
+        if (!fresh && std::memcmp(now, before, rowbytes) == 0)
+            continue;
+        size_t first = 0;
+        size_t last = rowbytes - 1;
+        if (!fresh) {
+            while (now[first] == before[first])
+                first++;
+            while (now[last] == before[last])
+                last--;
+        }
+        int left = static_cast<int>(first) / bpp;
+        int right = static_cast<int>(last) / bpp;
+        std::memcpy(before, now, rowbytes);
+        if (!runs.empty() && runs.back().bottom == y - 1) {
+            RowRun &r = runs.back();
+            r.bottom = y;
+            r.left = std::min(r.left, left);
+            r.right = std::max(r.right, right);
+        } else {
+            runs.push_back({y, y, left, right});
+        }
+    }
     SDL_UnlockSurface(screen);
-    return changed;
+    while (runs.size() > MAX_PRESENT_RECTS) {
+        size_t join = 0;
+        for (size_t i = 1; i + 1 < runs.size(); i++)
+            if (runs[i + 1].top - runs[i].bottom < runs[join + 1].top - runs[join].bottom)
+                join = i;
+        RowRun &a = runs[join];
+        const RowRun &b = runs[join + 1];
+        a.bottom = b.bottom;
+        a.left = std::min(a.left, b.left);
+        a.right = std::max(a.right, b.right);
+        runs.erase(runs.begin() + static_cast<long>(join) + 1);
+    }
+    for (size_t i = 0; i < runs.size(); i++) {
+        const RowRun &r = runs[i];
+        rects[i].x = static_cast<Sint16>(r.left);
+        rects[i].y = static_cast<Sint16>(r.top);
+        rects[i].w = static_cast<Uint16>(r.right - r.left + 1);
+        rects[i].h = static_cast<Uint16>(r.bottom - r.top + 1);
+    }
+    return static_cast<int>(runs.size());
 }
 
 void UpdateScreen()
 {
     if (!screen)
         return;
-    RememberShownFrame();
+    SDL_Rect rects[MAX_PRESENT_RECTS];
+    RememberShownFrame(rects);
     unchangedframes = 0;
     // A double-buffered screen only shows what is drawn after a flip.
     if (screen->flags & SDL_DOUBLEBUF)
@@ -133,10 +197,18 @@ void PresentScreen()
 {
     if (!screen)
         return;
-    if (!RememberShownFrame() && ++unchangedframes < 25)
+    SDL_Rect rects[MAX_PRESENT_RECTS];
+    int n = RememberShownFrame(rects);
+    if (++unchangedframes >= 25) {
+        // Once a second the whole frame, changed or not.
+        unchangedframes = 0;
+        SDL_Flip(screen);
+        return;
+    }
+    if (n == 0)
         return;
     unchangedframes = 0;
-    SDL_Flip(screen);
+    SDL_UpdateRects(screen, n, rects);
 }
 
 int all_filter(const SDL_Event *)

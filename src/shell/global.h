@@ -23,9 +23,10 @@ extern void (*input_wait_hook)();
 void DrawIMG(SDL_Surface *img, int x, int y);
 void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y);
 void UpdateScreen();
-// The frame's flip. A frame identical to the one on the display is not sent again
-// (the idle title would otherwise cost a tenth of a core in presenting alone),
-// except once a second so that an uncovered window is repainted.
+// The frame's present: only the rows that differ from the frame on the display are sent,
+// in a few rectangles, and a frame identical to it is not sent at all (the idle title
+// would otherwise cost a tenth of a core in presenting alone); once a second the whole
+// frame goes, so that an uncovered window is repainted.
 void PresentScreen();
 Uint8 *GetInput();
 void GetDirection();
