@@ -114,6 +114,38 @@ struct RowRun {
     int right;  // last column, inclusive
 };
 
+// Where two rows of n bytes that differ somewhere first and last differ, eight bytes at a time.
+static size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
+{
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        Uint64 x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y)
+            break;
+    }
+    while (a[i] == b[i])
+        i++;
+    return i;
+}
+
+static size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
+{
+    size_t i = n;
+    for (; i >= 8; i -= 8) {
+        Uint64 x, y;
+        std::memcpy(&x, a + i - 8, 8);
+        std::memcpy(&y, b + i - 8, 8);
+        if (x != y)
+            break;
+    }
+    i -= 1;
+    while (a[i] == b[i])
+        i--;
+    return i;
+}
+
 // Remembers the screen as shown, row by row, and gathers the rows that differ from what
 // was shown before into runs, with the columns that differ; at most MAX_PRESENT_RECTS
 // runs (the runs with the smallest gaps between them are joined). Returns their number.
@@ -139,10 +171,8 @@ static int RememberShownFrame(SDL_Rect (&rects)[MAX_PRESENT_RECTS])
         size_t first = 0;
         size_t last = rowbytes - 1;
         if (!fresh) {
-            while (now[first] == before[first])
-                first++;
-            while (now[last] == before[last])
-                last--;
+            first = FirstDifferentByte(now, before, rowbytes);
+            last = LastDifferentByte(now, before, rowbytes);
         }
         int left = static_cast<int>(first) / bpp;
         int right = static_cast<int>(last) / bpp;
