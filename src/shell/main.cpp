@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -134,12 +135,48 @@ int ParseCommandLine(int argc, char **argv)
     return -1;
 }
 
+// The window is shown through SDL2's plain software path: on a machine without a graphics
+// card a GL renderer emulated in software costs several times more per frame. A player who
+// set these variables keeps the choice.
+struct PresentHint {
+    const char *name;
+    const char *value;
+    bool ours;
+};
+static PresentHint present_hints[] = {
+    {"SDL_RENDER_DRIVER", "software", false},
+    {"SDL_FRAMEBUFFER_ACCELERATION", "0", false},
+};
+
+static void ChooseSoftwarePresent()
+{
+    for (PresentHint &h : present_hints) {
+        h.ours = std::getenv(h.name) == nullptr;
+        if (h.ours)
+            setenv(h.name, h.value, 0);
+    }
+}
+
+// Takes back the hints the game set; true when there were any.
+static bool ForgetSoftwarePresent()
+{
+    bool any = false;
+    for (PresentHint &h : present_hints) {
+        if (h.ours)
+            unsetenv(h.name);
+        any = any || h.ours;
+        h.ours = false;
+    }
+    return any;
+}
+
 void StartGame()
 {
     done = STATE_MENU;
     mode = MODE_NORMAL;
     oldmode = MODE_NORMAL;
 
+    ChooseSoftwarePresent();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Can't init SDL!\n");
         std::fflush(stdout);
@@ -156,6 +193,8 @@ void StartGame()
     if (use_fullscreen)
         flags |= SDL_FULLSCREEN;
     screen = SDL_SetVideoMode(800, 600, 16, flags);
+    if (!screen && ForgetSoftwarePresent()) // no software path here: SDL chooses as it would
+        screen = SDL_SetVideoMode(800, 600, 16, flags);
     if (!screen) {
         std::printf("Can't init screen-mode...\n");
         std::fflush(stdout);
@@ -317,16 +356,19 @@ void CorrectFrameTime()
 {
     if (skip_pacing)
         return;
-    // Sleep through most of the slot, then watch the ticks for the last millisecond or two.
+    // Sleep through most of the slot, then nap a quarter of a millisecond at a time until
+    // it is over.
     for (;;) {
         Uint32 elapsed = SDL_GetTicks() - stime;
         if (elapsed >= 40)
             break;
         Uint32 left = 40 - elapsed;
-        if (left > 2)
+        if (left > 2) {
             SDL_Delay(left - 2);
-        else
-            SDL_Delay(0);
+        } else {
+            struct timespec nap = {0, 250000};
+            nanosleep(&nap, nullptr);
+        }
     }
     stime = SDL_GetTicks();
 }
