@@ -20,20 +20,7 @@ namespace {
 using V = std::vector<int>;
 const char *const no_room = "There's no room to drop anything here.";
 
-// A creature that stays where it is put and never strikes first.
-int PlaceCreature(int kind, int x, int y, int hostility)
-{
-    MonsterRecord &m = monsters[curmonsters] = MonsterRecord{};
-    m.name = monster_names[kind];
-    m.kind = kind;
-    m.alive = 1;
-    m.chp = m.mhp = 50;
-    m.x = x, m.y = y;
-    m.move = MOVE_ROOTED;
-    m.hostility = hostility;
-    return curmonsters++;
-}
-
+using qt::PlaceCreature;
 void At(int x, int y) { player.x = x, player.y = y; }
 V Place() { return {player.x, player.y}; }
 V View() { return {player.viewx, player.viewy}; }
@@ -43,25 +30,12 @@ void Poison(int time) { player.poisoned = time > 0, player.poisontime = time; }
 // the view origin at (vx, vy).
 void StandInField(unsigned seed, int x = 100, int y = 30, int vx = 90, int vy = 24)
 {
-    qt::NewSeededGame(seed);
-    player.areax = 4, player.areay = 1;
-    player.area = hugemap[1][4];
-    NewMap(player.area);
-    std::fill(&overmap[0][0], &overmap[0][0] + MAP_WIDTH * MAP_HEIGHT, OVER_NONE);
-    std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
-    curmonsters = 0;
-    std::fill(std::begin(items), std::end(items), ItemClass());
-    cursmallitems = 0;
-    At(x, y);
+    qt::StandIn(seed, 4, 1, x, y, true);
     player.viewx = vx, player.viewy = vy;
 }
 
 // One key in normal play, and the frame in which its turn (if any) is counted.
-void Press(SDLKey key, SDLMod mod = KMOD_NONE)
-{
-    qt::Key(key, mod);
-    qt::Frame(2);
-}
+void Press(SDLKey key, SDLMod mod = KMOD_NONE) { qt::Press(key, 2, mod); }
 
 // g, the direction, and frames until going ends (at most n).
 void Go(SDLKey direction, int n = 20)
@@ -188,27 +162,6 @@ TEST(Walking, SteppingOntoACreatureStrikesOnceAndStaysPut)
     EXPECT_EQ(gametime, time + 1);
 }
 
-TEST(Walking, AFriendlyCreatureAsksFirstAndNoCostsNoTurn)
-{
-    StandInField(7);
-    PlaceCreature(KIND_TOWN_GUARD, 101, 30, FRIENDLY);
-    PlaceCreature(KIND_TOWN_GUARD, 100, 30, FRIENDLY);
-    int time = gametime;
-    qt::ScriptWaits({SDLK_n});
-    Press(SDLK_KP6);
-    EXPECT_EQ(qt::WaitsSeen(), 1); // one question per step
-    EXPECT_EQ(player.x, 100);
-    EXPECT_EQ(gametime, time);
-
-    qt::ScriptWaits({SDLK_y});
-    qt::Key(SDLK_KP6);
-    qt::Frame(1);
-    EXPECT_EQ(qt::WaitsSeen(), 2);
-    EXPECT_EQ(player.x, 100);
-    EXPECT_TRUE(player.acted);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
-}
-
 // --- The other command keys -------------------------------------------------------------------
 
 TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
@@ -258,46 +211,6 @@ TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
     EXPECT_EQ(qt::HistoryCount(no_room), before + 3);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(gametime, time);
-}
-
-TEST(Commands, DropOnAFreeCellOpensTheDropScreenForATurn)
-{
-    StandInField(13);
-    if (!MapItemRoom())
-        GTEST_SKIP() << "the map's item table is not in this build yet";
-    int time = gametime;
-    qt::Key(SDLK_d);
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_INVENTORY);
-    EXPECT_EQ(showmode, 1);
-    EXPECT_TRUE(player.acted);
-    qt::Frame(1);
-    EXPECT_EQ(gametime, time + 1);
-}
-
-TEST(Commands, ReturnTakesWhatFitsAndLeavesWhatDoesNotOnTheMap)
-{
-    StandInField(14);
-    ClearInventory();
-    if (AddItem(1, false)) {
-        ClearInventory();
-        items[0] = ItemClass(3, 100, 30);
-        items[1] = ItemClass(4, 100, 30);
-        items[2] = ItemClass(5, 101, 30);
-        cursmallitems = 3;
-        int time = gametime;
-        Press(SDLK_RETURN);
-        EXPECT_EQ(V({items[0].getx(), items[1].getx(), items[2].getx()}), V({-1, -1, 101}));
-        EXPECT_EQ(gametime, time + 1);
-    }
-    // With 25 kinds in the pack a 26th stays where it lies.
-    ClearInventory();
-    for (int kind = 1; kind <= INVENTORY_SLOTS; kind++)
-        AddItem(kind, false);
-    items[0] = ItemClass(INVENTORY_SLOTS + 5, 100, 30);
-    cursmallitems = 1;
-    Press(SDLK_RETURN);
-    EXPECT_EQ(V({items[0].getx(), items[0].gety()}), V({100, 30}));
 }
 
 // --- Resting ----------------------------------------------------------------------------------
