@@ -1,10 +1,13 @@
 // The full screens: the pack grid and an item's details, the character sheet, the way
-// back from help, and the sky over the map.
+// back from help, the sky over the map, and looking about with a monster's details.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
+#include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
 #include "items/item.h"
@@ -14,9 +17,14 @@
 #include "shell/main.h"
 #include "shell/sound.h"
 #include "status/charsheet.h"
+#include "status/stats.h"
+#include "world/level.h"
 #include "world/look.h"
 
 namespace {
+
+using qt::ExpectTexts;
+using qt::Press;
 
 class Screens : public ::testing::Test {
 protected:
@@ -24,31 +32,12 @@ protected:
     void TearDown() override { qt::Drain(); }
 };
 
-// Press a key, run the frames, and tell the mode the game is in after them.
-int Press(SDLKey key, int frames = 1)
-{
-    qt::Key(key);
-    qt::Frame(frames);
-    return mode;
-}
-
 void OpenInventory(int show, int item = 0)
 {
     SortInventory(user_inventory, INVENTORY_SLOTS);
     displayitem = item;
     showmode = show;
     mode = MODE_INVENTORY;
-}
-
-struct Text {
-    int x, y;
-    const char *text;
-};
-
-void ExpectTexts(std::initializer_list<Text> texts)
-{
-    for (const Text &t : texts)
-        EXPECT_TRUE(qt::TextAt(t.x, t.y, t.text)) << t.text << " at " << t.x << "," << t.y;
 }
 
 } // namespace
@@ -191,31 +180,6 @@ TEST_F(Screens, TheCharacterSheetShowsTheCharacterAndItsSkillBands)
     EXPECT_TRUE(qt::NoTextIn(300, 160, 100, 60));
 }
 
-TEST_F(Screens, TheLastLevelHasNothingLeftToAdvanceTo)
-{
-    player.level = MAX_LEVEL;
-    player.exp = 600;
-    mode = MODE_STATS;
-    qt::Frame(1);
-    EXPECT_EQ(mode, MODE_STATS);
-    if (!font_image)
-        GTEST_SKIP() << "the font picture is not built yet";
-    EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: MAX"));
-    player.level = 6;
-    qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: 550"));
-}
-
-TEST_F(Screens, TheCharacterSheetCostsNoTurn)
-{
-    int t0 = gametime;
-    player.acted = 1;
-    mode = MODE_STATS;
-    qt::Frame(20);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
-    EXPECT_EQ(gametime, t0 + 1);
-}
-
 TEST_F(Screens, TheCrowFliesOnEveryMapFrameOnlyAndTheClipIsLeftAsItWas)
 {
     EXPECT_EQ(birdx, 0);
@@ -257,45 +221,6 @@ TEST_F(Screens, TheCrowCallsOnceOnTheFifteenthMapFrameOfEachGame)
     }
 }
 
-TEST_F(Screens, TheSkyIsPlacedInsideItsBoundsAndDrifts)
-{
-    for (unsigned seed = 1; seed <= 20; seed++) {
-        std::srand(seed);
-        NewFree();
-        for (const Cloud &c : clouds) {
-            EXPECT_TRUE(c.drift >= 1 && c.drift <= 600 && c.fixed >= 1 && c.fixed <= 800) << seed;
-            EXPECT_TRUE(c.step == 1 || c.step == -1) << seed;
-        }
-        EXPECT_EQ(birdx, 0);
-        EXPECT_TRUE(birdy >= 30 && birdy <= 400) << seed;
-    }
-    int d0 = clouds[0].drift;
-    MoveFree();
-    EXPECT_EQ(clouds[0].drift, d0 + clouds[0].step);
-    EXPECT_EQ(birdx, 15);
-}
-
-TEST_F(Screens, ScreensDrawWithoutTheirPictures)
-{
-    SDL_Surface **pics[] = {&highlighter, &small_items_list[23], &items_list[23],
-                            &crow_bird,   &clouds[2].image,      &mapcursor};
-    SDL_Surface *kept[6];
-    for (int i = 0; i < 6; i++) {
-        kept[i] = *pics[i];
-        *pics[i] = nullptr;
-    }
-    for (int m : {MODE_NORMAL, MODE_LOOKING, MODE_INVENTORY, MODE_ITEM, MODE_STATS, MODE_HELP}) {
-        mode = m;
-        displayitem = 1;
-        cursorx = player.x;
-        cursory = player.y;
-        qt::Frame(20);
-        EXPECT_EQ(done, STATE_PLAYING);
-    }
-    for (int i = 0; i < 6; i++)
-        *pics[i] = kept[i];
-}
-
 TEST_F(Screens, ShiftCOpensTheSheetAndHelpComesBackToIt)
 {
     int t0 = gametime;
@@ -307,6 +232,242 @@ TEST_F(Screens, ShiftCOpensTheSheetAndHelpComesBackToIt)
     }
     EXPECT_EQ(Press(SDLK_QUESTION, 2), MODE_HELP);
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_STATS);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
+    EXPECT_EQ(gametime, t0);
+}
+
+// ---- Looking about ----
+
+namespace {
+
+// The look cursor's cell in these tests; the player stands a little to the west.
+constexpr int CX = 70;
+constexpr int CY = 30;
+
+class Look : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qt::NewSeededGame(99);
+        player.x = 65;
+        player.y = 30;
+        player.visible = 1;
+        player.blind = 0;
+        player.viewx = 55;
+        player.viewy = 22;
+        // Nothing about but what each test puts there.
+        std::memset(monsters, 0, sizeof monsters);
+        curmonsters = 0;
+        cursmallitems = 0;
+        worldmap[CY][CX] = 0;
+        overmap[CY][CX] = 0;
+        cursorx = CX;
+        cursory = CY;
+        mode = MODE_LOOKING;
+    }
+    // Each test starts from a new game, which lays both map grids anew.
+    void TearDown() override { qt::Drain(); }
+};
+
+void PutMonster(int slot, int kind, int x, int y)
+{
+    const int count = curmonsters;
+    curmonsters = slot;
+    qt::PlaceCreature(kind, x, y, FRIENDLY);
+    curmonsters = std::max(count, slot + 1);
+}
+
+// The n-th look line (from 1) on the bottom strip.
+bool LookLineIs(int n, const char *text)
+{
+    return qt::TextAt(5, 465 + 15 * n, text);
+}
+
+// This frame draws exactly these look lines (their words read where the font is built).
+void ExpectLook(std::initializer_list<const char *> lines, int at = 0)
+{
+    qt::Frame(1);
+    bobcount = 0;
+    DrawLookDescriptions();
+    ASSERT_EQ(bobcount, static_cast<int>(lines.size())) << "case " << at;
+    int n = 1;
+    for (const char *text : lines) {
+        if (font_image) {
+            EXPECT_TRUE(LookLineIs(n++, text)) << "case " << at << ": " << text;
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(Look, TheCursorMovesWithArrowsAndKeypadAndStaysInsideTheView)
+{
+    qt::Keys({SDLK_KP9, SDLK_KP9, SDLK_RIGHT, SDLK_KP1, SDLK_KP5});
+    qt::Frame(1);
+    EXPECT_EQ(cursorx, CX + 2);
+    EXPECT_EQ(cursory, CY - 1);
+    EXPECT_EQ(mode, MODE_LOOKING);
+
+    cursorx = player.viewx;
+    cursory = player.viewy;
+    qt::Keys({SDLK_LEFT, SDLK_UP, SDLK_KP7});
+    qt::Frame(1);
+    EXPECT_EQ(cursorx, player.viewx);
+    EXPECT_EQ(cursory, player.viewy);
+    cursorx = player.viewx + 21;
+    cursory = player.viewy + 14;
+    qt::Keys({SDLK_KP3, SDLK_RIGHT, SDLK_DOWN});
+    qt::Frame(1);
+    EXPECT_EQ(cursorx, player.viewx + 21);
+    EXPECT_EQ(cursory, player.viewy + 14);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
+}
+
+TEST_F(Look, LookingCostsNoTurn)
+{
+    int t0 = gametime;
+    player.acted = 1; // the step that came before
+    qt::Frame(30);
+    qt::Keys({SDLK_LEFT, SDLK_LEFT});
+    qt::Frame(30);
+    EXPECT_EQ(gametime, t0 + 1);
+}
+
+TEST_F(Look, WhatTheCursorDescribes)
+{
+    // A monster on an item comes first; a corpse slot is not described.
+    PutMonster(0, 11, CX, CY); // a Goblin
+    PlaceMapItem(CX, CY, 31);  // on a Lantern
+    ExpectLook({"You see a Goblin.", "View Details? (y/n)", "You see a Lantern."});
+    monsters[0].kind = KIND_DEAD;
+    cursmallitems = 0;
+    ExpectLook({});
+
+    // Doors and trees are named; a stump says nothing.
+    struct Case {
+        int *cell;
+        int tile;
+        const char *text;
+    };
+    int &ground = worldmap[CY][CX], &over = overmap[CY][CX];
+    const Case cases[] = {
+        {&ground, 112, "You see the entrance to the Inn."},    {&ground, 148, "You see the entrance to the Inn."},
+        {&ground, 113, "You see the entrance to the Inn."},    {&ground, 149, "You see the entrance to the Inn."},
+        {&ground, 114, "You see the entrance to the Tavern."}, {&ground, 150, "You see the entrance to the Tavern."},
+        {&ground, 116, "You see the entrance to a House."},    {&ground, 152, "You see the entrance to a House."},
+        {&ground, 115, "You see the entrance to a House."},    {&ground, 151, "You see the entrance to a House."},
+        {&over, 1, "You see a Tree."},      {&over, 3, "You see a Tree."},
+        {&over, 2, "You see a Pine Tree."}, {&over, 4, "You see a Pine Tree."},
+        {&over, 5, nullptr},
+    };
+    for (const Case &c : cases) {
+        ground = over = 0;
+        *c.cell = c.tile;
+        if (c.text)
+            ExpectLook({c.text}, c.tile);
+        else
+            ExpectLook({}, c.tile);
+    }
+
+    // The player sees himself only when visible.
+    cursorx = player.x;
+    cursory = player.y;
+    worldmap[player.y][player.x] = overmap[player.y][player.x] = 0;
+    player.visible = 0;
+    ExpectLook({});
+    player.visible = 1;
+    ExpectLook({"You see yourself."});
+}
+
+TEST_F(Look, YOpensTheHigherOfTwoMonstersOnTheCellAndEscapeKeepsTheCursor)
+{
+    // Over nothing or a corpse, y does nothing.
+    EXPECT_EQ(Press(SDLK_y), MODE_LOOKING);
+    PutMonster(0, 11, CX, CY);
+    monsters[0].kind = KIND_DEAD;
+    EXPECT_EQ(Press(SDLK_y), MODE_LOOKING);
+
+    PutMonster(2, 5, CX, CY);
+    PutMonster(5, 11, CX, CY);
+    PutMonster(7, 7, CX + 1, CY);
+    int t0 = gametime;
+    EXPECT_EQ(Press(SDLK_y, 5), MODE_MONSTER_DETAILS);
+    EXPECT_EQ(displaymonster, 5);
+    EXPECT_EQ(Press(SDLK_x), MODE_MONSTER_DETAILS);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_LOOKING);
+    EXPECT_EQ(cursorx, CX);
+    EXPECT_EQ(cursory, CY);
+    EXPECT_EQ(gametime, t0);
+}
+
+TEST_F(Look, HelpFromLookingAndDetailsComesBack)
+{
+    qt::Keys({SDLK_LEFT, SDLK_QUESTION});
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_HELP);
+    EXPECT_EQ(oldmode, MODE_LOOKING);
+    qt::Frame(5);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_LOOKING);
+    EXPECT_EQ(cursorx, CX - 1);
+    EXPECT_EQ(cursory, CY);
+
+    PutMonster(0, 11, CX - 1, CY);
+    Press(SDLK_y);
+    EXPECT_EQ(Press(SDLK_SLASH), MODE_HELP);
+    EXPECT_EQ(oldmode, MODE_MONSTER_DETAILS);
+    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_MONSTER_DETAILS);
+    EXPECT_EQ(displaymonster, 0);
+}
+
+TEST_F(Look, ACreatureThatCannotAttackSaysNothingOfItsAttitudeOrBreeding)
+{
+    PutMonster(0, 11, CX, CY);
+    MonsterRecord &m = monsters[0];
+    m.attacktype = ATTACK_NONE;
+    m.hostility = HOSTILE;
+    m.multiplies = 1;
+    displaymonster = 0;
+    mode = MODE_MONSTER_DETAILS;
+    qt::Frame(1);
+    ExpectTexts({{150, 75, "MONSTER DETAILS"}, {170, 100, "Goblin"}, {170, 220, "It cannot attack."},
+                 {170, 205, "Does not move."}, {500, 100, "ESC - Return to Looking"}, {500, 120, "? for Help"}});
+    EXPECT_TRUE(qt::NoTextIn(170, 235, 300, 27));
+}
+
+TEST_F(Look, ACursorWithoutItsPictureStillShows)
+{
+    SDL_Surface *pic = mapcursor;
+    mapcursor = nullptr;
+    player.blind = 1; // nothing but the fill under the cursor
+    qt::Frame(1);
+    int px = (CX - player.viewx) * 30, py = (CY - player.viewy) * 30;
+    EXPECT_NE(qt::PixelAt(px, py), qt::PixelAt(px + 15, py + 15));
+    mapcursor = pic;
+}
+
+TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
+{
+    mode = MODE_NORMAL;
+    player.x = 70;
+    player.y = 30;
+    worldmap[30][70] = 0;
+    overmap[30][70] = 0;
+    PutMonster(0, 11, 71, 30);
+    int t0 = gametime;
+    EXPECT_EQ(Press(SDLK_l, 2), MODE_LOOKING);
+    EXPECT_EQ(cursorx, 70);
+    EXPECT_EQ(cursory, 30);
+    if (font_image) {
+        EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
+        EXPECT_TRUE(LookLineIs(1, "You see yourself."));
+    }
+    Press(SDLK_RIGHT, 2);
+    if (font_image) {
+        EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
+        EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
+    }
+    EXPECT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS);
+    Press(SDLK_ESCAPE);
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
     EXPECT_EQ(gametime, t0);
 }
