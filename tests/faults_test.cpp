@@ -52,8 +52,7 @@ void PlayTitleToDeath()
     fadecount = 10;
     selectmenu = 1;
     qt::Frame(20);
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
+    qt::Press(SDLK_SPACE);
     ASSERT_EQ(done, STATE_PLAYING);
     for (SDLKey k : {SDLK_KP2, SDLK_KP6, SDLK_KP3, SDLK_KP5, SDLK_l, SDLK_KP6, SDLK_ESCAPE, SDLK_i, SDLK_SPACE,
                      SDLK_ESCAPE, SDLK_ESCAPE, SDLK_c, SDLK_ESCAPE}) {
@@ -66,8 +65,7 @@ void PlayTitleToDeath()
     qt::Frame(1);
     ASSERT_EQ(done, STATE_DEAD);
     qt::Frame(2);
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
+    qt::Press(SDLK_SPACE);
     EXPECT_EQ(done, STATE_MENU);
     qt::Frame(2);
 }

@@ -41,8 +41,7 @@ void Press(SDLKey key, SDLMod mod = KMOD_NONE) { qt::Press(key, 2, mod); }
 void Go(SDLKey direction, int n = 20)
 {
     qt::ScriptWaits({direction});
-    qt::Key(SDLK_g);
-    qt::Frame(1);
+    qt::Press(SDLK_g);
     for (int i = 0; i < n && mode == MODE_GOING; i++)
         qt::Frame(1);
 }
@@ -88,8 +87,7 @@ TEST(Walking, EveryDirectionKeyIsAStepAndATurnAndTwoInOneFrameMakeOne)
     At(100, 30);
     int time = gametime;
     qt::Key(SDLK_KP6);
-    qt::Key(SDLK_KP2);
-    qt::Frame(2);
+    qt::Press(SDLK_KP2, 2);
     EXPECT_EQ(Place(), V({100, 31}));
     EXPECT_EQ(gametime, time + 1);
 }
@@ -155,8 +153,7 @@ TEST(Walking, SteppingOntoACreatureStrikesOnceAndStaysPut)
     // Another one on the player's own square: still one blow and one step back.
     PlaceCreature(KIND_BUNNY, 100, 30, NEUTRAL);
     int time = gametime;
-    qt::Key(SDLK_KP6);
-    qt::Frame(1);
+    qt::Press(SDLK_KP6);
     EXPECT_EQ(Place(), V({100, 30}));
     qt::Frame(1);
     EXPECT_EQ(gametime, time + 1);
@@ -186,8 +183,7 @@ TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
     qt::Frame(1);
     EXPECT_EQ(gametime, time);
     EXPECT_EQ(done, STATE_PLAYING);
-    qt::Key(SDLK_q, KMOD_LSHIFT);
-    qt::Frame(1);
+    qt::Press(SDLK_q, 1, KMOD_LSHIFT);
     EXPECT_EQ(done, STATE_MENU);
     EXPECT_EQ(selectmenu, 0);
 }
@@ -233,8 +229,7 @@ TEST(Resting, NeedsWoundsAndNoPoisonAndEndsOnEscapeOrWhenWholeAfterTheTurnsStill
 
     player.chp = player.mhp - 1;
     player.regencount = 5;
-    qt::Key(SDLK_h);
-    qt::Frame(1);
+    qt::Press(SDLK_h);
     ASSERT_EQ(mode, MODE_RESTING);
     int time = gametime;
     qt::Frame(14);
@@ -284,8 +279,7 @@ TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
     player.viewx = 90;
     Go(SDLK_KP4, 1);
     ASSERT_EQ(mode, MODE_GOING);
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
+    qt::Press(SDLK_SPACE);
     EXPECT_EQ(mode, MODE_NORMAL);
 }
 
@@ -293,8 +287,7 @@ TEST(Going, CannotStartWhilePoisonedOrWithoutADirection)
 {
     StandInField(22);
     Poison(50);
-    qt::Key(SDLK_g);
-    qt::Frame(1);
+    qt::Press(SDLK_g);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(qt::WaitsSeen(), 0);
     Poison(0);
@@ -373,8 +366,7 @@ TEST(Going, StartedInTheFrameOfAStepSpendsOnlyThatStepAndEnds)
     const int time = gametime;
     qt::ScriptWaits({SDLK_KP6});
     qt::Key(SDLK_KP4);
-    qt::Key(SDLK_g);
-    qt::Frame(50);
+    qt::Press(SDLK_g, 50);
     EXPECT_LE(gametime, time + 1);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(qt::UnexpectedWaits(), 0);

@@ -224,8 +224,7 @@ TEST_F(Screens, TheCrowCallsOnceOnTheFifteenthMapFrameOfEachGame)
 TEST_F(Screens, ShiftCOpensTheSheetAndHelpComesBackToIt)
 {
     int t0 = gametime;
-    qt::Key(SDLK_c, KMOD_LSHIFT);
-    qt::Frame(2);
+    qt::Press(SDLK_c, 2, KMOD_LSHIFT);
     EXPECT_EQ(mode, MODE_STATS);
     if (font_image) {
         EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: 35"));

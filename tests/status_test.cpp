@@ -148,8 +148,7 @@ TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
     QuietGame(10);
     NEED_FONT();
     qt::ScriptWaits({SDLK_ESCAPE});
-    qt::Key(SDLK_o);
-    qt::Frame(1);
+    qt::Press(SDLK_o);
     EXPECT_TRUE(qt::TextAt(5, 480, "Which direction?"));
 
     player.x = 20, player.y = 60;
@@ -163,8 +162,7 @@ TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
     m.move = MOVE_ROOTED;
     m.hostility = FRIENDLY;
     qt::ScriptWaits({SDLK_n});
-    qt::Key(SDLK_KP6);
-    qt::Frame(1);
+    qt::Press(SDLK_KP6);
     // The question stays on the screen until the next frame is drawn.
     std::string friendly = std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is friendly.";
     EXPECT_TRUE(qt::TextAt(5, 480, friendly.c_str()));
@@ -235,8 +233,7 @@ TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
     qt::Key(SDLK_QUESTION); // ignored here
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_HISTORY);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
+    qt::Press(SDLK_ESCAPE);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(gametime, 130) << "reading the history costs no turn";
 }
@@ -257,11 +254,9 @@ TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
     EXPECT_TRUE(qt::TextAt(532, 145, "Direction"));
     EXPECT_TRUE(qt::TextAt(500, 225, "currently shown"));
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help")) << "the status column stays beside the page";
-    qt::Key(SDLK_QUESTION);
-    qt::Frame(1);
+    qt::Press(SDLK_QUESTION);
     EXPECT_EQ(mode, MODE_HELP);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
+    qt::Press(SDLK_ESCAPE);
     EXPECT_EQ(mode, MODE_LOOKING);
 }
 
@@ -311,8 +306,7 @@ TEST(Tombstone, SpaceGivesTheGameUpAndEscapeKeepsIt)
     player.killer = NO_KILLER;
     Die();
     selectmenu = 2;
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
+    qt::Press(SDLK_ESCAPE);
     EXPECT_EQ(done, STATE_MENU);
     EXPECT_TRUE(played);
     EXPECT_EQ(selectmenu, 2);
