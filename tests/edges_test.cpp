@@ -270,10 +270,7 @@ TEST(Edges, TreesFallToCreaturesOfFiftyAndMoreAndToNoPlayerUpTo249)
 
 TEST(Edges, BreedersBreedTheirOwnKindOrOnceInThirteenItsBiggerCousin)
 {
-    const struct {
-        int parent;
-        std::set<int> children;
-    } cases[] = {{KIND_BUNNY, {KIND_BUNNY, KIND_ALBINO_BUNNY}},
+    const struct { int parent; std::set<int> children; } cases[] = {{KIND_BUNNY, {KIND_BUNNY, KIND_ALBINO_BUNNY}},
                  {KIND_WORKER_ANT, {KIND_WORKER_ANT, KIND_WARRIOR_ANT}},
                  {7, {7}}};
     for (const auto &c : cases) {
@@ -338,11 +335,7 @@ TEST(Edges, EveryLevelAtItsThresholdAndNotOneBelow)
 
 TEST(Edges, TravellersArriveByTheEdgeTheyCrossedOrAtTheGateOfTheirHalfOfTown)
 {
-    const struct {
-        int ax, ay, x, y;
-        SDLKey key;
-        int tox, toy, viewx, viewy;
-    } cases[] = {
+    const struct { int ax, ay, x, y; SDLKey key; int tox, toy, viewx, viewy; } cases[] = {
         // Into the town of world cell (5, 2), from each side.
         {5, 1, 120, 74, SDLK_DOWN, 11, 74, 0, 60},   {5, 1, 121, 74, SDLK_DOWN, 231, 74, 220, 60},
         {5, 3, 120, 0, SDLK_UP, 11, 74, 0, 60},      {5, 3, 121, 0, SDLK_UP, 231, 74, 220, 60},
@@ -386,13 +379,7 @@ TEST(Edges, EveryItemIsNamedWhenPickedUp)
 
 TEST(Edges, MenuCursorsWrapAroundTheirEntries)
 {
-    const struct {
-        int state;
-        bool played;
-        int from;
-        SDLKey key;
-        int to;
-    } cases[] = {
+    const struct { int state; bool played; int from; SDLKey key; int to; } cases[] = {
         {STATE_MENU, false, 1, SDLK_UP, 3},    {STATE_MENU, false, 3, SDLK_DOWN, 1}, {STATE_MENU, false, 2, SDLK_KP8, 1},
         {STATE_MENU, false, 2, SDLK_KP2, 3},   {STATE_MENU, true, 0, SDLK_UP, 3},    {STATE_MENU, true, 3, SDLK_KP2, 0},
         {STATE_MENU, true, 1, SDLK_UP, 0},     {STATE_OPTIONS, false, 0, SDLK_UP, 1}, {STATE_OPTIONS, false, 1, SDLK_DOWN, 0},

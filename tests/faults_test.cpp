@@ -113,10 +113,7 @@ TEST(Faults, APicturePathTooLongToFormIsAFailedLoad)
 
 namespace {
 
-struct Outcome {
-    std::string out;
-    int status;
-};
+struct Outcome { std::string out; int status; };
 
 Outcome Program(const std::string &args)
 {

@@ -37,13 +37,7 @@ protected:
     void TearDown() override { qt::Drain(); }
 };
 
-// Press a key, run the frames, and tell the mode the game is in after them.
-int Press(SDLKey key, int frames = 1)
-{
-    qt::Key(key);
-    qt::Frame(frames);
-    return mode;
-}
+using qt::Press;
 
 int CarriedKinds()
 {
@@ -262,8 +256,6 @@ TEST_F(Items, ADropWithTheMapTableFullKeepsTheItem)
 
 TEST_F(Items, ItemsInViewAreDrawnOnTheirCells)
 {
-    if (!small_items_list[33])
-        GTEST_SKIP() << "the item pictures are not built yet";
     // A Rope on a cell in view, over the plain ground: its picture shows there.
     player.viewx = 90;
     player.viewy = 30;
@@ -326,17 +318,11 @@ TEST_F(Play, TheDropScreenCostsItsTurnOnceAndADroppedCheeseCanBePickedUpAgain)
     EXPECT_EQ(ItemsAt(player.x, player.y, 23), 0);
 }
 
-TEST_F(Play, NoRoomToDropOnItemsReturnTakesThemAllAndThePackRefusesWhatItCannotTake)
+TEST_F(Play, ReturnTakesEverythingOnTheCellInOneTurnButWhatAFullPackCannotTake)
 {
-    // Two items on the cell: the drop key is refused once per item, without a turn.
     PlaceMapItem(player.x, player.y, 24);
     PlaceMapItem(player.x, player.y, 23);
     int t0 = gametime;
-    EXPECT_EQ(Press(SDLK_d, 3), MODE_NORMAL);
-    EXPECT_EQ(qt::HistoryCount("There's no room to drop anything here."), 2);
-    EXPECT_EQ(gametime, t0);
-
-    // Return picks up both in one turn.
     Press(SDLK_RETURN, 2);
     EXPECT_EQ(user_amounts[24], 1);
     EXPECT_EQ(user_amounts[23], 6);
@@ -363,9 +349,7 @@ TEST_F(Play, TheInventoryKeyOpensThePackWithoutATurn)
     EXPECT_EQ(displayitem, 0);
     EXPECT_EQ(Press(SDLK_c, 2), MODE_ITEM);
     EXPECT_EQ(displayitem, 2);
-    if (font_image) {
-        EXPECT_TRUE(qt::TextAt(170, 100, "Lantern"));
-    }
+    EXPECT_TRUE(qt::TextAt(170, 100, "Lantern"));
     Press(SDLK_ESCAPE);
     EXPECT_EQ(Press(SDLK_ESCAPE, 2), MODE_NORMAL);
     EXPECT_EQ(gametime, t0);

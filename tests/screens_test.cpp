@@ -44,11 +44,7 @@ void OpenInventory(int show, int item = 0)
 
 TEST_F(Screens, InventoryKeysWrapAroundTheGrid)
 {
-    struct Case {
-        int from;
-        SDLKey key;
-        int to;
-    };
+    struct Case { int from; SDLKey key; int to; };
     const Case cases[] = {
         {24, SDLK_RIGHT, 0}, {0, SDLK_LEFT, 24}, {20, SDLK_DOWN, 0}, {24, SDLK_DOWN, 4}, // Y-A, A-Y, U-A, Y-E
         {0, SDLK_UP, 20},    {4, SDLK_UP, 24},   {7, SDLK_KP6, 8},   {7, SDLK_KP4, 6},   // A-U, E-Y
@@ -77,18 +73,14 @@ TEST_F(Screens, ALetterOpensThatSlotsDetailsAndEscapeGoesBackStepByStep)
     // An item's details, then an empty slot's, in view mode.
     OpenInventory(0);
     Press(SDLK_b, 2);
-    if (font_image) {
-        ExpectTexts({{150, 75, "ITEM PROPERTIES"}, {80, 100, "B"}, {170, 100, "Piece of Cheese"},
-                     {170, 115, "Quantity: "}, {250, 115, "5"}, {500, 100, "ESC - Return to Inventory"},
-                     {500, 120, "? for Help"}});
-    }
+    ExpectTexts({{150, 75, "ITEM PROPERTIES"}, {80, 100, "B"}, {170, 100, "Piece of Cheese"},
+                 {170, 115, "Quantity: "}, {250, 115, "5"}, {500, 100, "ESC - Return to Inventory"},
+                 {500, 120, "? for Help"}});
     OpenInventory(0);
     EXPECT_EQ(Press(SDLK_y, 2), MODE_ITEM);
     EXPECT_EQ(displayitem, 24);
-    if (font_image) {
-        ExpectTexts({{170, 100, "This pocket is empty."}, {170, 115, "Quantity: "}, {250, 115, "0"},
-                     {80, 100, "Y"}});
-    }
+    ExpectTexts({{170, 100, "This pocket is empty."}, {170, 115, "Quantity: "}, {250, 115, "0"},
+                 {80, 100, "Y"}});
 }
 
 TEST_F(Screens, HelpReturnsToTheScreenItWasOpenedFrom)
@@ -124,8 +116,6 @@ TEST_F(Screens, TheInventoryGridShowsItsTitlesCountsAndTheHighlightedItem)
 {
     OpenInventory(0, 1);
     qt::Frame(1);
-    if (!font_image)
-        GTEST_SKIP() << "the font picture is not built yet";
     ExpectTexts({{245 - 4 * 9, 30, "INVENTORY"}, {490, 100, "ESC - Return to game"},
                  {490, 115, "Press a letter or use the arrow keys"},
                  {490, 130, "and spacebar to view more details."}, {490, 180, "? for Help"},
@@ -161,8 +151,6 @@ TEST_F(Screens, TheCharacterSheetShowsTheCharacterAndItsSkillBands)
     player.tohit = 3;
     mode = MODE_STATS;
     qt::Frame(1);
-    if (!font_image)
-        GTEST_SKIP() << "the font picture is not built yet";
     ExpectTexts({{120, 80, "CHARACTER"}, {160, 190, "Level: 1"}, {160, 205, "EXP: 12"},
                  {160, 220, "EXP to Advance: 35"}, {300, 100, "+ To Hit: 3"}, {120, 250, "SKILLS"},
                  {100, 265, "Fighting:"}, {180, 265, "Good"}, {100, 280, "Riding:"}, {180, 280, "Very Good"},
@@ -207,8 +195,6 @@ TEST_F(Screens, TheCrowFliesOnEveryMapFrameOnlyAndTheClipIsLeftAsItWas)
 
 TEST_F(Screens, TheCrowCallsOnceOnTheFifteenthMapFrameOfEachGame)
 {
-    if (!crow)
-        GTEST_SKIP() << "the crow's call is not built yet";
     for (int game = 0; game < 2; game++) {
         qt::NewSeededGame(50 + game);
         int calls = crow_plays;
@@ -226,9 +212,7 @@ TEST_F(Screens, ShiftCOpensTheSheetAndHelpComesBackToIt)
     int t0 = gametime;
     qt::Press(SDLK_c, 2, KMOD_LSHIFT);
     EXPECT_EQ(mode, MODE_STATS);
-    if (font_image) {
-        EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: 35"));
-    }
+    EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: 35"));
     EXPECT_EQ(Press(SDLK_QUESTION, 2), MODE_HELP);
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_STATS);
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
@@ -291,9 +275,7 @@ void ExpectLook(std::initializer_list<const char *> lines, int at = 0)
     ASSERT_EQ(bobcount, static_cast<int>(lines.size())) << "case " << at;
     int n = 1;
     for (const char *text : lines) {
-        if (font_image) {
-            EXPECT_TRUE(LookLineIs(n++, text)) << "case " << at << ": " << text;
-        }
+        EXPECT_TRUE(LookLineIs(n++, text)) << "case " << at << ": " << text;
     }
 }
 
@@ -343,11 +325,7 @@ TEST_F(Look, WhatTheCursorDescribes)
     ExpectLook({});
 
     // Doors and trees are named; a stump says nothing.
-    struct Case {
-        int *cell;
-        int tile;
-        const char *text;
-    };
+    struct Case { int *cell; int tile; const char *text; };
     int &ground = worldmap[CY][CX], &over = overmap[CY][CX];
     const Case cases[] = {
         {&ground, 112, "You see the entrance to the Inn."},    {&ground, 148, "You see the entrance to the Inn."},
@@ -456,15 +434,11 @@ TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
     EXPECT_EQ(Press(SDLK_l, 2), MODE_LOOKING);
     EXPECT_EQ(cursorx, 70);
     EXPECT_EQ(cursory, 30);
-    if (font_image) {
-        EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
-        EXPECT_TRUE(LookLineIs(1, "You see yourself."));
-    }
+    EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
+    EXPECT_TRUE(LookLineIs(1, "You see yourself."));
     Press(SDLK_RIGHT, 2);
-    if (font_image) {
-        EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
-        EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
-    }
+    EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
+    EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
     EXPECT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS);
     Press(SDLK_ESCAPE);
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);

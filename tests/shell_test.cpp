@@ -192,10 +192,7 @@ TEST(ModalWait, KeysPressedBeforeTheWaitDoNotAnswerIt)
 TEST(ModalWait, DirectionTableOnKeypadAndArrows)
 {
     qt::NewSeededGame(3);
-    struct Case {
-        SDLKey key;
-        int dx, dy;
-    } cases[] = {
+    struct Case { SDLKey key; int dx, dy; } cases[] = {
         {SDLK_KP6, 1, 0},   {SDLK_KP4, -1, 0},  {SDLK_KP2, 0, 1},   {SDLK_KP8, 0, -1},
         {SDLK_RIGHT, 1, 0}, {SDLK_LEFT, -1, 0}, {SDLK_DOWN, 0, 1},  {SDLK_UP, 0, -1},
         {SDLK_KP7, -1, -1}, {SDLK_KP9, 1, -1},  {SDLK_KP1, -1, 1},  {SDLK_KP3, 1, 1},

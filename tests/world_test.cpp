@@ -378,10 +378,7 @@ TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
 TEST(Travel, TheFourCornerGuardsStandAtTheirCornersWhateverSquareThePlayerArrivesOn)
 {
     // The town of world cell (5, 2), entered from each side at both ends of that side.
-    const struct {
-        int ax, ay, x, y;
-        SDLKey key;
-    } arrivals[] = {
+    const struct { int ax, ay, x, y; SDLKey key; } arrivals[] = {
         {5, 1, 0, MAP_HEIGHT - 1, SDLK_DOWN},  {5, 1, MAP_WIDTH - 1, MAP_HEIGHT - 1, SDLK_DOWN},
         // Above a corner guard's column: the wall there once slid the arrival onto the guard's post.
         {5, 1, 1, MAP_HEIGHT - 1, SDLK_DOWN},  {5, 1, 240, MAP_HEIGHT - 1, SDLK_DOWN},
