@@ -434,31 +434,6 @@ TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
     }
 }
 
-TEST(LongRun, WalkingSouthIntoTheGrasslandFindsItPeopledAndNoEntYouth)
-{
-    qt::NewSeededGame(90);
-    player.areax = 0;
-    player.areay = 2;
-    player.area = hugemap[2][0];
-    NewMap(player.area);
-    NewMonsters(player.area);
-    player.viewx = 0;
-    player.viewy = MAP_HEIGHT - VIEW_ROWS;
-    for (int crossing = 0; crossing < 2; crossing++) {
-        Stand(5, MAP_HEIGHT - 1);
-        qt::Press(SDLK_KP2);
-        ASSERT_EQ(player.areay, 3 + crossing);
-        ASSERT_EQ(player.area, hugemap[3 + crossing][0]);
-        ASSERT_EQ(curmonsters, 50);
-        for (int i = 0; i < curmonsters; i++) {
-            EXPECT_EQ(monsterlev[monsters[i].kind], AREA_WILDERNESS);
-            EXPECT_NE(monsters[i].kind, KIND_ENT_YOUTH);
-        }
-        ExpectSoundPlaces();
-        qt::Frame(1);
-    }
-}
-
 TEST(LongRun, WalkThroughACrowdedTownAfterTheAlarm)
 {
     qt::NewSeededGame(91);

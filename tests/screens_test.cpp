@@ -207,18 +207,6 @@ TEST_F(Screens, TheCrowCallsOnceOnTheFifteenthMapFrameOfEachGame)
     }
 }
 
-TEST_F(Screens, ShiftCOpensTheSheetAndHelpComesBackToIt)
-{
-    int t0 = gametime;
-    qt::Press(SDLK_c, 2, KMOD_LSHIFT);
-    EXPECT_EQ(mode, MODE_STATS);
-    EXPECT_TRUE(qt::TextAt(160, 220, "EXP to Advance: 35"));
-    EXPECT_EQ(Press(SDLK_QUESTION, 2), MODE_HELP);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_STATS);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
-    EXPECT_EQ(gametime, t0);
-}
-
 // ---- Looking about ----
 
 namespace {

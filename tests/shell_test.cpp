@@ -255,23 +255,6 @@ TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
     }
 }
 
-TEST(ModalWait, PromptIsShownDuringTheWait)
-{
-    qt::NewSeededGame(3);
-    qt::Frame(1);
-    bobcount = 0; // as the status drawing of the frame leaves it
-    static bool seen = false;
-    seen = false;
-    input_wait_hook = [] {
-        seen = qt::TextAt(5, 480, "Which direction?");
-        qt::Key(SDLK_KP6);
-    };
-    GetDirection();
-    qt::UseScriptedWaits();
-    EXPECT_EQ(xchange, 1);
-    EXPECT_TRUE(seen);
-}
-
 TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
 {
     qt::Boot();

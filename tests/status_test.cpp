@@ -110,28 +110,6 @@ TEST(Death, AtZeroHitPointsThePlayerLivesOnAndARecoveryIsLoggedOnce)
     EXPECT_FALSE(player.feelbetter);
 }
 
-TEST(Death, BelowZeroTwoKeyWaitsLeadToTheTombstoneAndTheDeadFeelNoBetter)
-{
-    // Killed by nobody, and by the creature in slot 0.
-    for (int killer : {int(NO_KILLER), 0}) {
-        QuietGame(8);
-        for (const char *text : {"One", "Two", "Three", "Four"})
-            AddHistory(text);
-        player.chp = killer ? -1 : -3;
-        player.killer = killer;
-        player.feelbetter = 1;
-        qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
-        qt::Frame(1);
-        EXPECT_EQ(qt::WaitsSeen(), 2);
-        EXPECT_EQ(qt::UnexpectedWaits(), 0);
-        EXPECT_EQ(qt::HistoryLineText(1), "(Press a key)");
-        EXPECT_EQ(qt::HistoryLineText(0), "You die.");
-        EXPECT_EQ(done, STATE_DEAD);
-        EXPECT_TRUE((qt::TextAt(320, 525, "(Press a key)") && qt::TextAt(320, 540, "You die.")));
-        EXPECT_FALSE(qt::HistoryHas("You feel better."));
-    }
-}
-
 // --- Prompts at the bottom left ---------------------------------------------------------------
 
 TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
