@@ -248,8 +248,7 @@ TEST(Edges, TreesFallToCreaturesOfFiftyAndMoreAndToNoPlayerUpTo249)
     overmap[20][20] = OVER_PINE2;
     qt::Put(18, 10, 10);
     qt::Put(12, 20, 20);
-    EXPECT_EQ(overmap[10][10], OVER_TREE);
-    EXPECT_EQ(overmap[20][20], OVER_NONE);
+    EXPECT_EQ(qt::Row({overmap[10][10], overmap[20][20]}), qt::Row({OVER_TREE, OVER_NONE}));
     // The player: trees and pines of the first kind stop one larger than 249, for no turn.
     const struct {
         int over, size;
@@ -407,12 +406,10 @@ TEST(Edges, TheLastTurnOfADayAndTheFirstDayOfWinter)
     qt::Field(420);
     gametime = 2998;
     Press(SDLK_KP5, 2);
-    EXPECT_EQ(gametime, 2999);
-    EXPECT_EQ(gamedays, 180);
+    EXPECT_EQ(qt::Row({gametime, gamedays}), qt::Row({2999, 180}));
     EXPECT_TRUE(qt::TextAt(690, 100, "Time: 2999"));
     Press(SDLK_KP5, 2);
-    EXPECT_EQ(gametime, 0);
-    EXPECT_EQ(gamedays, 181);
+    EXPECT_EQ(qt::Row({gametime, gamedays}), qt::Row({0, 181}));
     EXPECT_TRUE(qt::TextAt(690, 100, "Time: 0"));
     // A town built on day 180 is a summer town; on day 181 a winter one.
     for (int day : {180, 181}) {

@@ -29,13 +29,11 @@ TEST(Faults, ADeadPlayerDoesNotLevelUpInTheFrameOfDeath)
     player.chp = -1;
     qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
     qt::Frame(1);
-    EXPECT_EQ(done, STATE_DEAD);
-    EXPECT_EQ(qt::WaitsSeen(), 2);
+    EXPECT_EQ(qt::Row({done, qt::WaitsSeen()}), qt::Row({STATE_DEAD, 2}));
     EXPECT_EQ(qt::HistoryLineText(0), "You die.");
     EXPECT_EQ(qt::HistoryLineText(1), "(Press a key)");
     EXPECT_FALSE(qt::HistoryHas("Welcome to level 2"));
-    EXPECT_EQ(player.level, 1);
-    EXPECT_EQ(player.chp, -1);
+    EXPECT_EQ(qt::Row({player.level, player.chp}), qt::Row({1, -1}));
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace qt {
 
@@ -68,6 +69,8 @@ int PlaceCreature(int kind, int x, int y, int hostility);
 void Turn(int n = 1);
 // A key, then frames; the mode the game is in after them.
 int Press(SDLKey key, int frames = 1, SDLMod mod = KMOD_NONE);
+// Several numbers of the game's state compared at once.
+using Row = std::vector<long long>;
 // Slot i stands at (x, y).
 testing::AssertionResult At(int i, int x, int y);
 

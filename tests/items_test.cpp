@@ -111,8 +111,7 @@ TEST_F(Items, StartingItemsWalkOffWallsAndNeverOffTheMap)
     RestockOn([](int c, int r) { return c == 200 && r == 3 ? 0 : 112; });
     ExpectStartingItemsOpen("one cell");
     for (int i = 0; i < cursmallitems; i++) {
-        EXPECT_EQ(items[i].getx(), 200);
-        EXPECT_EQ(items[i].gety(), 3);
+        EXPECT_EQ(qt::Row({items[i].getx(), items[i].gety()}), qt::Row({200, 3}));
     }
 }
 
@@ -143,17 +142,14 @@ TEST_F(Items, TheKitComesSilentlyAndAddingStacksAndKeepsKindOrder)
 {
     const int kit[][2] = {{1, 1}, {23, 5}, {31, 1}, {33, 1}}; // kind, amount
     for (int i = 0; i < 4; i++) {
-        EXPECT_EQ(user_inventory[i].getType(), kit[i][0]);
-        EXPECT_EQ(user_amounts[kit[i][0]], kit[i][1]);
+        EXPECT_EQ(qt::Row({user_inventory[i].getType(), user_amounts[kit[i][0]]}), qt::Row({kit[i][0], kit[i][1]}));
     }
     EXPECT_EQ(CarriedKinds(), 4);
     EXPECT_FALSE(qt::HistoryHas("You have a Piece of Cheese."));
     EXPECT_EQ(cursmallitems, 20);
 
     EXPECT_TRUE(AddItem(23, true)); // a sixth cheese uses no new slot
-    EXPECT_EQ(user_amounts[23], 6);
-    EXPECT_EQ(curitems, 4);
-    EXPECT_EQ(CarriedKinds(), 4);
+    EXPECT_EQ(qt::Row({user_amounts[23], curitems, CarriedKinds()}), qt::Row({6, 4, 4}));
     EXPECT_EQ(qt::HistoryLineText(0), "You have a Piece of Cheese.");
 
     EXPECT_TRUE(AddItem(90, true));
@@ -172,8 +168,7 @@ TEST_F(Items, TheTwentySixthKindIsRefusedUntilAKindIsDroppedEntirely)
     EXPECT_EQ(CarriedKinds(), 25);
     EXPECT_FALSE(AddItem(100, false));
     EXPECT_EQ(qt::HistoryLineText(0), "You can't carry a Wand of Ice Balls.");
-    EXPECT_EQ(user_amounts[100], 0);
-    EXPECT_EQ(curitems, 25);
+    EXPECT_EQ(qt::Row({user_amounts[100], curitems}), qt::Row({0, 25}));
 
     // Dropping one of five cheeses frees nothing.
     OpenDropScreen();
@@ -184,8 +179,7 @@ TEST_F(Items, TheTwentySixthKindIsRefusedUntilAKindIsDroppedEntirely)
     // Dropping the only Level I Mages frees its slot.
     OpenDropScreen();
     Press(SDLK_a);
-    EXPECT_EQ(user_amounts[1], 0);
-    EXPECT_EQ(curitems, 24);
+    EXPECT_EQ(qt::Row({user_amounts[1], curitems}), qt::Row({0, 24}));
     EXPECT_TRUE(AddItem(100, true));
     EXPECT_EQ(qt::HistoryLineText(0), "You have a Wand of Ice Balls.");
     EXPECT_EQ(curitems, 25);
@@ -196,9 +190,7 @@ TEST_F(Items, TheDropScreenDropsOnceAfterAllTheKeysOfTheFrame)
     // An empty slot drops nothing.
     int lines = curhistory, onmap = cursmallitems;
     OpenDropScreen();
-    EXPECT_EQ(Press(SDLK_y), MODE_NORMAL);
-    EXPECT_EQ(curhistory, lines);
-    EXPECT_EQ(cursmallitems, onmap);
+    EXPECT_EQ(qt::Row({Press(SDLK_y), curhistory, cursmallitems}), qt::Row({MODE_NORMAL, lines, onmap}));
     EXPECT_EQ(curitems, 4);
 
     // a chooses slot A, then two steps right end on C, the Lantern: one drop, after all keys.
@@ -208,9 +200,7 @@ TEST_F(Items, TheDropScreenDropsOnceAfterAllTheKeysOfTheFrame)
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(qt::HistoryCount("You drop a Lantern."), 1);
     EXPECT_EQ(qt::HistoryCount("You drop a Level I Mages."), 0);
-    EXPECT_EQ(user_amounts[31], 0);
-    EXPECT_EQ(user_amounts[1], 1);
-    EXPECT_EQ(ItemsAt(100, 40, 31), 1);
+    EXPECT_EQ(qt::Row({user_amounts[31], user_amounts[1], ItemsAt(100, 40, 31)}), qt::Row({0, 1, 1}));
     EXPECT_EQ(cursmallitems, onmap + 1);
 }
 
@@ -225,16 +215,13 @@ TEST_F(Items, TheMapTableNeverRunsPastItsEnd)
     EXPECT_FALSE(PlaceMapItem(1, 1, 35));
     EXPECT_EQ(cursmallitems, MAX_MAP_ITEMS);
     for (int i = 0; i < MAX_MAP_ITEMS; i++) {
-        EXPECT_EQ(items[i].getx(), 5 + i);
-        EXPECT_EQ(items[i].getType(), 24);
+        EXPECT_EQ(qt::Row({items[i].getx(), items[i].getType()}), qt::Row({5 + i, 24}));
     }
     // An item that was picked up gives its entry to the next one laid down.
     items[37].MoveInventory();
     EXPECT_TRUE(MapItemRoom());
     EXPECT_TRUE(PlaceMapItem(1, 1, 35));
-    EXPECT_EQ(items[37].getType(), 35);
-    EXPECT_EQ(items[37].getx(), 1);
-    EXPECT_EQ(items[37].gety(), 1);
+    EXPECT_EQ(qt::Row({items[37].getType(), items[37].getx(), items[37].gety()}), qt::Row({35, 1, 1}));
     EXPECT_EQ(cursmallitems, MAX_MAP_ITEMS);
     EXPECT_FALSE(PlaceMapItem(2, 2, 35));
 }
@@ -248,9 +235,7 @@ TEST_F(Items, ADropWithTheMapTableFullKeepsTheItem)
             items[i].Place(1, 1);
     OpenDropScreen();
     Press(SDLK_a);
-    EXPECT_EQ(user_amounts[1], 1);
-    EXPECT_EQ(curitems, 4);
-    EXPECT_EQ(ItemsAt(100, 40, 1), 0);
+    EXPECT_EQ(qt::Row({user_amounts[1], curitems, ItemsAt(100, 40, 1)}), qt::Row({1, 4, 0}));
     EXPECT_FALSE(qt::HistoryHas("You drop a Level I Mages."));
 }
 
@@ -300,22 +285,17 @@ protected:
 TEST_F(Play, TheDropScreenCostsItsTurnOnceAndADroppedCheeseCanBePickedUpAgain)
 {
     int t0 = gametime;
-    EXPECT_EQ(Press(SDLK_d), MODE_INVENTORY);
-    EXPECT_EQ(showmode, 1);
+    EXPECT_EQ(qt::Row({Press(SDLK_d), showmode}), qt::Row({MODE_INVENTORY, 1}));
     qt::Frame(60);
-    EXPECT_EQ(Press(SDLK_ESCAPE, 3), MODE_NORMAL);
-    EXPECT_EQ(gametime, t0 + 1);
-    EXPECT_EQ(curitems, 4);
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE, 3), gametime, curitems}), qt::Row({MODE_NORMAL, t0 + 1, 4}));
 
     Press(SDLK_d);
-    EXPECT_EQ(Press(SDLK_b), MODE_NORMAL);
-    EXPECT_EQ(user_amounts[23], 4);
+    EXPECT_EQ(qt::Row({Press(SDLK_b), user_amounts[23]}), qt::Row({MODE_NORMAL, 4}));
     EXPECT_EQ(user_inventory[1].getType(), 23);
     EXPECT_EQ(qt::HistoryLineText(0), "You drop a Piece of Cheese.");
     EXPECT_EQ(ItemsAt(player.x, player.y, 23), 1);
     Press(SDLK_RETURN, 2);
-    EXPECT_EQ(user_amounts[23], 5);
-    EXPECT_EQ(ItemsAt(player.x, player.y, 23), 0);
+    EXPECT_EQ(qt::Row({user_amounts[23], ItemsAt(player.x, player.y, 23)}), qt::Row({5, 0}));
 }
 
 TEST_F(Play, ReturnTakesEverythingOnTheCellInOneTurnButWhatAFullPackCannotTake)
@@ -324,8 +304,7 @@ TEST_F(Play, ReturnTakesEverythingOnTheCellInOneTurnButWhatAFullPackCannotTake)
     PlaceMapItem(player.x, player.y, 23);
     int t0 = gametime;
     Press(SDLK_RETURN, 2);
-    EXPECT_EQ(user_amounts[24], 1);
-    EXPECT_EQ(user_amounts[23], 6);
+    EXPECT_EQ(qt::Row({user_amounts[24], user_amounts[23]}), qt::Row({1, 6}));
     EXPECT_TRUE(qt::HistoryHas("You have a Slime Mold."));
     EXPECT_TRUE(qt::HistoryHas("You have a Piece of Cheese."));
     EXPECT_EQ(ItemsAt(player.x, player.y, 24) + ItemsAt(player.x, player.y, 23), 0);
@@ -336,21 +315,16 @@ TEST_F(Play, ReturnTakesEverythingOnTheCellInOneTurnButWhatAFullPackCannotTake)
     PlaceMapItem(player.x, player.y, 100);
     Press(SDLK_RETURN, 2);
     EXPECT_TRUE(qt::HistoryHas("You can't carry a Wand of Ice Balls."));
-    EXPECT_EQ(user_amounts[100], 0);
-    EXPECT_EQ(ItemsAt(player.x, player.y, 100), 1);
+    EXPECT_EQ(qt::Row({user_amounts[100], ItemsAt(player.x, player.y, 100)}), qt::Row({0, 1}));
 }
 
 TEST_F(Play, TheInventoryKeyOpensThePackWithoutATurn)
 {
     int t0 = gametime;
     displayitem = 7;
-    EXPECT_EQ(Press(SDLK_i), MODE_INVENTORY);
-    EXPECT_EQ(showmode, 0);
-    EXPECT_EQ(displayitem, 0);
-    EXPECT_EQ(Press(SDLK_c, 2), MODE_ITEM);
-    EXPECT_EQ(displayitem, 2);
+    EXPECT_EQ(qt::Row({Press(SDLK_i), showmode, displayitem}), qt::Row({MODE_INVENTORY, 0, 0}));
+    EXPECT_EQ(qt::Row({Press(SDLK_c, 2), displayitem}), qt::Row({MODE_ITEM, 2}));
     EXPECT_TRUE(qt::TextAt(170, 100, "Lantern"));
     Press(SDLK_ESCAPE);
-    EXPECT_EQ(Press(SDLK_ESCAPE, 2), MODE_NORMAL);
-    EXPECT_EQ(gametime, t0);
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE, 2), gametime}), qt::Row({MODE_NORMAL, t0}));
 }

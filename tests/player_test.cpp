@@ -126,9 +126,7 @@ TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrollsAndTreesDoNot)
     worldmap[30][101] = TILE_HOUSE_TOP;
     int time = gametime;
     Press(SDLK_KP6);
-    EXPECT_EQ(player.x, 100);
-    EXPECT_EQ(gametime, time);
-    EXPECT_EQ(player.viewx, 99);
+    EXPECT_EQ(qt::Row({player.x, gametime, player.viewx}), qt::Row({100, time, 99}));
     // Trees do not stop a player of ordinary size.
     overmap[31][100] = OVER_TREE;
     Press(SDLK_KP2);
@@ -181,11 +179,9 @@ TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
     }
     EXPECT_EQ(V({cursorx, cursory}), V({100, 30}));
     qt::Frame(1);
-    EXPECT_EQ(gametime, time);
-    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_EQ(qt::Row({gametime, done}), qt::Row({time, STATE_PLAYING}));
     qt::Press(SDLK_q, 1, KMOD_LSHIFT);
-    EXPECT_EQ(done, STATE_MENU);
-    EXPECT_EQ(selectmenu, 0);
+    EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 0}));
 }
 
 TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
@@ -204,9 +200,7 @@ TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
         items[i] = ItemClass(1 + i % 20, i, 60);
     cursmallitems = MAX_MAP_ITEMS;
     Press(SDLK_d);
-    EXPECT_EQ(qt::HistoryCount(no_room), before + 3);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(qt::Row({qt::HistoryCount(no_room), mode, gametime}), qt::Row({before + 3, MODE_NORMAL, time}));
 }
 
 // --- Resting ----------------------------------------------------------------------------------
@@ -235,8 +229,7 @@ TEST(Resting, NeedsWoundsAndNoPoisonAndEndsOnEscapeOrWhenWholeAfterTheTurnsStill
     qt::Frame(14);
     EXPECT_EQ(mode, MODE_RESTING);
     qt::Frame(1);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(player.chp, player.mhp);
+    EXPECT_EQ(qt::Row({mode, player.chp}), qt::Row({MODE_NORMAL, player.mhp}));
     qt::Frame(3);
     // Fifteen frames of rest; the one that found the player whole cost no turn.
     EXPECT_EQ(gametime, time + 14);
@@ -255,15 +248,12 @@ TEST(Going, StopsBeforeACreatureAndOnAnItemAndOpensADoorInTheWay)
     items[0] = ItemClass(7, 103, 34);
     cursmallitems = 1;
     Go(SDLK_DOWN);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(player.y, 34);
+    EXPECT_EQ(qt::Row({mode, player.y}), qt::Row({MODE_NORMAL, 34}));
 
     // The door is opened; the next step walks through.
     worldmap[31][103] = TILE_HOUSE_DOOR;
     Go(SDLK_KP8);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(player.y, 32);
-    EXPECT_EQ(worldmap[31][103], TILE_HOUSE_DOOR_OPEN);
+    EXPECT_EQ(qt::Row({mode, player.y, worldmap[31][103]}), qt::Row({MODE_NORMAL, 32, TILE_HOUSE_DOOR_OPEN}));
     Press(SDLK_KP8);
     EXPECT_EQ(player.y, 31);
 }
@@ -272,9 +262,7 @@ TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
 {
     StandInField(21, 100, 30, 83, 24);
     Go(SDLK_KP6);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(player.x, 102);
-    EXPECT_EQ(player.viewx, 100);
+    EXPECT_EQ(qt::Row({mode, player.x, player.viewx}), qt::Row({MODE_NORMAL, 102, 100}));
 
     player.viewx = 90;
     Go(SDLK_KP4, 1);
@@ -288,12 +276,10 @@ TEST(Going, CannotStartWhilePoisonedOrWithoutADirection)
     StandInField(22);
     Poison(50);
     qt::Press(SDLK_g);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(qt::WaitsSeen(), 0);
+    EXPECT_EQ(qt::Row({mode, qt::WaitsSeen()}), qt::Row({MODE_NORMAL, 0}));
     Poison(0);
     Go(SDLK_KP5, 0);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    EXPECT_EQ(qt::Row({mode, qt::UnexpectedWaits()}), qt::Row({MODE_NORMAL, 0}));
 }
 
 // --- Poison -----------------------------------------------------------------------------------
@@ -355,8 +341,7 @@ TEST(Poison, AndHealingRunOnlyForATurnThatWasTaken)
     // One real step still heals: two steps at a rate of two give one point.
     Press(SDLK_KP8);
     Press(SDLK_KP8);
-    EXPECT_EQ(player.chp, 11);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    EXPECT_EQ(qt::Row({player.chp, qt::UnexpectedWaits()}), qt::Row({11, 0}));
 }
 
 TEST(Going, StartedInTheFrameOfAStepSpendsOnlyThatStepAndEnds)
@@ -368,8 +353,7 @@ TEST(Going, StartedInTheFrameOfAStepSpendsOnlyThatStepAndEnds)
     qt::Key(SDLK_KP4);
     qt::Press(SDLK_g, 50);
     EXPECT_LE(gametime, time + 1);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    EXPECT_EQ(qt::Row({mode, qt::UnexpectedWaits()}), qt::Row({MODE_NORMAL, 0}));
 }
 
 // --- Growth -----------------------------------------------------------------------------------
@@ -393,9 +377,7 @@ TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)
     player.level = MAX_LEVEL;
     player.exp = 100000;
     qt::Frame(2);
-    EXPECT_EQ(player.level, MAX_LEVEL);
-    EXPECT_EQ(qt::WaitsSeen(), 2);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    EXPECT_EQ(qt::Row({player.level, qt::WaitsSeen(), qt::UnexpectedWaits()}), qt::Row({MAX_LEVEL, 2, 0}));
 }
 
 TEST(Growth, PracticeRaisesFightingWithABonusEvenAtTheTop)
@@ -405,8 +387,7 @@ TEST(Growth, PracticeRaisesFightingWithABonusEvenAtTheTop)
         player.skill[0] = skill;
         player.practice[0] = 80;
         qt::Frame(1);
-        EXPECT_EQ(player.skill[0], skill ? 20 : 1);
-        EXPECT_EQ(skill ? 0 : player.practice[0], 0);
+        EXPECT_EQ(qt::Row({player.skill[0], skill ? 0 : player.practice[0]}), qt::Row({skill ? 20 : 1, 0}));
         EXPECT_EQ(player.tohit + player.todam, skill ? 2 : 1);
     }
 }

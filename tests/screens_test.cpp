@@ -61,11 +61,8 @@ TEST_F(Screens, InventoryKeysWrapAroundTheGrid)
 TEST_F(Screens, ALetterOpensThatSlotsDetailsAndEscapeGoesBackStepByStep)
 {
     OpenInventory(0);
-    EXPECT_EQ(Press(SDLK_c), MODE_ITEM);
-    EXPECT_EQ(displayitem, 2);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_INVENTORY);
-    EXPECT_EQ(displayitem, 2);
-    EXPECT_EQ(Press(SDLK_SPACE), MODE_ITEM);
+    EXPECT_EQ(qt::Row({Press(SDLK_c), displayitem, Press(SDLK_ESCAPE)}), qt::Row({MODE_ITEM, 2, MODE_INVENTORY}));
+    EXPECT_EQ(qt::Row({displayitem, Press(SDLK_SPACE)}), qt::Row({2, MODE_ITEM}));
     Press(SDLK_ESCAPE);
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
     EXPECT_EQ(curitems, 4); // browsing dropped nothing
@@ -77,8 +74,7 @@ TEST_F(Screens, ALetterOpensThatSlotsDetailsAndEscapeGoesBackStepByStep)
                  {170, 115, "Quantity: "}, {250, 115, "5"}, {500, 100, "ESC - Return to Inventory"},
                  {500, 120, "? for Help"}});
     OpenInventory(0);
-    EXPECT_EQ(Press(SDLK_y, 2), MODE_ITEM);
-    EXPECT_EQ(displayitem, 24);
+    EXPECT_EQ(qt::Row({Press(SDLK_y, 2), displayitem}), qt::Row({MODE_ITEM, 24}));
     ExpectTexts({{170, 100, "This pocket is empty."}, {170, 115, "Quantity: "}, {250, 115, "0"},
                  {80, 100, "Y"}});
 }
@@ -89,26 +85,19 @@ TEST_F(Screens, HelpReturnsToTheScreenItWasOpenedFrom)
     OpenInventory(1);
     qt::Keys({SDLK_DOWN, SDLK_RIGHT, SDLK_QUESTION});
     qt::Frame(1);
-    EXPECT_EQ(mode, MODE_HELP);
-    EXPECT_EQ(oldmode, MODE_INVENTORY);
+    EXPECT_EQ(qt::Row({mode, oldmode}), qt::Row({MODE_HELP, MODE_INVENTORY}));
     qt::Frame(3);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_INVENTORY);
-    EXPECT_EQ(displayitem, 6);
-    EXPECT_EQ(showmode, 1);
-    EXPECT_EQ(curitems, 4);
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), displayitem, showmode, curitems}), qt::Row({MODE_INVENTORY, 6, 1, 4}));
 
     // From an item's details.
     OpenInventory(0);
     Press(SDLK_b);
-    EXPECT_EQ(Press(SDLK_SLASH), MODE_HELP);
-    EXPECT_EQ(oldmode, MODE_ITEM);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_ITEM);
-    EXPECT_EQ(displayitem, 1);
+    EXPECT_EQ(qt::Row({Press(SDLK_SLASH), oldmode}), qt::Row({MODE_HELP, MODE_ITEM}));
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), displayitem}), qt::Row({MODE_ITEM, 1}));
 
     // From the character sheet.
     mode = MODE_STATS;
-    EXPECT_EQ(Press(SDLK_QUESTION), MODE_HELP);
-    EXPECT_EQ(oldmode, MODE_STATS);
+    EXPECT_EQ(qt::Row({Press(SDLK_QUESTION), oldmode}), qt::Row({MODE_HELP, MODE_STATS}));
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_STATS);
 }
 
@@ -262,9 +251,8 @@ void ExpectLook(std::initializer_list<const char *> lines, int at = 0)
     DrawLookDescriptions();
     ASSERT_EQ(bobcount, static_cast<int>(lines.size())) << "case " << at;
     int n = 1;
-    for (const char *text : lines) {
+    for (const char *text : lines)
         EXPECT_TRUE(LookLineIs(n++, text)) << "case " << at << ": " << text;
-    }
 }
 
 } // namespace
@@ -273,22 +261,18 @@ TEST_F(Look, TheCursorMovesWithArrowsAndKeypadAndStaysInsideTheView)
 {
     qt::Keys({SDLK_KP9, SDLK_KP9, SDLK_RIGHT, SDLK_KP1, SDLK_KP5});
     qt::Frame(1);
-    EXPECT_EQ(cursorx, CX + 2);
-    EXPECT_EQ(cursory, CY - 1);
-    EXPECT_EQ(mode, MODE_LOOKING);
+    EXPECT_EQ(qt::Row({cursorx, cursory, mode}), qt::Row({CX + 2, CY - 1, MODE_LOOKING}));
 
     cursorx = player.viewx;
     cursory = player.viewy;
     qt::Keys({SDLK_LEFT, SDLK_UP, SDLK_KP7});
     qt::Frame(1);
-    EXPECT_EQ(cursorx, player.viewx);
-    EXPECT_EQ(cursory, player.viewy);
+    EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx, player.viewy}));
     cursorx = player.viewx + 21;
     cursory = player.viewy + 14;
     qt::Keys({SDLK_KP3, SDLK_RIGHT, SDLK_DOWN});
     qt::Frame(1);
-    EXPECT_EQ(cursorx, player.viewx + 21);
-    EXPECT_EQ(cursory, player.viewy + 14);
+    EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx + 21, player.viewy + 14}));
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
 }
 
@@ -356,32 +340,23 @@ TEST_F(Look, YOpensTheHigherOfTwoMonstersOnTheCellAndEscapeKeepsTheCursor)
     PutMonster(5, 11, CX, CY);
     PutMonster(7, 7, CX + 1, CY);
     int t0 = gametime;
-    EXPECT_EQ(Press(SDLK_y, 5), MODE_MONSTER_DETAILS);
-    EXPECT_EQ(displaymonster, 5);
-    EXPECT_EQ(Press(SDLK_x), MODE_MONSTER_DETAILS);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_LOOKING);
-    EXPECT_EQ(cursorx, CX);
-    EXPECT_EQ(cursory, CY);
-    EXPECT_EQ(gametime, t0);
+    EXPECT_EQ(qt::Row({Press(SDLK_y, 5), displaymonster}), qt::Row({MODE_MONSTER_DETAILS, 5}));
+    EXPECT_EQ(qt::Row({Press(SDLK_x), Press(SDLK_ESCAPE)}), qt::Row({MODE_MONSTER_DETAILS, MODE_LOOKING}));
+    EXPECT_EQ(qt::Row({cursorx, cursory, gametime}), qt::Row({CX, CY, t0}));
 }
 
 TEST_F(Look, HelpFromLookingAndDetailsComesBack)
 {
     qt::Keys({SDLK_LEFT, SDLK_QUESTION});
     qt::Frame(1);
-    EXPECT_EQ(mode, MODE_HELP);
-    EXPECT_EQ(oldmode, MODE_LOOKING);
+    EXPECT_EQ(qt::Row({mode, oldmode}), qt::Row({MODE_HELP, MODE_LOOKING}));
     qt::Frame(5);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_LOOKING);
-    EXPECT_EQ(cursorx, CX - 1);
-    EXPECT_EQ(cursory, CY);
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), cursorx, cursory}), qt::Row({MODE_LOOKING, CX - 1, CY}));
 
     PutMonster(0, 11, CX - 1, CY);
     Press(SDLK_y);
-    EXPECT_EQ(Press(SDLK_SLASH), MODE_HELP);
-    EXPECT_EQ(oldmode, MODE_MONSTER_DETAILS);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_MONSTER_DETAILS);
-    EXPECT_EQ(displaymonster, 0);
+    EXPECT_EQ(qt::Row({Press(SDLK_SLASH), oldmode}), qt::Row({MODE_HELP, MODE_MONSTER_DETAILS}));
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), displaymonster}), qt::Row({MODE_MONSTER_DETAILS, 0}));
 }
 
 TEST_F(Look, ACreatureThatCannotAttackSaysNothingOfItsAttitudeOrBreeding)
@@ -419,9 +394,7 @@ TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
     overmap[30][70] = 0;
     PutMonster(0, 11, 71, 30);
     int t0 = gametime;
-    EXPECT_EQ(Press(SDLK_l, 2), MODE_LOOKING);
-    EXPECT_EQ(cursorx, 70);
-    EXPECT_EQ(cursory, 30);
+    EXPECT_EQ(qt::Row({Press(SDLK_l, 2), cursorx, cursory}), qt::Row({MODE_LOOKING, 70, 30}));
     EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
     EXPECT_TRUE(LookLineIs(1, "You see yourself."));
     Press(SDLK_RIGHT, 2);
@@ -429,6 +402,5 @@ TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
     EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
     EXPECT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS);
     Press(SDLK_ESCAPE);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
-    EXPECT_EQ(gametime, t0);
+    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), gametime}), qt::Row({MODE_NORMAL, t0}));
 }

@@ -70,8 +70,7 @@ TEST(TitleMenu, MenuAppearsOnTheTwentySixthFrameWithTheCursorOnNewGame)
     qt::Frame(25);
     EXPECT_FALSE(qt::TextAt(340, 445, "New Game"));
     qt::Frame(1);
-    EXPECT_EQ(fadeimg, 255);
-    EXPECT_EQ(fadecount, 0);
+    EXPECT_EQ(qt::Row({fadeimg, fadecount}), qt::Row({255, 0}));
     EXPECT_TRUE(qt::TextAt(340, 445, "New Game"));
     EXPECT_TRUE(qt::TextAt(340, 460, "Options"));
     EXPECT_TRUE(qt::TextAt(340, 475, "Exit"));
@@ -106,8 +105,7 @@ TEST(TitleMenu, EscapeQuitsBeforeAnyGameAndResumesAfterOne)
     FinishedTitle(true);
     player.x = 17; // the game in memory resumes unchanged
     qt::Press(SDLK_ESCAPE);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_EQ(player.x, 17);
+    EXPECT_EQ(qt::Row({done, player.x}), qt::Row({STATE_PLAYING, 17}));
 }
 
 TEST(TitleMenu, ReturnDoesNotSelectAndExitQuits)
@@ -147,15 +145,13 @@ TEST(Options, EnteredOnTheSwitchAndLeftOnContinueOrNewGame)
     qt::Key(SDLK_RETURN); // does nothing
     qt::Key(SDLK_DOWN);
     qt::Press(SDLK_SPACE);
-    EXPECT_EQ(done, STATE_MENU);
-    EXPECT_EQ(selectmenu, 1);
+    EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 1}));
 
     FinishedTitle(true);
     done = STATE_OPTIONS;
     selectmenu = 0;
     qt::Press(SDLK_ESCAPE);
-    EXPECT_EQ(done, STATE_MENU);
-    EXPECT_EQ(selectmenu, 0);
+    EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 0}));
 }
 
 TEST(Options, TheLabelFollowsTheDisplayNotTheKeyPress)
@@ -183,10 +179,7 @@ TEST(ModalWait, KeysPressedBeforeTheWaitDoNotAnswerIt)
     qt::Key(SDLK_KP6); // pressed while a frame was still being drawn
     qt::ScriptWaits({SDLK_KP4});
     GetDirection();
-    EXPECT_EQ(player.gotdir, 1);
-    EXPECT_EQ(xchange, -1);
-    EXPECT_EQ(ychange, 0);
-    EXPECT_EQ(qt::WaitsSeen(), 1);
+    EXPECT_EQ(qt::Row({player.gotdir, xchange, ychange, qt::WaitsSeen()}), qt::Row({1, -1, 0, 1}));
 }
 
 TEST(ModalWait, DirectionTableOnKeypadAndArrows)
@@ -213,19 +206,14 @@ TEST(ModalWait, OtherKeysCancelTheCommand)
         mode = MODE_GOING;
         qt::ScriptWaits({k});
         GetDirection();
-        EXPECT_EQ(player.gotdir, 0);
-        EXPECT_EQ(xchange, 0);
-        EXPECT_EQ(ychange, 0);
-        EXPECT_EQ(mode, MODE_NORMAL);
+        EXPECT_EQ(qt::Row({player.gotdir, xchange, ychange, mode}), qt::Row({0, 0, 0, MODE_NORMAL}));
     }
     // Closing the window at the prompt cancels too, and does not end the program.
     mode = MODE_GOING;
     input_wait_hook = [] { qt::Quit(); };
     GetDirection();
     qt::UseScriptedWaits();
-    EXPECT_EQ(player.gotdir, 0);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_EQ(qt::Row({player.gotdir, mode, done}), qt::Row({0, MODE_NORMAL, STATE_PLAYING}));
 }
 
 TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
@@ -276,8 +264,7 @@ TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
         ASSERT_EQ(stat(name.c_str(), &st), 0) << name;
         SDL_Surface *s = SDL_LoadBMP(name.c_str());
         ASSERT_NE(s, nullptr);
-        EXPECT_EQ(s->w, 800);
-        EXPECT_EQ(s->h, 600);
+        EXPECT_EQ(qt::Row({s->w, s->h}), qt::Row({800, 600}));
         SDL_FreeSurface(s);
         unlink(name.c_str());
     }
@@ -298,12 +285,8 @@ TEST(Screenshots, AnUnwritableDirectoryIsSkippedSilently)
 
 TEST(Font, GlyphTableAndCentring)
 {
-    EXPECT_EQ(GlyphOf('0'), 0);
-    EXPECT_EQ(GlyphOf('9'), 9);
-    EXPECT_EQ(GlyphOf('A'), 10);
-    EXPECT_EQ(GlyphOf('Z'), 35);
-    EXPECT_EQ(GlyphOf('a'), 36);
-    EXPECT_EQ(GlyphOf('z'), 61);
+    EXPECT_EQ(qt::Row({GlyphOf('0'), GlyphOf('9'), GlyphOf('A'), GlyphOf('Z')}), qt::Row({0, 9, 10, 35}));
+    EXPECT_EQ(qt::Row({GlyphOf('a'), GlyphOf('z')}), qt::Row({36, 61}));
     const char *punct = "#=_-?!:.><*()/'+\",";
     for (int i = 0; punct[i]; i++)
         EXPECT_EQ(GlyphOf(static_cast<unsigned char>(punct[i])), 62 + i) << punct[i];

@@ -104,8 +104,7 @@ TEST(Death, AtZeroHitPointsThePlayerLivesOnAndARecoveryIsLoggedOnce)
     player.chp = 0;
     player.feelbetter = 1;
     qt::Frame(3);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_EQ(qt::WaitsSeen(), 0);
+    EXPECT_EQ(qt::Row({done, qt::WaitsSeen()}), qt::Row({STATE_PLAYING, 0}));
     EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
     EXPECT_FALSE(player.feelbetter);
 }
@@ -277,8 +276,7 @@ TEST(Tombstone, SpaceGivesTheGameUpAndEscapeKeepsIt)
     qt::Press(SDLK_ESCAPE);
     EXPECT_EQ(done, STATE_MENU);
     EXPECT_TRUE(played);
-    EXPECT_EQ(selectmenu, 2);
-    EXPECT_EQ(fadeimg, 255);
+    EXPECT_EQ(qt::Row({selectmenu, fadeimg}), qt::Row({2, 255}));
 
     Die();
     qt::Keys({SDLK_SPACE, SDLK_ESCAPE}); // both are applied, in order

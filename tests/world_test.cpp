@@ -227,8 +227,7 @@ TEST(Travel, ADiagonalOffAMapCornerCrossesBothEdgesForOneTurn)
     int time = gametime;
     Press(SDLK_KP9);
     EXPECT_EQ(Where(), V({2, 0, 0, MAP_HEIGHT - 1}));
-    EXPECT_EQ(player.area, AREA_WILDERNESS);
-    EXPECT_EQ(gametime, time + 1);
+    EXPECT_EQ(qt::Row({player.area, gametime}), qt::Row({AREA_WILDERNESS, time + 1}));
     EXPECT_EQ(View(), V({0, MAP_HEIGHT - VIEW_ROWS}));
 }
 
@@ -294,8 +293,7 @@ TEST(Doors, WalkingIntoAClosedDoorOpensItForATurnAndTheNextStepGoesThrough)
         int time = gametime;
         Press(SDLK_UP);
         EXPECT_EQ(worldmap[29][100], door - TILE_DOOR_FIRST + TILE_OPEN_DOOR_FIRST);
-        EXPECT_EQ(player.y, 30);
-        EXPECT_EQ(gametime, time + 1);
+        EXPECT_EQ(qt::Row({player.y, gametime}), qt::Row({30, time + 1}));
     }
     Press(SDLK_UP);
     EXPECT_EQ(player.y, 29);
@@ -309,20 +307,16 @@ TEST(Doors, OpenAndCloseAskTheWayAndCostATurnOnlyWhenADoorChanges)
     qt::ScriptWaits({SDLK_KP6, SDLK_KP2});
     int time = gametime;
     Press(SDLK_o);
-    EXPECT_EQ(qt::WaitsSeen(), 1);
-    EXPECT_EQ(worldmap[30][101], TILE_INN_DOOR_OPEN);
-    EXPECT_EQ(player.x, 100);
+    EXPECT_EQ(qt::Row({qt::WaitsSeen(), worldmap[30][101], player.x}), qt::Row({1, TILE_INN_DOOR_OPEN, 100}));
     EXPECT_EQ(gametime, time + 1);
     Press(SDLK_c);
-    EXPECT_EQ(worldmap[31][100], TILE_TAVERN_DOOR);
-    EXPECT_EQ(gametime, time + 2);
+    EXPECT_EQ(qt::Row({worldmap[31][100], gametime}), qt::Row({TILE_TAVERN_DOOR, time + 2}));
 
     qt::ScriptWaits({SDLK_KP4, SDLK_KP2, SDLK_ESCAPE});
     Press(SDLK_o); // nothing there
     Press(SDLK_c); // already closed
     Press(SDLK_o); // the question cancelled
-    EXPECT_EQ(worldmap[31][100], TILE_TAVERN_DOOR);
-    EXPECT_EQ(gametime, time + 2);
+    EXPECT_EQ(qt::Row({worldmap[31][100], gametime}), qt::Row({TILE_TAVERN_DOOR, time + 2}));
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
@@ -335,8 +329,7 @@ TEST(Doors, CreaturesInTheDoorwayAreNamedAndKeepItAsItIsButACorpseDoesNot)
     qt::ScriptWaits({SDLK_KP4});
     int time = gametime;
     Press(SDLK_c);
-    EXPECT_EQ(worldmap[30][99], TILE_HOUSE_DOOR_OPEN);
-    EXPECT_EQ(gametime, time);
+    EXPECT_EQ(qt::Row({worldmap[30][99], gametime}), qt::Row({TILE_HOUSE_DOOR_OPEN, time}));
     EXPECT_EQ(qt::HistoryLineText(1), std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is in your way!");
     EXPECT_EQ(qt::HistoryLineText(0), std::string("The ") + monster_names[KIND_BUNNY] + " is in your way!");
 
@@ -369,10 +362,8 @@ TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
         Press(SDLK_o);
         Press(SDLK_c);
     }
-    EXPECT_EQ(worldmap[31][0], TILE_HOUSE_DOOR);
-    EXPECT_EQ(worldmap[30][0], TILE_HOUSE_DOOR_OPEN);
-    EXPECT_EQ(gametime, time);
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+    EXPECT_EQ(qt::Row({worldmap[31][0], worldmap[30][0]}), qt::Row({TILE_HOUSE_DOOR, TILE_HOUSE_DOOR_OPEN}));
+    EXPECT_EQ(qt::Row({gametime, qt::UnexpectedWaits()}), qt::Row({time, 0}));
 }
 
 TEST(Travel, TheFourCornerGuardsStandAtTheirCornersWhateverSquareThePlayerArrivesOn)
