@@ -243,17 +243,23 @@ int HistoryCount(const char *text)
     return n;
 }
 
-void Field(unsigned seed, int area)
+// Nobody about and nothing lying around.
+static void Deserted()
 {
-    NewSeededGame(seed);
-    std::memset(worldmap, 0, sizeof worldmap);
-    std::memset(overmap, 0, sizeof overmap);
     for (MonsterRecord &m : monsters)
         m = MonsterRecord{};
     curmonsters = 0;
     for (ItemClass &it : items)
         it = ItemClass();
     cursmallitems = 0;
+}
+
+void Field(unsigned seed, int area)
+{
+    NewSeededGame(seed);
+    std::memset(worldmap, 0, sizeof worldmap);
+    std::memset(overmap, 0, sizeof overmap);
+    Deserted();
     player.area = area;
     player.x = PX, player.y = PY;
     player.viewx = PX - 10, player.viewy = PY - 7;
@@ -274,12 +280,7 @@ void StandIn(unsigned seed, int ax, int ay, int x, int y, bool field)
     player.areax = ax, player.areay = ay;
     player.area = hugemap[ay][ax];
     NewMap(player.area);
-    for (MonsterRecord &m : monsters)
-        m = MonsterRecord{};
-    curmonsters = 0;
-    for (ItemClass &it : items)
-        it = ItemClass();
-    cursmallitems = 0;
+    Deserted();
     if (field)
         std::memset(overmap, 0, sizeof overmap);
     player.x = x, player.y = y;

@@ -389,42 +389,6 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
     EXPECT_EQ(done, STATE_PLAYING);
 }
 
-TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
-{
-    OpenField(81, AREA_TOWN);
-    // A pen in the bottom right corner: walls on its west and north, the map's edge
-    // on the others, a few pillars and doors inside.
-    for (int y = 60; y < MAP_HEIGHT; y++)
-        Wall(220, y);
-    for (int x = 220; x < MAP_WIDTH; x++)
-        Wall(x, 60);
-    for (int k = 0; k < 12; k++)
-        worldmap[62 + RandNum(0, 12)][222 + RandNum(0, 19)] = (k % 3 == 0) ? TILE_HOUSE_DOOR : 60;
-    Stand(235, 72);
-    const int kinds[] = {11, 32, KIND_BUNNY, 21, 30, 33, 28, 24};
-    for (int n = 0; n < 300 && curmonsters < 70; n++) {
-        int x = RandNum(221, 241), y = RandNum(61, 74);
-        int before = curmonsters;
-        makeMonster(kinds[n % 8], curmonsters, y, x);
-        if (curmonsters > before && n % 4 == 0)
-            monsters[before].hostility = HOSTILE;
-    }
-    ASSERT_GT(curmonsters, 40);
-    for (int frame = 0; frame < 800 && !HasFailure(); frame++) {
-        player.chp = player.mhp = 100000;
-        if (frame % 20 == 0) {
-            int x = RandNum(221, 241), y = RandNum(61, 74);
-            bool taken = IsBlockingTile(worldmap[y][x]);
-            for (int i = 0; i < curmonsters && !taken; i++)
-                taken = monsters[i].alive && monsters[i].x == x && monsters[i].y == y;
-            if (!taken)
-                Stand(x, y);
-        }
-        Turn();
-        ExpectSoundPlaces();
-    }
-}
-
 // ---- Blows ----
 
 TEST(Blows, EveryBlowAngersAMissSaysSoAndAHitDoesOneToStrengthPlusBonusAndTrains)

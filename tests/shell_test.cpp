@@ -246,27 +246,25 @@ TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
 TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
 {
     qt::Boot();
-    char tmpl[] = "/tmp/quorvane-shotsXXXXXX";
+    char tmpl[] = "/tmp/quorvane-shotsXXXXXX", old[4096];
     ASSERT_NE(mkdtemp(tmpl), nullptr);
-    char old[4096];
     ASSERT_NE(getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(chdir(tmpl), 0);
     // Earlier screenshots of this process have used some numbers already.
+    auto name = [](int i) { return "screenshot" + std::to_string(i) + ".bmp"; };
     int first = 0;
     struct stat st;
     TakeScreenshot();
-    while (stat(("screenshot" + std::to_string(first) + ".bmp").c_str(), &st) != 0 && first < 1000)
+    while (stat(name(first).c_str(), &st) != 0 && first < 1000)
         first++;
     TakeScreenshot();
     TakeScreenshot();
     for (int i = first; i < first + 3; i++) {
-        std::string name = "screenshot" + std::to_string(i) + ".bmp";
-        ASSERT_EQ(stat(name.c_str(), &st), 0) << name;
-        SDL_Surface *s = SDL_LoadBMP(name.c_str());
-        ASSERT_NE(s, nullptr);
+        SDL_Surface *s = SDL_LoadBMP(name(i).c_str());
+        ASSERT_NE(s, nullptr) << name(i);
         EXPECT_EQ(qt::Row({s->w, s->h}), qt::Row({800, 600}));
         SDL_FreeSurface(s);
-        unlink(name.c_str());
+        unlink(name(i).c_str());
     }
     ASSERT_EQ(chdir(old), 0);
     rmdir(tmpl);

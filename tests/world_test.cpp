@@ -262,27 +262,6 @@ TEST(Travel, ACreatureOnTheArrivalCellNeitherStopsNorPushesThePlayerOffTheMap)
     EXPECT_TRUE(!guard_there || m.chp == 50);
 }
 
-TEST(Travel, StepsEveryWayFromEveryMapCornerStayOnTheMap)
-{
-    StandIn(18, 0, 0, 5, 5);
-    const SDLKey walk[] = {SDLK_KP9, SDLK_KP7, SDLK_KP1, SDLK_KP3, SDLK_KP8, SDLK_KP2, SDLK_KP4, SDLK_KP6};
-    for (int round = 0; round < 2 && done == STATE_PLAYING; round++) {
-        for (SDLKey k : walk) {
-            for (int corner = 0; corner < 4 && done == STATE_PLAYING; corner++) {
-                player.x = corner & 1 ? MAP_WIDTH - 1 : 0;
-                player.y = corner & 2 ? MAP_HEIGHT - 1 : 0;
-                SetView(player.x, player.y);
-                Press(k);
-                ASSERT_TRUE(OnMap(player.x, player.y)) << player.x << "," << player.y;
-                ASSERT_TRUE(player.areax >= 0 && player.areax < WORLD_COLS && player.areay >= 0 && player.areay < WORLD_ROWS);
-                ASSERT_EQ(player.area, hugemap[player.areay][player.areax]);
-                ASSERT_TRUE(player.viewx >= 0 && player.viewx <= MAP_WIDTH - VIEW_COLS);
-                ASSERT_TRUE(player.viewy >= 0 && player.viewy <= MAP_HEIGHT - VIEW_ROWS);
-            }
-        }
-    }
-}
-
 // --- Doors ------------------------------------------------------------------------------------
 
 TEST(Doors, WalkingIntoAClosedDoorOpensItForATurnAndTheNextStepGoesThrough)
