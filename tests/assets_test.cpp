@@ -5,7 +5,6 @@
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
-
 #include <set>
 #include <string>
 #include <vector>

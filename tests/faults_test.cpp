@@ -14,7 +14,6 @@
 #include "shell/font.h"
 #include "shell/free.h"
 #include "shell/global.h"
-#include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/pictures.h"

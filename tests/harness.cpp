@@ -1,11 +1,11 @@
 #include "harness.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
 
 #include <SDL/SDL_image.h>
+#include <cstdio>
+#include <cstdlib>
 
 #include "creatures/monster.h"
 #include "items/item.h"

@@ -10,7 +10,6 @@
 #include "harness.h"
 #include "items/item.h"
 #include "player/player.h"
-#include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"

@@ -6,10 +6,8 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
-#include "items/inventory.h"
 #include "items/item.h"
 #include "player/player.h"
-#include "shell/global.h"
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "world/level.h"

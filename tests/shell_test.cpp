@@ -1,5 +1,5 @@
 // The frame around the game: the title menu, the options screen, the modal wait,
-// the direction prompt, the clock, screenshots and the view clamp.
+// the direction prompt, screenshots and the font.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -13,10 +13,8 @@
 #include "player/player.h"
 #include "shell/font.h"
 #include "shell/global.h"
-#include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
-#include "status/stats.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
-#include "items/item.h"
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/main.h"
