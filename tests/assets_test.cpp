@@ -75,10 +75,7 @@ Picture FromSurface(SDL_Surface *s)
 
 bool Sized(const Picture &p, int w, int h) { return p.ok && p.w == w && p.h == h; }
 
-Picture Load(const std::string &relpath)
-{
-    return FromSurface(IMG_Load(("data/" + relpath).c_str()));
-}
+Picture Load(const std::string &relpath) { return FromSurface(IMG_Load(("data/" + relpath).c_str())); }
 
 // Every picture named by a table, once each.
 std::vector<std::string> Unique(const std::string &dir, const char *const *names, size_t n)

@@ -127,10 +127,7 @@ void ScriptWaits(std::initializer_list<SDLKey> keys)
 int WaitsSeen() { return waits; }
 int UnexpectedWaits() { return unexpected; }
 
-void UseScriptedWaits()
-{
-    input_wait_hook = AnswerWait;
-}
+void UseScriptedWaits() { input_wait_hook = AnswerWait; }
 
 void ResetWaits()
 {
@@ -229,10 +226,7 @@ std::string HistoryLineText(int fromNewest)
     return std::string(history[k].text);
 }
 
-bool HistoryHas(const char *text)
-{
-    return HistoryCount(text) > 0;
-}
+bool HistoryHas(const char *text) { return HistoryCount(text) > 0; }
 
 int HistoryCount(const char *text)
 {

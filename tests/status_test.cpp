@@ -228,10 +228,7 @@ TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
 
 namespace {
 // Text centred on the window, as the tombstone draws it.
-bool Centred(int y, const char *text)
-{
-    return qt::TextAt(400 - 4 * static_cast<int>(std::strlen(text)), y, text);
-}
+bool Centred(int y, const char *text) { return qt::TextAt(400 - 4 * static_cast<int>(std::strlen(text)), y, text); }
 
 void Die()
 {
