@@ -563,21 +563,6 @@ TEST(Blows, StrikingAFriendlyTownsmanAsksFirstThenRaisesTheAlarm)
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
-TEST(PlayerDeath, FirstCreatureMadeKillsThePlayerAndIsNamedOnTheTombstone)
-{
-    qt::Field(42);
-    ASSERT_EQ(Put(11, PX + 1, PY + 1), 0);
-    TurnsUntilDead();
-    ASSERT_EQ(done, STATE_DEAD);
-    EXPECT_EQ(player.killer, 0);
-    EXPECT_TRUE(qt::HistoryHas("You die."));
-    EXPECT_EQ(CorpsesAt(PX, PY), 1);
-    qt::Frame(1);
-    const char *epitaph = "Killed by a Goblin";
-    EXPECT_TRUE(qt::TextAt(400 - 4 * static_cast<int>(std::strlen(epitaph)), 360, epitaph));
-    EXPECT_EQ(qt::UnexpectedWaits(), 0);
-}
-
 TEST(PlayerDeath, AfterADeathNobodyActsAndNoTimePassesWhenTheGameIsContinued)
 {
     qt::Field(43);

@@ -69,9 +69,7 @@ TEST(TitleMenu, MenuAppearsOnTheTwentySixthFrameWithTheCursorOnNewGame)
     EXPECT_FALSE(qt::TextAt(340, 445, "New Game"));
     qt::Frame(1);
     EXPECT_EQ(qt::Row({fadeimg, fadecount}), qt::Row({255, 0}));
-    EXPECT_TRUE(qt::TextAt(340, 445, "New Game"));
-    EXPECT_TRUE(qt::TextAt(340, 460, "Options"));
-    EXPECT_TRUE(qt::TextAt(340, 475, "Exit"));
+    qt::ExpectTexts({{340, 445, "New Game"}, {340, 460, "Options"}, {340, 475, "Exit"}});
     EXPECT_FALSE(qt::TextAt(340, 430, "Continue"));
     EXPECT_TRUE(qt::TextAt(324, 445, ">"));
 }
@@ -298,8 +296,7 @@ TEST(Font, GlyphTableAndCentring)
     drawNum(10, 300, -5);
     EXPECT_TRUE(qt::TextAt(10, 300, "-5"));
     drawString(10, 320, "CHP: 12"); // the blank is an empty cell
-    EXPECT_TRUE(qt::TextAt(10, 320, "CHP"));
-    EXPECT_TRUE(qt::TextAt(50, 320, "12"));
+    qt::ExpectTexts({{10, 320, "CHP"}, {50, 320, "12"}});
     EXPECT_TRUE(qt::NoTextIn(42, 320, 8, 12));
     drawString(790, 400, "Clipped"); // runs off the right edge harmlessly
 }

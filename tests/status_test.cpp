@@ -90,8 +90,7 @@ TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
     // The top line's turn shows: the line before it belongs to another turn.
     EXPECT_TRUE(qt::TextAt(280, 480, "7"));
     EXPECT_TRUE(qt::NoTextIn(280, 495, 32, 12));
-    EXPECT_TRUE(qt::TextAt(280, 510, "8"));
-    EXPECT_TRUE(qt::TextAt(280, 525, "9"));
+    qt::ExpectTexts({{280, 510, "8"}, {280, 525, "9"}});
     EXPECT_TRUE(qt::NoTextIn(280, 540, 32, 12));
 }
 
@@ -131,8 +130,7 @@ TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
     qt::Press(SDLK_KP6);
     // The question stays on the screen until the next frame is drawn.
     std::string friendly = std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is friendly.";
-    EXPECT_TRUE(qt::TextAt(5, 480, friendly.c_str()));
-    EXPECT_TRUE(qt::TextAt(5, 495, "Are you sure? (y/n)"));
+    qt::ExpectTexts({{5, 480, friendly.c_str()}, {5, 495, "Are you sure? (y/n)"}});
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
 
@@ -190,12 +188,8 @@ TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
     oldmode = MODE_NORMAL;
     mode = MODE_HISTORY;
     qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(302, 25, "HISTORY"));
-    EXPECT_TRUE(qt::TextAt(90, 65, "Entry 6"));
-    EXPECT_TRUE(qt::TextAt(50, 65, "106"));
-    EXPECT_TRUE(qt::TextAt(90, 410, "Entry 29"));
-    EXPECT_TRUE(qt::TextAt(500, 85, "ESC - Return"));
-    EXPECT_TRUE(qt::TextAt(500, 105, "? - Access Help"));
+    qt::ExpectTexts({{302, 25, "HISTORY"}, {90, 65, "Entry 6"}, {50, 65, "106"}, {90, 410, "Entry 29"},
+                     {500, 85, "ESC - Return"}, {500, 105, "? - Access Help"}});
     qt::Key(SDLK_QUESTION); // ignored here
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_HISTORY);
@@ -210,15 +204,9 @@ TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
     oldmode = MODE_LOOKING;
     mode = MODE_HELP;
     qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(330 - 4 * 13, 25, "GAME CONTROLS"));
-    EXPECT_TRUE(qt::TextAt(20, 95, "c"));
-    EXPECT_TRUE(qt::TextAt(50, 95, "close *"));
-    EXPECT_TRUE(qt::TextAt(280, 95, "Character Stats"));
-    EXPECT_TRUE(qt::TextAt(280, 275, "Quit and Save"));
-    EXPECT_TRUE(qt::TextAt(218, 395, "Enter"));
-    EXPECT_TRUE(qt::TextAt(178, 415, "Arrow Keys"));
-    EXPECT_TRUE(qt::TextAt(532, 145, "Direction"));
-    EXPECT_TRUE(qt::TextAt(500, 225, "currently shown"));
+    qt::ExpectTexts({{330 - 4 * 13, 25, "GAME CONTROLS"}, {20, 95, "c"}, {50, 95, "close *"},
+                     {280, 95, "Character Stats"}, {280, 275, "Quit and Save"}, {218, 395, "Enter"},
+                     {178, 415, "Arrow Keys"}, {532, 145, "Direction"}, {500, 225, "currently shown"}});
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help")) << "the status column stays beside the page";
     qt::Press(SDLK_QUESTION);
     EXPECT_EQ(mode, MODE_HELP);
