@@ -49,8 +49,7 @@ Picture FromSurface(SDL_Surface *s)
     Picture p;
     if (!s)
         return p;
-    p.w = s->w;
-    p.h = s->h;
+    p.w = s->w, p.h = s->h;
     SDL_LockSurface(s);
     for (int y = 0; y < s->h; y++)
         for (int x = 0; x < s->w; x++) {

@@ -138,8 +138,7 @@ TEST(Edges, EachCreatureAsTheDetailsScreenAndItsBlowsTellOfIt)
         EXPECT_EQ(qt::TextAt(170, 250, "Multiplies explosively."), c.multiplies == 1) << at;
         EXPECT_EQ(c.multiplies == 0, qt::NoTextIn(170, 250, 300, 12)) << at;
         // Its blows: from the least to the most, in its words, poisoning if it poisons.
-        mode = MODE_NORMAL;
-        player.chp = 100000;
+        mode = MODE_NORMAL, player.chp = 100000;
         const std::string hit = std::string("The ") + c.name + " " + c.verb + " you.";
         int least = 1000, most = -1;
         for (int n = 0; n < 300; n++) {
@@ -242,8 +241,7 @@ TEST(Edges, TreesFallToCreaturesOfFiftyAndMoreAndToNoPlayerUpTo249)
     }
     // Made on a tree: the Townsman (50) leaves it, the Venus Man Trap (60) clears the cell.
     qt::Field(351);
-    overmap[10][10] = OVER_TREE;
-    overmap[20][20] = OVER_PINE2;
+    overmap[10][10] = OVER_TREE, overmap[20][20] = OVER_PINE2;
     qt::Put(18, 10, 10);
     qt::Put(12, 20, 20);
     EXPECT_EQ(qt::Row({overmap[10][10], overmap[20][20]}), qt::Row({OVER_TREE, OVER_NONE}));
@@ -255,8 +253,7 @@ TEST(Edges, TreesFallToCreaturesOfFiftyAndMoreAndToNoPlayerUpTo249)
                  {OVER_TREE2, 250, true}, {OVER_PINE2, 250, true}};
     for (const auto &s : steps) {
         qt::Field(352);
-        overmap[PY][PX + 1] = s.over;
-        player.size = s.size;
+        overmap[PY][PX + 1] = s.over, player.size = s.size;
         int time = gametime;
         Press(SDLK_RIGHT, 2);
         EXPECT_EQ(player.x, s.passes ? PX + 1 : PX) << s.over << " " << s.size;
@@ -293,8 +290,7 @@ TEST(Edges, ADeadSlotIsRefilledOnItsFiftyFirstDeadTurnAndThenAtOnce)
     for (const auto &c : cases) {
         qt::Field(370);
         int g = qt::Put(12, 150, 60);
-        monsters[g].alive = monsters[g].kind = 0;
-        monsters[g].deadtime = c.deadtime;
+        monsters[g].alive = monsters[g].kind = 0, monsters[g].deadtime = c.deadtime;
         Turn(c.turns);
         EXPECT_EQ(monsters[g].alive, c.alive) << c.deadtime << " and " << c.turns << " turns";
         EXPECT_EQ(monsters[g].deadtime, std::min(50, c.deadtime + c.turns)) << c.deadtime;
@@ -307,8 +303,7 @@ TEST(Edges, EveryLevelAtItsThresholdAndNotOneBelow)
     const int gain[8] = {0, 0, 5, 7, 10, 12, 15, 17};
     for (int level = 1; level <= MAX_LEVEL; level++) {
         qt::Field(380);
-        player.level = level;
-        player.mhp = player.chp = 20;
+        player.level = level, player.mhp = player.chp = 20;
         Press(SDLK_c, 2, KMOD_LSHIFT);
         EXPECT_TRUE(qt::TextAt(160, 220, level < 7 ? Str("EXP to Advance: %i", need[level]).c_str()
                                                    : "EXP to Advance: MAX"))
@@ -385,11 +380,7 @@ TEST(Edges, MenuCursorsWrapAroundTheirEntries)
     for (const auto &c : cases) {
         qt::NewSeededGame(410);
         qt::Drain();
-        done = c.state;
-        played = c.played;
-        fadeimg = 255;
-        fadecount = 0;
-        selectmenu = c.from;
+        done = c.state, played = c.played, fadeimg = 255, fadecount = 0, selectmenu = c.from;
         qt::Key(c.key);
         qt::Frame(1);
         EXPECT_EQ(selectmenu, c.to) << "state " << c.state << (c.played ? " played" : "") << " from " << c.from;

@@ -43,11 +43,7 @@ void PlayTitleToDeath()
 {
     qt::Drain();
     qt::ResetWaits();
-    done = STATE_MENU;
-    played = false;
-    fadeimg = 0;
-    fadecount = 10;
-    selectmenu = 1;
+    done = STATE_MENU, played = false, fadeimg = 0, fadecount = 10, selectmenu = 1;
     qt::Frame(20);
     qt::Press(SDLK_SPACE);
     ASSERT_EQ(done, STATE_PLAYING);

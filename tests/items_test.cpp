@@ -24,9 +24,7 @@ protected:
     void SetUp() override
     {
         qt::NewSeededGame(1234);
-        player.x = 100;
-        player.y = 40;
-        worldmap[40][100] = 0;
+        player.x = 100, player.y = 40, worldmap[40][100] = 0;
         for (int i = 0; i < cursmallitems; i++)
             if (items[i].getx() == 100 && items[i].gety() == 40)
                 items[i].MoveInventory();
@@ -64,10 +62,7 @@ void FillPack()
 void OpenDropScreen()
 {
     SortInventory(user_inventory, INVENTORY_SLOTS);
-    displayitem = 0;
-    mode = MODE_INVENTORY;
-    showmode = 1;
-    player.acted = 1;
+    displayitem = 0, mode = MODE_INVENTORY, showmode = 1, player.acted = 1;
 }
 
 // Lay the ground from f(column, row) and lay the starting items anew.
@@ -240,8 +235,7 @@ TEST_F(Items, ADropWithTheMapTableFullKeepsTheItem)
 TEST_F(Items, ItemsInViewAreDrawnOnTheirCells)
 {
     // A Rope on a cell in view, over the plain ground: its picture shows there.
-    player.viewx = 90;
-    player.viewy = 30;
+    player.viewx = 90, player.viewy = 30;
     ClearInventory();
     mode = MODE_NORMAL;
     qt::Frame(1);

@@ -35,8 +35,7 @@ void Wall(int x, int y) { worldmap[y][x] = 60; }
 void Stand(int x, int y) { player.x = x, player.y = y; }
 void Kill(int i, int deadtime = 0)
 {
-    monsters[i].alive = monsters[i].kind = 0;
-    monsters[i].deadtime = deadtime;
+    monsters[i].alive = monsters[i].kind = 0, monsters[i].deadtime = deadtime;
 }
 std::string Line(int fromNewest) { return qt::HistoryLineText(fromNewest); }
 bool NewestStarts(const char *text) { return Line(0).rfind(text, 0) == 0; }
@@ -213,9 +212,7 @@ TEST(Population, NinetyNineIsTheCap)
     EXPECT_TRUE(At(0, first.x, first.y));
     // Breeders breed no more, and a dead slot stays dead.
     for (int i = 0; i < 10; i++) {
-        monsters[i].kind = KIND_BUNNY;
-        monsters[i].multiplies = 1;
-        monsters[i].move = MOVE_ROOTED;
+        monsters[i].kind = KIND_BUNNY, monsters[i].multiplies = 1, monsters[i].move = MOVE_ROOTED;
         monsters[i].hostility = FRIENDLY;
     }
     Kill(20, 50);
@@ -302,8 +299,7 @@ TEST(Movement, CorneredTimidTownswomanStepsTowardsThePlayerOnlyOntoAFreeCell)
     Turn();
     EXPECT_TRUE(At(w, PX - 1, PY - 1));
     // Now the cell towards the player is a wall as well: she stays.
-    monsters[w].x = PX;
-    monsters[w].y = PY;
+    monsters[w].x = PX, monsters[w].y = PY;
     Wall(PX - 1, PY - 1);
     Turn(5);
     EXPECT_TRUE(At(w, PX, PY));
@@ -393,8 +389,7 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
 TEST(Blows, EveryBlowAngersAMissSaysSoAndAHitDoesOneToStrengthPlusBonusAndTrains)
 {
     qt::Field(3);
-    player.str = 4;
-    player.todam = 2;
+    player.str = 4, player.todam = 2;
     int b = Put(KIND_BUNNY, PX + 1, PY);
     int hits = 0, misses = 0;
     for (int n = 0; n < 50; n++) {

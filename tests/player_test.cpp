@@ -219,8 +219,7 @@ TEST(Resting, NeedsWoundsAndNoPoisonAndEndsOnEscapeOrWhenWholeAfterTheTurnsStill
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_LT(player.chp, player.mhp);
 
-    player.chp = player.mhp - 1;
-    player.regencount = 5;
+    player.chp = player.mhp - 1, player.regencount = 5;
     qt::Press(SDLK_h);
     ASSERT_EQ(mode, MODE_RESTING);
     int time = gametime;
@@ -372,8 +371,7 @@ TEST(Growth, EachThresholdBringsALevelWithItsMessageAndAWaitOnItsOwnFrame)
     qt::Frame(2);
     EXPECT_EQ(player.level, 3);
 
-    player.level = MAX_LEVEL;
-    player.exp = 100000;
+    player.level = MAX_LEVEL, player.exp = 100000;
     qt::Frame(2);
     EXPECT_EQ(qt::Row({player.level, qt::WaitsSeen(), qt::UnexpectedWaits()}), qt::Row({MAX_LEVEL, 2, 0}));
 }
@@ -382,8 +380,7 @@ TEST(Growth, PracticeRaisesFightingWithABonusEvenAtTheTop)
 {
     StandInField(27);
     for (int skill : {0, 20}) {
-        player.skill[0] = skill;
-        player.practice[0] = 80;
+        player.skill[0] = skill, player.practice[0] = 80;
         qt::Frame(1);
         EXPECT_EQ(qt::Row({player.skill[0], skill ? 0 : player.practice[0]}), qt::Row({skill ? 20 : 1, 0}));
         EXPECT_EQ(player.tohit + player.todam, skill ? 2 : 1);
@@ -394,8 +391,7 @@ TEST(Growth, OnceThePeaceIsBrokenEveryFriendlySlotInTownTurnsHostile)
 {
     qt::NewSeededGame(28);
     std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
-    curmonsters = 0;
-    monsters[70].hostility = FRIENDLY;
+    curmonsters = 0, monsters[70].hostility = FRIENDLY;
     qt::Frame(1);
     EXPECT_EQ(monsters[70].hostility, FRIENDLY);
     player.peace = 0;

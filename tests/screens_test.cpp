@@ -33,9 +33,7 @@ protected:
 void OpenInventory(int show, int item = 0)
 {
     SortInventory(user_inventory, INVENTORY_SLOTS);
-    displayitem = item;
-    showmode = show;
-    mode = MODE_INVENTORY;
+    displayitem = item, showmode = show, mode = MODE_INVENTORY;
 }
 
 } // namespace
@@ -127,16 +125,9 @@ TEST_F(Screens, TheCharacterSheetShowsTheCharacterAndItsSkillBands)
         EXPECT_STREQ(SkillWord(lowest[b + 1] - 1), words[b]);
     }
 
-    player.level = 1;
-    player.exp = 12;
-    player.skill[0] = 10;
-    player.skill[1] = 11;
-    player.visible = 1;
-    player.blind = 1;
-    player.confused = 0;
-    player.poisoned = 1;
-    player.tohit = 3;
-    mode = MODE_STATS;
+    player.level = 1, player.exp = 12, player.skill[0] = 10, player.skill[1] = 11;
+    player.visible = 1, player.blind = 1, player.confused = 0, player.poisoned = 1;
+    player.tohit = 3, mode = MODE_STATS;
     qt::Frame(1);
     ExpectTexts({{120, 80, "CHARACTER"}, {160, 190, "Level: 1"}, {160, 205, "EXP: 12"},
                  {160, 220, "EXP to Advance: 35"}, {300, 100, "+ To Hit: 3"}, {120, 250, "SKILLS"},
@@ -146,10 +137,7 @@ TEST_F(Screens, TheCharacterSheetShowsTheCharacterAndItsSkillBands)
     // The sheet covers the whole window: no status column.
     EXPECT_FALSE(qt::TextAt(690, 560, "? for Help"));
 
-    player.blind = 0;
-    player.poisoned = 0;
-    player.skill[0] = 4;
-    player.skill[1] = 17;
+    player.blind = 0, player.poisoned = 0, player.skill[0] = 4, player.skill[1] = 17;
     qt::Frame(1);
     ExpectTexts({{180, 265, "Poor"}, {180, 280, "Superb"}});
     EXPECT_TRUE(qt::NoTextIn(300, 160, 100, 60));
@@ -166,9 +154,7 @@ TEST_F(Screens, TheCrowFliesOnEveryMapFrameOnlyAndTheClipIsLeftAsItWas)
     mode = MODE_STATS;
     qt::Frame(10);
     EXPECT_EQ(birdx, 60);
-    mode = MODE_LOOKING;
-    cursorx = player.x;
-    cursory = player.y;
+    mode = MODE_LOOKING, cursorx = player.x, cursory = player.y;
     qt::Frame(2);
     EXPECT_EQ(birdx, 90);
 
@@ -207,21 +193,12 @@ protected:
     void SetUp() override
     {
         qt::NewSeededGame(99);
-        player.x = 65;
-        player.y = 30;
-        player.visible = 1;
-        player.blind = 0;
-        player.viewx = 55;
+        player.x = 65, player.y = 30, player.visible = 1, player.blind = 0, player.viewx = 55;
         player.viewy = 22;
         // Nothing about but what each test puts there.
         std::memset(monsters, 0, sizeof monsters);
-        curmonsters = 0;
-        cursmallitems = 0;
-        worldmap[CY][CX] = 0;
-        overmap[CY][CX] = 0;
-        cursorx = CX;
-        cursory = CY;
-        mode = MODE_LOOKING;
+        curmonsters = 0, cursmallitems = 0, worldmap[CY][CX] = 0, overmap[CY][CX] = 0, cursorx = CX;
+        cursory = CY, mode = MODE_LOOKING;
     }
     // Each test starts from a new game, which lays both map grids anew.
     void TearDown() override { qt::Drain(); }
@@ -258,13 +235,11 @@ TEST_F(Look, TheCursorMovesWithArrowsAndKeypadAndStaysInsideTheView)
     qt::Frame(1);
     EXPECT_EQ(qt::Row({cursorx, cursory, mode}), qt::Row({CX + 2, CY - 1, MODE_LOOKING}));
 
-    cursorx = player.viewx;
-    cursory = player.viewy;
+    cursorx = player.viewx, cursory = player.viewy;
     qt::Keys({SDLK_LEFT, SDLK_UP, SDLK_KP7});
     qt::Frame(1);
     EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx, player.viewy}));
-    cursorx = player.viewx + 21;
-    cursory = player.viewy + 14;
+    cursorx = player.viewx + 21, cursory = player.viewy + 14;
     qt::Keys({SDLK_KP3, SDLK_RIGHT, SDLK_DOWN});
     qt::Frame(1);
     EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx + 21, player.viewy + 14}));
@@ -287,8 +262,7 @@ TEST_F(Look, WhatTheCursorDescribes)
     PutMonster(0, 11, CX, CY); // a Goblin
     PlaceMapItem(CX, CY, 31);  // on a Lantern
     ExpectLook({"You see a Goblin.", "View Details? (y/n)", "You see a Lantern."});
-    monsters[0].kind = KIND_DEAD;
-    cursmallitems = 0;
+    monsters[0].kind = KIND_DEAD, cursmallitems = 0;
     ExpectLook({});
 
     // Doors and trees are named; a stump says nothing.
@@ -314,10 +288,8 @@ TEST_F(Look, WhatTheCursorDescribes)
     }
 
     // The player sees himself only when visible.
-    cursorx = player.x;
-    cursory = player.y;
-    worldmap[player.y][player.x] = overmap[player.y][player.x] = 0;
-    player.visible = 0;
+    cursorx = player.x, cursory = player.y;
+    worldmap[player.y][player.x] = overmap[player.y][player.x] = 0, player.visible = 0;
     ExpectLook({});
     player.visible = 1;
     ExpectLook({"You see yourself."});
@@ -358,10 +330,7 @@ TEST_F(Look, ACreatureThatCannotAttackSaysNothingOfItsAttitudeOrBreeding)
 {
     PutMonster(0, 11, CX, CY);
     MonsterRecord &m = monsters[0];
-    m.attacktype = ATTACK_NONE;
-    m.hostility = HOSTILE;
-    m.multiplies = 1;
-    displaymonster = 0;
+    m.attacktype = ATTACK_NONE, m.hostility = HOSTILE, m.multiplies = 1, displaymonster = 0;
     mode = MODE_MONSTER_DETAILS;
     qt::Frame(1);
     ExpectTexts({{150, 75, "MONSTER DETAILS"}, {170, 100, "Goblin"}, {170, 220, "It cannot attack."},
@@ -382,11 +351,7 @@ TEST_F(Look, ACursorWithoutItsPictureStillShows)
 
 TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
 {
-    mode = MODE_NORMAL;
-    player.x = 70;
-    player.y = 30;
-    worldmap[30][70] = 0;
-    overmap[30][70] = 0;
+    mode = MODE_NORMAL, player.x = 70, player.y = 30, worldmap[30][70] = 0, overmap[30][70] = 0;
     PutMonster(0, 11, 71, 30);
     int t0 = gametime;
     EXPECT_EQ(qt::Row({Press(SDLK_l, 2), cursorx, cursory}), qt::Row({MODE_LOOKING, 70, 30}));

@@ -23,11 +23,7 @@ void FreshTitle()
 {
     qt::Boot();
     qt::Drain();
-    done = STATE_MENU;
-    played = false;
-    fadeimg = 0;
-    fadecount = 10;
-    selectmenu = 1;
+    done = STATE_MENU, played = false, fadeimg = 0, fadecount = 10, selectmenu = 1;
 }
 
 // The finished title screen, as after a game was given up.
@@ -38,10 +34,7 @@ void FinishedTitle(bool withGame)
     else
         qt::Boot();
     qt::Drain();
-    done = STATE_MENU;
-    played = withGame;
-    fadeimg = 255;
-    fadecount = 0;
+    done = STATE_MENU, played = withGame, fadeimg = 255, fadecount = 0;
     selectmenu = withGame ? 0 : 1;
 }
 
@@ -144,8 +137,7 @@ TEST(Options, EnteredOnTheSwitchAndLeftOnContinueOrNewGame)
     EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 1}));
 
     FinishedTitle(true);
-    done = STATE_OPTIONS;
-    selectmenu = 0;
+    done = STATE_OPTIONS, selectmenu = 0;
     qt::Press(SDLK_ESCAPE);
     EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 0}));
 }
@@ -153,8 +145,7 @@ TEST(Options, EnteredOnTheSwitchAndLeftOnContinueOrNewGame)
 TEST(Options, TheLabelFollowsTheDisplayNotTheKeyPress)
 {
     FinishedTitle(false);
-    done = STATE_OPTIONS;
-    selectmenu = 0;
+    done = STATE_OPTIONS, selectmenu = 0;
     bool before = use_fullscreen;
     bool screenFull = (SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0;
     qt::Press(SDLK_SPACE);

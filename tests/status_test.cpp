@@ -48,8 +48,7 @@ TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrderWithItsPrompt)
 {
     QuietGame(2);
     player.visible = 0, player.blind = 1, player.confused = 1, player.poisoned = 1, player.poisontime = 100;
-    player.chp = 1;
-    mode = MODE_RESTING;
+    player.chp = 1, mode = MODE_RESTING;
     qt::Frame(1);
     const char *lines[] = {"Invisible", "Blind", "Confused", "Poisoned", "Resting"};
     for (int i = 0; i < 5; i++)
@@ -59,9 +58,7 @@ TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrderWithItsPrompt)
 
     // Going without a direction shows the word but not the prompt; looking says so.
     for (int gotdir : {0, 1}) {
-        mode = MODE_GOING;
-        player.gotdir = gotdir;
-        xchange = ychange = 0;
+        mode = MODE_GOING, player.gotdir = gotdir, xchange = ychange = 0;
         qt::Frame(1);
         EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
         EXPECT_EQ(qt::TextAt(5, 480, "Press any key to stop going"), gotdir == 1);
@@ -99,8 +96,7 @@ TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
 TEST(Death, AtZeroHitPointsThePlayerLivesOnAndARecoveryIsLoggedOnce)
 {
     QuietGame(7);
-    player.chp = 0;
-    player.feelbetter = 1;
+    player.chp = 0, player.feelbetter = 1;
     qt::Frame(3);
     EXPECT_EQ(qt::Row({done, qt::WaitsSeen()}), qt::Row({STATE_PLAYING, 0}));
     EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
@@ -120,12 +116,9 @@ TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
     worldmap[60][20] = worldmap[60][21] = TILE_GRASS;
     player.viewx = 10, player.viewy = 54;
     MonsterRecord &m = monsters[curmonsters++];
-    m.kind = KIND_TOWN_GUARD;
-    m.name = monster_names[KIND_TOWN_GUARD];
-    m.alive = 1;
+    m.kind = KIND_TOWN_GUARD, m.name = monster_names[KIND_TOWN_GUARD], m.alive = 1;
     m.x = 21, m.y = 60;
-    m.move = MOVE_ROOTED;
-    m.hostility = FRIENDLY;
+    m.move = MOVE_ROOTED, m.hostility = FRIENDLY;
     qt::ScriptWaits({SDLK_n});
     qt::Press(SDLK_KP6);
     // The question stays on the screen until the next frame is drawn.
@@ -163,8 +156,7 @@ TEST(History, ALongTextIsCutTo1023Bytes)
 TEST(History, TopVisibleLineHidesAStampItSharesWithAnOlderLine)
 {
     qt::NewSeededGame(11);
-    mode = MODE_HISTORY;
-    gametime = 3;
+    mode = MODE_HISTORY, gametime = 3;
     AddHistory("Old line of turn three");
     AddHistory("Top visible of turn three");
     gametime = 4;
@@ -184,9 +176,7 @@ TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
         std::string text = "Entry " + std::to_string(i);
         AddHistory(text.c_str());
     }
-    gametime = 130;
-    oldmode = MODE_NORMAL;
-    mode = MODE_HISTORY;
+    gametime = 130, oldmode = MODE_NORMAL, mode = MODE_HISTORY;
     qt::Frame(1);
     qt::ExpectTexts({{302, 25, "HISTORY"}, {90, 65, "Entry 6"}, {50, 65, "106"}, {90, 410, "Entry 29"},
                      {500, 85, "ESC - Return"}, {500, 105, "? - Access Help"}});
@@ -201,8 +191,7 @@ TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
 TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
 {
     qt::NewSeededGame(12);
-    oldmode = MODE_LOOKING;
-    mode = MODE_HELP;
+    oldmode = MODE_LOOKING, mode = MODE_HELP;
     qt::Frame(1);
     qt::ExpectTexts({{330 - 4 * 13, 25, "GAME CONTROLS"}, {20, 95, "c"}, {50, 95, "close *"},
                      {280, 95, "Character Stats"}, {280, 275, "Quit and Save"}, {218, 395, "Enter"},
@@ -228,8 +217,7 @@ void Die()
 TEST(Tombstone, NamesTheKillerThePoisonOrNothing)
 {
     qt::NewSeededGame(13);
-    monsters[5].name = "Goblin";
-    player.killer = 5;
+    monsters[5].name = "Goblin", player.killer = 5;
     Die();
     qt::Frame(1);
     EXPECT_TRUE(Centred(345, "Here lies an adventurer,"));
@@ -240,8 +228,7 @@ TEST(Tombstone, NamesTheKillerThePoisonOrNothing)
     qt::Frame(1);
     EXPECT_TRUE(Centred(360, "Killed by a Bunny"));
 
-    player.killer = NO_KILLER;
-    player.poisoned = 1;
+    player.killer = NO_KILLER, player.poisoned = 1;
     qt::Frame(1);
     EXPECT_TRUE(Centred(360, "Killed by poison"));
 

@@ -22,8 +22,7 @@ using qt::StandIn;
 
 void SetView(int x, int y)
 {
-    player.viewx = x - 10;
-    player.viewy = y - 6;
+    player.viewx = x - 10, player.viewy = y - 6;
     FixScreen();
 }
 void StandInField(unsigned seed, int x, int y) { StandIn(seed, 4, 1, x, y, true); }
@@ -280,8 +279,7 @@ TEST(Doors, WalkingIntoAClosedDoorOpensItForATurnAndTheNextStepGoesThrough)
 TEST(Doors, OpenAndCloseAskTheWayAndCostATurnOnlyWhenADoorChanges)
 {
     StandInField(32, 100, 30);
-    worldmap[30][101] = TILE_INN_DOOR;
-    worldmap[31][100] = TILE_TAVERN_DOOR_OPEN;
+    worldmap[30][101] = TILE_INN_DOOR, worldmap[31][100] = TILE_TAVERN_DOOR_OPEN;
     qt::ScriptWaits({SDLK_KP6, SDLK_KP2});
     int time = gametime;
     Press(SDLK_o);
@@ -311,8 +309,7 @@ TEST(Doors, CreaturesInTheDoorwayAreNamedAndKeepItAsItIsButACorpseDoesNot)
     EXPECT_EQ(qt::HistoryLineText(1), std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is in your way!");
     EXPECT_EQ(qt::HistoryLineText(0), std::string("The ") + monster_names[KIND_BUNNY] + " is in your way!");
 
-    worldmap[30][101] = TILE_HOUSE_DOOR;
-    bunny.x = 101;
+    worldmap[30][101] = TILE_HOUSE_DOOR, bunny.x = 101;
     for (int corpse = 0; corpse < 2; corpse++) {
         if (corpse)
             bunny.alive = 0, bunny.kind = KIND_DEAD;
@@ -327,8 +324,7 @@ TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
     // Facing east from the last column (the next row's first cell is no neighbour), north from
     // the first row, and south from the last.
     StandInField(36, MAP_WIDTH - 1, 30);
-    worldmap[31][0] = TILE_HOUSE_DOOR;
-    worldmap[30][0] = TILE_HOUSE_DOOR_OPEN;
+    worldmap[31][0] = TILE_HOUSE_DOOR, worldmap[30][0] = TILE_HOUSE_DOOR_OPEN;
     int time = gametime;
     const struct {
         int x, y;
