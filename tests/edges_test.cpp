@@ -122,8 +122,7 @@ TEST(Edges, EachCreatureAsTheDetailsScreenAndItsBlowsTellOfIt)
         qt::Field(300 + k);
         int m = qt::Put(k, PX + 1, PY);
         const MonsterRecord &r = monsters[m];
-        EXPECT_EQ(r.move, c.move) << at;
-        EXPECT_EQ(r.attacktype, c.attack) << at;
+        EXPECT_EQ(qt::Row({r.move, r.attacktype}), qt::Row({c.move, c.attack})) << at;
         Press(SDLK_l);
         Press(SDLK_RIGHT);
         ASSERT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS) << at;
@@ -149,9 +148,7 @@ TEST(Edges, EachCreatureAsTheDetailsScreenAndItsBlowsTellOfIt)
                 most = std::max(most, before - player.chp);
             }
         }
-        EXPECT_EQ(least, c.min) << at;
-        EXPECT_EQ(most, c.max) << at;
-        EXPECT_EQ(player.poisoned, c.attack == 2) << at;
+        EXPECT_EQ(qt::Row({least, most, player.poisoned}), qt::Row({c.min, c.max, c.attack == 2})) << at;
     }
 }
 
@@ -346,8 +343,7 @@ TEST(Edges, TravellersArriveByTheEdgeTheyCrossedOrAtTheGateOfTheirHalfOfTown)
         Press(c.key, 2);
         const std::string at = "from " + std::to_string(c.ax) + "," + std::to_string(c.ay) + " at " +
                                std::to_string(c.x) + "," + std::to_string(c.y);
-        EXPECT_EQ(player.x, c.tox) << at;
-        EXPECT_EQ(player.y, c.toy) << at;
+        EXPECT_EQ(qt::Row({player.x, player.y}), qt::Row({c.tox, c.toy})) << at;
         EXPECT_EQ(c.viewx < 0 ? -1 : player.viewx, c.viewx) << at;
         EXPECT_EQ(c.viewy < 0 ? -1 : player.viewy, c.viewy) << at;
         EXPECT_EQ(gametime, time + 1) << at;

@@ -125,8 +125,7 @@ TEST_F(Items, AStartingItemOnAWallEndsOnTheFirstOpenCellDownAndRight)
             col += k;
             row += k;
         }
-        EXPECT_EQ(items[i].getType(), kind) << "item " << i;
-        EXPECT_EQ(items[i].getx(), col) << "item " << i;
+        EXPECT_EQ(qt::Row({items[i].getType(), items[i].getx()}), qt::Row({kind, col})) << "item " << i;
         EXPECT_EQ(items[i].gety(), row) << "item " << i;
     }
 }

@@ -180,9 +180,7 @@ TEST(ModalWait, DirectionTableOnKeypadAndArrows)
     for (const Case &c : cases) {
         qt::ScriptWaits({c.key});
         GetDirection();
-        EXPECT_EQ(player.gotdir, 1) << c.key;
-        EXPECT_EQ(xchange, c.dx) << c.key;
-        EXPECT_EQ(ychange, c.dy) << c.key;
+        EXPECT_EQ(qt::Row({player.gotdir, xchange, ychange}), qt::Row({1, c.dx, c.dy})) << c.key;
     }
 }
 
