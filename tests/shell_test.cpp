@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,59 +68,34 @@ TEST(TitleMenu, MenuAppearsOnTheTwentySixthFrameWithTheCursorOnNewGame)
     EXPECT_TRUE(qt::TextAt(324, 445, ">"));
 }
 
-TEST(TitleMenu, TwoMovesInOneFrameComeBeforeTheWrap)
+TEST(TitleMenu, TheKeysOfAFrameOnTheFinishedTitle)
 {
-    FinishedTitle(false);
-    qt::Keys({SDLK_UP, SDLK_UP});
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 3);
-}
-
-TEST(TitleMenu, DownThenSpaceOnExitStartsANewGame)
-{
-    FinishedTitle(false);
-    selectmenu = 3;
-    qt::Keys({SDLK_DOWN, SDLK_SPACE});
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_TRUE(played);
-}
-
-TEST(TitleMenu, EscapeQuitsBeforeAnyGameAndResumesAfterOne)
-{
-    FinishedTitle(false);
-    qt::Press(SDLK_ESCAPE);
-    EXPECT_EQ(done, STATE_QUIT);
-
-    FinishedTitle(true);
-    player.x = 17; // the game in memory resumes unchanged
-    qt::Press(SDLK_ESCAPE);
-    EXPECT_EQ(qt::Row({done, player.x}), qt::Row({STATE_PLAYING, 17}));
-}
-
-TEST(TitleMenu, ReturnDoesNotSelectAndExitQuits)
-{
-    FinishedTitle(false);
-    qt::Press(SDLK_RETURN);
-    EXPECT_EQ(done, STATE_MENU);
-    selectmenu = 3;
-    qt::Press(SDLK_SPACE);
-    EXPECT_EQ(done, STATE_QUIT);
-}
-
-TEST(TitleMenu, AQuitIsNotLostToALaterKeyOfTheSameFrame)
-{
-    FinishedTitle(true);
-    qt::Quit();
-    qt::Key(SDLK_ESCAPE); // would resume the game
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_QUIT);
-
-    FinishedTitle(false);
-    qt::Quit();
-    qt::Key(SDLK_SPACE); // would start a new game
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_QUIT);
+    const struct {
+        bool played, quit; // a game in memory; the window closed before the keys
+        int from;
+        std::initializer_list<SDLKey> keys;
+        int done, to;
+    } cases[] = {
+        {false, false, 1, {SDLK_UP, SDLK_UP}, STATE_MENU, 3}, // both moves come before the wrap
+        {false, false, 3, {SDLK_DOWN, SDLK_SPACE}, STATE_PLAYING, 4}, // past Exit is a new game too
+        {false, false, 1, {SDLK_RETURN}, STATE_MENU, 1}, // Return does not select
+        {false, false, 3, {SDLK_SPACE}, STATE_QUIT, 3},
+        {false, false, 1, {SDLK_ESCAPE}, STATE_QUIT, 1},
+        {true, false, 0, {SDLK_ESCAPE}, STATE_PLAYING, 0}, // the game in memory resumes unchanged
+        {true, true, 0, {SDLK_ESCAPE}, STATE_QUIT, 0},     // a quit is not lost to a later key
+        {false, true, 1, {SDLK_SPACE}, STATE_QUIT, 1},
+    };
+    for (const auto &c : cases) {
+        FinishedTitle(c.played);
+        selectmenu = c.from, player.x = 17;
+        if (c.quit)
+            qt::Quit();
+        qt::Keys(c.keys);
+        qt::Frame(1);
+        EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({c.done, c.to})) << "from " << c.from;
+        EXPECT_EQ(played, c.played || c.done == STATE_PLAYING);
+        EXPECT_TRUE(!c.played || player.x == 17);
+    }
 }
 
 TEST(Options, EnteredOnTheSwitchAndLeftOnContinueOrNewGame)
