@@ -5,6 +5,7 @@
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,13 +32,7 @@ struct Picture {
     std::vector<Rgb> px;
     bool ok = false;
     Rgb At(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
-    int CountMagenta() const
-    {
-        int n = 0;
-        for (const Rgb &p : px)
-            n += p.Magenta() ? 1 : 0;
-        return n;
-    }
+    int CountMagenta() const { return int(std::count_if(px.begin(), px.end(), [](Rgb p) { return p.Magenta(); })); }
     bool CornersMagenta() const
     {
         return At(0, 0).Magenta() && At(w - 1, 0).Magenta() && At(0, h - 1).Magenta() && At(w - 1, h - 1).Magenta();

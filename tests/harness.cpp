@@ -238,7 +238,7 @@ int HistoryCount(const char *text)
 }
 
 // Nobody about and nothing lying around.
-static void Deserted()
+void Deserted()
 {
     for (MonsterRecord &m : monsters)
         m = MonsterRecord{};

@@ -54,6 +54,8 @@ void Drain();
 constexpr int PX = 100; // where the player stands in a field
 constexpr int PY = 40;
 
+// Nobody about and nothing lying around.
+void Deserted();
 // A new game, then an open field of the given area kind (plain grass, no trees, nobody
 // about, nothing lying around): the player at (PX, PY) with 100 hit points, strength 3,
 // no bonuses or conditions, at peace, the view around him.

@@ -63,30 +63,19 @@ void ExpectSoundPlaces()
     }
 }
 
-// Slot i strikes the player until a blow lands or misses, as asked (a blow that lands
-// restarts the regeneration count). False if that never happened in many tries.
-bool StrikeUntil(int i, bool hit)
+// Blows until one lands or misses, as asked: slot i's at the player (a blow that lands restarts the
+// regeneration count) or, the slot healed first, the player's at slot i. False if that never happened.
+bool BlowsUntil(int i, bool hit, bool players = false)
 {
     for (int n = 0; n < 200; n++) {
-        player.regencount = 7;
-        HitPlayer(i);
-        if ((player.regencount == 0) == hit)
+        player.regencount = 7, monsters[i].chp = players ? 1000 : monsters[i].chp;
+        players ? HitMonster(i) : HitPlayer(i);
+        if ((players ? player.hitroll > 0 : player.regencount == 0) == hit)
             return true;
     }
     return false;
 }
-
-// The player strikes slot i until the blow hits or misses, as asked (the slot is healed first).
-bool BlowUntil(int i, bool hit)
-{
-    for (int n = 0; n < 200; n++) {
-        monsters[i].chp = 1000;
-        HitMonster(i);
-        if ((player.hitroll > 0) == hit)
-            return true;
-    }
-    return false;
-}
+bool StrikeUntil(int i, bool hit) { return BlowsUntil(i, hit); }
 
 // Turns until the player is dead (at most 100), answering the two waits of death.
 void TurnsUntilDead()
@@ -448,7 +437,7 @@ TEST(Blows, TheBlindPlayerHitsAndIsHitBySomethingAndMissesGoUnsaid)
         qt::Field(c.seed);
         player.blind = 1;
         int g = Put(11, PX + 1, PY);
-        auto until = [&](bool hit) { return c.players ? BlowUntil(g, hit) : StrikeUntil(g, hit); };
+        auto until = [&](bool hit) { return BlowsUntil(g, hit, c.players); };
         ASSERT_TRUE(until(true));
         EXPECT_EQ(Line(0), c.line);
         int lines = curhistory;

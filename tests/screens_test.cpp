@@ -193,12 +193,10 @@ protected:
     void SetUp() override
     {
         qt::NewSeededGame(99);
-        player.x = 65, player.y = 30, player.visible = 1, player.blind = 0, player.viewx = 55;
-        player.viewy = 22;
-        // Nothing about but what each test puts there.
-        std::memset(monsters, 0, sizeof monsters);
-        curmonsters = 0, cursmallitems = 0, worldmap[CY][CX] = 0, overmap[CY][CX] = 0, cursorx = CX;
-        cursory = CY, mode = MODE_LOOKING;
+        qt::Deserted(); // nobody about but what each test puts there
+        player.x = 65, player.y = 30, player.visible = 1, player.blind = 0;
+        player.viewx = 55, player.viewy = 22, worldmap[CY][CX] = overmap[CY][CX] = 0;
+        cursorx = CX, cursory = CY, mode = MODE_LOOKING;
     }
     // Each test starts from a new game, which lays both map grids anew.
     void TearDown() override { qt::Drain(); }

@@ -22,10 +22,7 @@ namespace {
 void QuietGame(unsigned seed)
 {
     qt::NewSeededGame(seed);
-    std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
-    curmonsters = 0;
-    std::fill(std::begin(items), std::end(items), ItemClass());
-    cursmallitems = 0;
+    qt::Deserted();
 }
 
 } // namespace
