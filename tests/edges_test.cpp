@@ -217,44 +217,36 @@ TEST(Edges, EachWayOfMovingSeesThePlayerUpToItsLimit)
 TEST(Edges, TreesFallToCreaturesOfFiftyAndMoreAndToNoPlayerUpTo249)
 {
     // A Goblin of the given size chases the player through an overlay cell.
-    const struct {
-        int over, size, after;
-    } walks[] = {{OVER_TREE, 50, OVER_STUMP},  {OVER_PINE, 50, OVER_STUMP}, {OVER_TREE2, 50, OVER_STUMP},
-                 {OVER_PINE2, 50, OVER_STUMP}, {OVER_TREE, 49, OVER_TREE},  {OVER_PINE2, 49, OVER_PINE2},
-                 {OVER_STUMP, 80, OVER_STUMP}};
+    const struct { int over, size, after; } walks[] = {
+        {OVER_TREE, 50, OVER_STUMP}, {OVER_PINE, 50, OVER_STUMP}, {OVER_TREE2, 50, OVER_STUMP},
+        {OVER_PINE2, 50, OVER_STUMP}, {OVER_TREE, 49, OVER_TREE}, {OVER_PINE2, 49, OVER_PINE2},
+        {OVER_STUMP, 80, OVER_STUMP}};
     for (const auto &w : walks) {
         qt::Field(350);
         overmap[PY][PX + 4] = w.over;
         int g = qt::Put(11, PX + 5, PY);
         monsters[g].size = w.size;
         Turn();
-        const std::string at = "overlay " + std::to_string(w.over) + " size " + std::to_string(w.size);
+        const bool wood = cursmallitems == 1 && items[0].getType() == 35 && items[0].getx() == PX + 4;
+        const std::string at = std::to_string(w.over) + " of size " + std::to_string(w.size);
         EXPECT_TRUE(At(g, PX + 4, PY)) << at;
-        EXPECT_EQ(overmap[PY][PX + 4], w.after) << at;
-        bool wood = false;
-        for (int i = 0; i < cursmallitems; i++)
-            wood |= items[i].getType() == 35 && items[i].getx() == PX + 4 && items[i].gety() == PY;
-        EXPECT_EQ(wood, w.after != w.over) << at;
+        EXPECT_EQ(qt::Row({overmap[PY][PX + 4], wood}), qt::Row({w.after, w.after != w.over})) << at;
     }
     // Made on a tree: the Townsman (50) leaves it, the Venus Man Trap (60) clears the cell.
     qt::Field(351);
     overmap[10][10] = OVER_TREE, overmap[20][20] = OVER_PINE2;
-    qt::Put(18, 10, 10);
-    qt::Put(12, 20, 20);
+    qt::Put(18, 10, 10), qt::Put(12, 20, 20);
     EXPECT_EQ(qt::Row({overmap[10][10], overmap[20][20]}), qt::Row({OVER_TREE, OVER_NONE}));
     // The player: trees and pines of the first kind stop one larger than 249, for no turn.
-    const struct {
-        int over, size;
-        bool passes;
-    } steps[] = {{OVER_TREE, 249, true}, {OVER_TREE, 250, false}, {OVER_PINE, 250, false},
-                 {OVER_TREE2, 250, true}, {OVER_PINE2, 250, true}};
+    const struct { int over, size; bool passes; } steps[] = {
+        {OVER_TREE, 249, true}, {OVER_TREE, 250, false}, {OVER_PINE, 250, false}, {OVER_TREE2, 250, true},
+        {OVER_PINE2, 250, true}};
     for (const auto &s : steps) {
         qt::Field(352);
         overmap[PY][PX + 1] = s.over, player.size = s.size;
         int time = gametime;
         Press(SDLK_RIGHT, 2);
-        EXPECT_EQ(player.x, s.passes ? PX + 1 : PX) << s.over << " " << s.size;
-        EXPECT_EQ(gametime, time + (s.passes ? 1 : 0)) << s.over << " " << s.size;
+        EXPECT_EQ(qt::Row({player.x, gametime}), qt::Row({PX + s.passes, time + s.passes})) << s.over << "," << s.size;
     }
     player.size = 150;
 }
@@ -367,12 +359,11 @@ TEST(Edges, EveryItemIsNamedWhenPickedUp)
 
 TEST(Edges, MenuCursorsWrapAroundTheirEntries)
 {
+    const int M = STATE_MENU, O = STATE_OPTIONS;
     const struct { int state; bool played; int from; SDLKey key; int to; } cases[] = {
-        {STATE_MENU, false, 1, SDLK_UP, 3},    {STATE_MENU, false, 3, SDLK_DOWN, 1}, {STATE_MENU, false, 2, SDLK_KP8, 1},
-        {STATE_MENU, false, 2, SDLK_KP2, 3},   {STATE_MENU, true, 0, SDLK_UP, 3},    {STATE_MENU, true, 3, SDLK_KP2, 0},
-        {STATE_MENU, true, 1, SDLK_UP, 0},     {STATE_OPTIONS, false, 0, SDLK_UP, 1}, {STATE_OPTIONS, false, 1, SDLK_DOWN, 0},
-        {STATE_OPTIONS, true, 0, SDLK_KP2, 1}, {STATE_OPTIONS, true, 1, SDLK_KP8, 0},
-    };
+        {M, false, 1, SDLK_UP, 3}, {M, false, 3, SDLK_DOWN, 1}, {M, false, 2, SDLK_KP8, 1}, {M, false, 2, SDLK_KP2, 3},
+        {M, true, 0, SDLK_UP, 3},  {M, true, 3, SDLK_KP2, 0},   {M, true, 1, SDLK_UP, 0},    {O, false, 0, SDLK_UP, 1},
+        {O, false, 1, SDLK_DOWN, 0}, {O, true, 0, SDLK_KP2, 1}, {O, true, 1, SDLK_KP8, 0}};
     for (const auto &c : cases) {
         qt::NewSeededGame(410);
         qt::Drain();

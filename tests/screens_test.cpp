@@ -160,10 +160,7 @@ TEST_F(Screens, TheCrowFliesOnEveryMapFrameOnlyAndTheClipIsLeftAsItWas)
 
     SDL_Rect clip;
     SDL_GetClipRect(screen, &clip);
-    EXPECT_EQ(clip.x, 0);
-    EXPECT_EQ(clip.y, 0);
-    EXPECT_EQ(clip.w, screen->w);
-    EXPECT_EQ(clip.h, screen->h);
+    EXPECT_EQ(qt::Row({clip.x, clip.y, clip.w, clip.h}), qt::Row({0, 0, screen->w, screen->h}));
 }
 
 TEST_F(Screens, TheCrowCallsOnceOnTheFifteenthMapFrameOfEachGame)
