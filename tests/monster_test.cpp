@@ -344,8 +344,7 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
     Uint32 red = SDL_MapRGB(shown->format, 255, 0, 0);
     SDL_FillRect(shown, nullptr, red);
     monsters_list[11] = shown;
-    Put(11, 10 + 21, 20 + 14); // last column and row of the view
-    Put(11, 10 + 22, 20 + 3);  // just right of it
+    Put(11, 10 + 21, 20 + 14), Put(11, 10 + 22, 20 + 3); // the view's last cell, and just right of it
     Kill(Put(11, 12, 22));
     for (bool missing : {false, true}) {
         // A picture that never loaded is simply not drawn.
