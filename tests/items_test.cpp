@@ -17,8 +17,7 @@
 
 namespace {
 
-// A fresh game with the player on an open cell in the middle of the map, nothing under
-// him.
+// A fresh game with the player on an open cell in the middle of the map, nothing under him.
 class Items : public ::testing::Test {
 protected:
     void SetUp() override
@@ -252,26 +251,16 @@ TEST_F(Items, ItemsInViewAreDrawnOnTheirCells)
     EXPECT_GT(differing, 20);
 }
 
-// Through the keys of normal play.
-namespace {
-
-class Play : public ::testing::Test {
+// Through the keys of normal play, with nobody about to interrupt.
+class Play : public Items {
 protected:
     void SetUp() override
     {
-        qt::NewSeededGame(777);
-        // Nobody about to interrupt, and nothing lying under the player.
-        std::memset(monsters, 0, sizeof monsters);
+        Items::SetUp();
         curmonsters = 0;
-        for (int i = 0; i < cursmallitems; i++)
-            if (items[i].getx() == player.x && items[i].gety() == player.y)
-                items[i].MoveInventory();
         qt::Frame(1);
     }
-    void TearDown() override { qt::Drain(); }
 };
-
-} // namespace
 
 TEST_F(Play, TheDropScreenCostsItsTurnOnceAndADroppedCheeseCanBePickedUpAgain)
 {
