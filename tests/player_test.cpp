@@ -206,22 +206,17 @@ TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
 TEST(Resting, NeedsWoundsAndNoPoisonAndEndsOnEscapeOrWhenWholeAfterTheTurnsStillToCount)
 {
     StandInField(16);
-    Press(SDLK_h);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::Press(SDLK_h, 2), MODE_NORMAL);
     player.chp = player.mhp - 5;
     Poison(100);
-    Press(SDLK_h);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::Press(SDLK_h, 2), MODE_NORMAL);
     Poison(0);
-    Press(SDLK_h);
-    EXPECT_EQ(mode, MODE_RESTING);
-    Press(SDLK_ESCAPE);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::Press(SDLK_h, 2), MODE_RESTING);
+    EXPECT_EQ(qt::Press(SDLK_ESCAPE, 2), MODE_NORMAL);
     EXPECT_LT(player.chp, player.mhp);
 
     player.chp = player.mhp - 1, player.regencount = 5;
-    qt::Press(SDLK_h);
-    ASSERT_EQ(mode, MODE_RESTING);
+    ASSERT_EQ(qt::Press(SDLK_h), MODE_RESTING);
     int time = gametime;
     qt::Frame(14);
     EXPECT_EQ(mode, MODE_RESTING);
@@ -264,8 +259,7 @@ TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
     player.viewx = 90;
     Go(SDLK_KP4, 1);
     ASSERT_EQ(mode, MODE_GOING);
-    qt::Press(SDLK_SPACE);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::Press(SDLK_SPACE), MODE_NORMAL);
 }
 
 TEST(Going, CannotStartWhilePoisonedOrWithoutADirection)

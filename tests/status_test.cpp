@@ -180,8 +180,7 @@ TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
     qt::Key(SDLK_QUESTION); // ignored here
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_HISTORY);
-    qt::Press(SDLK_ESCAPE);
-    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_NORMAL);
     EXPECT_EQ(gametime, 130) << "reading the history costs no turn";
 }
 
@@ -194,10 +193,8 @@ TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
                      {280, 95, "Character Stats"}, {280, 275, "Quit and Save"}, {218, 395, "Enter"},
                      {178, 415, "Arrow Keys"}, {532, 145, "Direction"}, {500, 225, "currently shown"}});
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help")) << "the status column stays beside the page";
-    qt::Press(SDLK_QUESTION);
-    EXPECT_EQ(mode, MODE_HELP);
-    qt::Press(SDLK_ESCAPE);
-    EXPECT_EQ(mode, MODE_LOOKING);
+    EXPECT_EQ(qt::Press(SDLK_QUESTION), MODE_HELP);
+    EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_LOOKING);
 }
 
 namespace {
