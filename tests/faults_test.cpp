@@ -134,7 +134,7 @@ bool EndsWith(const std::string &s, const std::string &tail)
 
 } // namespace
 
-TEST(CommandLine, HelpPrintsTheOptionsAndSucceeds)
+TEST(CommandLine, HelpPrintsTheOptionsAndSucceedsAndAnUnknownSwitchPrintsTheUsageAndFails)
 {
     for (const char *args : {"-h", "--help", "-f -h", "-h bogus", "--fullscreen --help"}) {
         Outcome r = Program(args);
@@ -142,10 +142,6 @@ TEST(CommandLine, HelpPrintsTheOptionsAndSucceeds)
         EXPECT_TRUE(EndsWith(r.out, help_text)) << args << ": " << r.out;
         EXPECT_EQ(r.out.find("Loading"), std::string::npos) << "nothing starts after the help";
     }
-}
-
-TEST(CommandLine, AnUnknownSwitchPrintsTheShortUsageAndFails)
-{
     for (const char *args : {"-F", "-f bogus", "--Help", "x"}) {
         Outcome r = Program(args);
         EXPECT_EQ(r.status, 1) << args;

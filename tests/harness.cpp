@@ -76,8 +76,7 @@ void Boot()
 
 void Drain()
 {
-    SDL_Event ev;
-    while (SDL_PollEvent(&ev)) {
+    for (SDL_Event ev; SDL_PollEvent(&ev);) {
     }
 }
 
@@ -106,8 +105,7 @@ void Keys(std::initializer_list<SDLKey> keys)
 
 void Quit()
 {
-    SDL_Event ev;
-    std::memset(&ev, 0, sizeof ev);
+    SDL_Event ev = {};
     ev.type = SDL_QUIT;
     SDL_PushEvent(&ev);
 }
@@ -132,8 +130,7 @@ void UseScriptedWaits() { input_wait_hook = AnswerWait; }
 void ResetWaits()
 {
     answers.clear();
-    waits = 0;
-    unexpected = 0;
+    waits = unexpected = 0;
 }
 
 static Uint32 ReadPixel(SDL_Surface *s, int x, int y)

@@ -29,7 +29,7 @@ void QuietGame(unsigned seed)
 
 // --- The status column ------------------------------------------------------------------------
 
-TEST(StatusColumn, ShowsTheCharactersNumbersAndTheTime)
+TEST(StatusColumn, ShowsTheNumbersAndTheTimeAndListsEveryConditionAndTheActivityWithItsPrompt)
 {
     QuietGame(1);
     player.chp = 17, player.mhp = 23, player.str = 3, player.exp = 42, player.level = 2;
@@ -39,17 +39,13 @@ TEST(StatusColumn, ShowsTheCharactersNumbersAndTheTime)
     for (int i = 0; i < 7; i++)
         EXPECT_TRUE(qt::TextAt(690, 10 + 15 * i, lines[i])) << lines[i];
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help"));
-}
 
-TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrderWithItsPrompt)
-{
-    QuietGame(2);
     player.visible = 0, player.blind = 1, player.confused = 1, player.poisoned = 1, player.poisontime = 100;
     player.chp = 1, mode = MODE_RESTING;
     qt::Frame(1);
-    const char *lines[] = {"Invisible", "Blind", "Confused", "Poisoned", "Resting"};
+    const char *conditions[] = {"Invisible", "Blind", "Confused", "Poisoned", "Resting"};
     for (int i = 0; i < 5; i++)
-        EXPECT_TRUE(qt::TextAt(690, 145 + 15 * i, lines[i])) << lines[i];
+        EXPECT_TRUE(qt::TextAt(690, 145 + 15 * i, conditions[i])) << conditions[i];
     EXPECT_TRUE(qt::TextAt(5, 480, "Press Esc to stop Resting"));
     player.visible = 1, player.blind = 0, player.confused = 0, player.poisoned = 0;
 
@@ -126,7 +122,7 @@ TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
 
 // --- The history, help and the tombstone ------------------------------------------------------
 
-TEST(History, HoldsTheLastTwoHundredLinesWithTheirStamps)
+TEST(History, HoldsTheLastTwoHundredLinesWithTheirStampsEachCutTo1023Bytes)
 {
     qt::NewSeededGame(11);
     EXPECT_EQ(curhistory, -1);
@@ -140,11 +136,6 @@ TEST(History, HoldsTheLastTwoHundredLinesWithTheirStamps)
     EXPECT_EQ(history[0].stamp, 5);
     EXPECT_EQ(std::string(history[199].text), "line 204");
     EXPECT_EQ(history[199].stamp, 204);
-}
-
-TEST(History, ALongTextIsCutTo1023Bytes)
-{
-    qt::NewSeededGame(11);
     std::string longtext(1100, 'x');
     AddHistory(longtext.c_str());
     EXPECT_EQ(std::string(history[curhistory].text).size(), 1023u);
@@ -208,7 +199,7 @@ void Die()
 }
 } // namespace
 
-TEST(Tombstone, NamesTheKillerThePoisonOrNothing)
+TEST(Tombstone, NamesTheKillerThePoisonOrNothingAndSpaceGivesTheGameUpAndEscapeKeepsIt)
 {
     qt::NewSeededGame(13);
     monsters[5].name = "Goblin", player.killer = 5;
@@ -230,11 +221,7 @@ TEST(Tombstone, NamesTheKillerThePoisonOrNothing)
     qt::Frame(1);
     EXPECT_TRUE(Centred(345, "Here lies an adventurer,"));
     EXPECT_TRUE(qt::NoTextIn(0, 360, 800, 12));
-}
 
-TEST(Tombstone, SpaceGivesTheGameUpAndEscapeKeepsIt)
-{
-    qt::NewSeededGame(13);
     player.killer = NO_KILLER;
     Die();
     selectmenu = 2;
@@ -253,3 +240,4 @@ TEST(Tombstone, SpaceGivesTheGameUpAndEscapeKeepsIt)
     EXPECT_TRUE(qt::TextAt(340, 445, "New Game"));
     EXPECT_FALSE(qt::TextAt(340, 430, "Continue"));
 }
+
