@@ -40,13 +40,13 @@ void OpenInventory(int show, int item = 0)
 
 TEST_F(Screens, InventoryKeysWrapAroundTheGrid)
 {
-    struct Case { int from; SDLKey key; int to; };
-    const Case cases[] = {
+    const struct { int from; SDLKey key; int to; } cases[] = {
         {24, SDLK_RIGHT, 0}, {0, SDLK_LEFT, 24}, {20, SDLK_DOWN, 0}, {24, SDLK_DOWN, 4}, // Y-A, A-Y, U-A, Y-E
         {0, SDLK_UP, 20},    {4, SDLK_UP, 24},   {7, SDLK_KP6, 8},   {7, SDLK_KP4, 6},   // A-U, E-Y
-        {7, SDLK_KP2, 12},   {7, SDLK_KP8, 2},
+        {7, SDLK_KP2, 12},   {7, SDLK_KP8, 2},   {23, SDLK_RIGHT, 24}, {1, SDLK_LEFT, 0}, // and one short of each wrap
+        {19, SDLK_DOWN, 24}, {5, SDLK_UP, 0},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         OpenInventory(0, c.from);
         Press(c.key);
         EXPECT_EQ(displayitem, c.to) << "from " << c.from << " key " << c.key;
@@ -228,14 +228,12 @@ TEST_F(Look, TheCursorMovesWithArrowsAndKeypadStaysInsideTheViewAndCostsNoTurn)
     qt::Frame(1);
     EXPECT_EQ(qt::Row({cursorx, cursory, mode}), qt::Row({CX + 2, CY - 1, MODE_LOOKING}));
 
-    cursorx = player.viewx, cursory = player.viewy;
-    qt::Keys({SDLK_LEFT, SDLK_UP, SDLK_KP7});
-    qt::Frame(1);
-    EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx, player.viewy}));
-    cursorx = player.viewx + 21, cursory = player.viewy + 14;
-    qt::Keys({SDLK_KP3, SDLK_RIGHT, SDLK_DOWN});
-    qt::Frame(1);
-    EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx + 21, player.viewy + 14}));
+    for (SDLKey k : {SDLK_LEFT, SDLK_UP, SDLK_KP7, SDLK_RIGHT, SDLK_DOWN, SDLK_KP3}) { // one step past each side
+        const int far = k == SDLK_RIGHT || k == SDLK_DOWN || k == SDLK_KP3;
+        cursorx = player.viewx + 21 * far, cursory = player.viewy + 14 * far;
+        Press(k);
+        EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx + 21 * far, player.viewy + 14 * far})) << k;
+    }
     EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
 
     mode = MODE_LOOKING;
