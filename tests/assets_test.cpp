@@ -5,7 +5,7 @@
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
-
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,13 +32,7 @@ struct Picture {
     std::vector<Rgb> px;
     bool ok = false;
     Rgb At(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
-    int CountMagenta() const
-    {
-        int n = 0;
-        for (const Rgb &p : px)
-            n += p.Magenta() ? 1 : 0;
-        return n;
-    }
+    int CountMagenta() const { return int(std::count_if(px.begin(), px.end(), [](Rgb p) { return p.Magenta(); })); }
     bool CornersMagenta() const
     {
         return At(0, 0).Magenta() && At(w - 1, 0).Magenta() && At(0, h - 1).Magenta() && At(w - 1, h - 1).Magenta();
@@ -50,8 +44,7 @@ Picture FromSurface(SDL_Surface *s)
     Picture p;
     if (!s)
         return p;
-    p.w = s->w;
-    p.h = s->h;
+    p.w = s->w, p.h = s->h;
     SDL_LockSurface(s);
     for (int y = 0; y < s->h; y++)
         for (int x = 0; x < s->w; x++) {
@@ -74,10 +67,9 @@ Picture FromSurface(SDL_Surface *s)
     return p;
 }
 
-Picture Load(const std::string &relpath)
-{
-    return FromSurface(IMG_Load(("data/" + relpath).c_str()));
-}
+bool Sized(const Picture &p, int w, int h) { return p.ok && p.w == w && p.h == h; }
+
+Picture Load(const std::string &relpath) { return FromSurface(IMG_Load(("data/" + relpath).c_str())); }
 
 // Every picture named by a table, once each.
 std::vector<std::string> Unique(const std::string &dir, const char *const *names, size_t n)
@@ -107,9 +99,7 @@ TEST(MapPictures, EveryGroundTileLoadsWholeAndOpaque)
         if (IsOverlayPicture(f))
             continue; // a ground file that is also an overlay is tested as an overlay
         Picture p = Load(f);
-        ASSERT_TRUE(p.ok) << f << ": " << IMG_GetError();
-        EXPECT_EQ(p.w, TILE_SIZE) << f;
-        EXPECT_EQ(p.h, TILE_SIZE) << f;
+        ASSERT_TRUE(Sized(p, TILE_SIZE, TILE_SIZE)) << f << ": " << IMG_GetError();
         EXPECT_EQ(p.CountMagenta(), 0) << f;
     }
 }
@@ -118,9 +108,7 @@ TEST(MapPictures, OverlaysLetTheGroundAndCreaturesShowThrough)
 {
     for (const std::string &f : Unique(DIR_TILES, tile_over_images.data(), tile_over_images.size())) {
         Picture p = Load(f);
-        ASSERT_TRUE(p.ok) << f << ": " << IMG_GetError();
-        EXPECT_EQ(p.w, TILE_SIZE) << f;
-        EXPECT_EQ(p.h, TILE_SIZE) << f;
+        ASSERT_TRUE(Sized(p, TILE_SIZE, TILE_SIZE)) << f << ": " << IMG_GetError();
         // Every overlay leaves at least a third of its cell open.
         EXPECT_GE(p.CountMagenta(), TILE_SIZE * TILE_SIZE / 3) << f;
     }
@@ -162,9 +150,7 @@ TEST(Creatures, EveryKindHasItsOwnSpriteOnMagenta)
     std::vector<Picture> pics;
     for (const std::string &f : files) {
         Picture p = Load(f);
-        ASSERT_TRUE(p.ok) << f << ": " << IMG_GetError();
-        EXPECT_EQ(p.w, TILE_SIZE) << f;
-        EXPECT_EQ(p.h, TILE_SIZE) << f;
+        ASSERT_TRUE(Sized(p, TILE_SIZE, TILE_SIZE)) << f << ": " << IMG_GetError();
         EXPECT_TRUE(p.CornersMagenta()) << f;
         EXPECT_GT(p.CountMagenta(), 200) << f;
         EXPECT_LT(p.CountMagenta(), TILE_SIZE * TILE_SIZE - 60) << f << " is almost empty";
@@ -180,10 +166,7 @@ TEST(Creatures, ThePlayerWearsClothesOverTheBody)
 {
     Picture body = Load(PIC_PLAYER), clothes = Load(PIC_CLOTHES);
     ASSERT_TRUE(body.ok && clothes.ok);
-    EXPECT_EQ(body.w, TILE_SIZE);
-    EXPECT_EQ(body.h, TILE_SIZE);
-    EXPECT_EQ(clothes.w, TILE_SIZE);
-    EXPECT_EQ(clothes.h, TILE_SIZE);
+    EXPECT_TRUE(Sized(body, TILE_SIZE, TILE_SIZE) && Sized(clothes, TILE_SIZE, TILE_SIZE));
     EXPECT_TRUE(body.CornersMagenta());
     EXPECT_TRUE(clothes.CornersMagenta());
     int covered = 0, bareSkin = 0;
@@ -203,9 +186,7 @@ TEST(Items, EveryKindHasALargeAndASmallPicture)
         const char *dir = size == 60 ? DIR_ITEMS : DIR_SMALLITEMS;
         for (const std::string &f : Unique(dir, item_images.data(), item_images.size())) {
             Picture p = Load(f);
-            ASSERT_TRUE(p.ok) << f << ": " << IMG_GetError();
-            EXPECT_EQ(p.w, size) << f;
-            EXPECT_EQ(p.h, size) << f;
+            ASSERT_TRUE(Sized(p, size, size)) << f << ": " << IMG_GetError();
             EXPECT_TRUE(p.CornersMagenta()) << f;
             EXPECT_GT(p.CountMagenta(), size * size / 5) << f;
             EXPECT_LT(p.CountMagenta(), size * size - size) << f << " is almost empty";
@@ -217,10 +198,7 @@ TEST(Screens, TitleAndTombstonePicturesFitTheirPlaces)
 {
     Picture bg = Load(PIC_BACKGROUND), tomb = Load(PIC_TOMBSTONE), logo = Load(PIC_LOGO), box = Load(PIC_LOADBOX);
     ASSERT_TRUE(bg.ok && tomb.ok && logo.ok && box.ok) << IMG_GetError();
-    EXPECT_EQ(bg.w, 800);
-    EXPECT_EQ(bg.h, 600);
-    EXPECT_EQ(tomb.w, 800);
-    EXPECT_EQ(tomb.h, 600);
+    EXPECT_TRUE(Sized(bg, 800, 600) && Sized(tomb, 800, 600));
     // The logo stands at (100, 225) and must end above the credit line at y 360.
     EXPECT_LE(100 + logo.w, 800);
     EXPECT_LE(225 + logo.h, 360);
@@ -243,8 +221,7 @@ TEST(Screens, BarsAreDarkUnderTheLightFont)
 {
     Picture bottom = Load(PIC_BOTTOMBAR), stats = Load(PIC_STATSBAR), font = Load(PIC_FONT);
     ASSERT_TRUE(bottom.ok && stats.ok && font.ok);
-    EXPECT_EQ(bottom.w, 800);
-    EXPECT_EQ(bottom.h, 150);
+    EXPECT_TRUE(Sized(bottom, 800, 150));
     EXPECT_EQ(stats.w, 140);
     EXPECT_TRUE(stats.h == 450 || stats.h == 600);
     int ink = 0;
@@ -270,11 +247,9 @@ TEST(Screens, CursorHighlighterIconAndSkyHaveClearMiddles)
 {
     Picture cursor = Load(PIC_MAPCURSOR), hl = Load(PIC_HIGHLIGHTER), crow = Load(PIC_CROW), cloud = Load(PIC_CLOUD);
     ASSERT_TRUE(cursor.ok && hl.ok && crow.ok && cloud.ok);
-    EXPECT_EQ(cursor.w, TILE_SIZE);
-    EXPECT_EQ(cursor.h, TILE_SIZE);
+    EXPECT_TRUE(Sized(cursor, TILE_SIZE, TILE_SIZE));
     EXPECT_TRUE(cursor.At(15, 15).Magenta()); // what is looked at stays visible
-    EXPECT_EQ(hl.w, 60);
-    EXPECT_EQ(hl.h, 60);
+    EXPECT_TRUE(Sized(hl, 60, 60));
     for (int y = 15; y < 45; y++)
         for (int x = 15; x < 45; x++)
             ASSERT_TRUE(hl.At(x, y).Magenta()); // the item under it shows whole
@@ -283,8 +258,7 @@ TEST(Screens, CursorHighlighterIconAndSkyHaveClearMiddles)
     // The icon is a BMP loaded by SDL itself, with magenta around the emblem.
     Picture icon = FromSurface(SDL_LoadBMP((std::string("data/") + PIC_ICON).c_str()));
     ASSERT_TRUE(icon.ok) << SDL_GetError();
-    EXPECT_EQ(icon.w, 32);
-    EXPECT_EQ(icon.h, 32);
+    EXPECT_TRUE(Sized(icon, 32, 32));
     EXPECT_TRUE(icon.CornersMagenta());
     EXPECT_LT(icon.CountMagenta(), 32 * 32 - 200);
 }

@@ -1,18 +1,22 @@
 #include "harness.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
 
 #include <SDL/SDL_image.h>
+#include <cstdio>
+#include <cstdlib>
 
+#include "creatures/monster.h"
+#include "items/item.h"
+#include "player/player.h"
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/pictures.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "world/level.h"
 
 namespace qt {
 
@@ -72,8 +76,7 @@ void Boot()
 
 void Drain()
 {
-    SDL_Event ev;
-    while (SDL_PollEvent(&ev)) {
+    for (SDL_Event ev; SDL_PollEvent(&ev);) {
     }
 }
 
@@ -102,8 +105,7 @@ void Keys(std::initializer_list<SDLKey> keys)
 
 void Quit()
 {
-    SDL_Event ev;
-    std::memset(&ev, 0, sizeof ev);
+    SDL_Event ev = {};
     ev.type = SDL_QUIT;
     SDL_PushEvent(&ev);
 }
@@ -123,16 +125,12 @@ void ScriptWaits(std::initializer_list<SDLKey> keys)
 int WaitsSeen() { return waits; }
 int UnexpectedWaits() { return unexpected; }
 
-void UseScriptedWaits()
-{
-    input_wait_hook = AnswerWait;
-}
+void UseScriptedWaits() { input_wait_hook = AnswerWait; }
 
 void ResetWaits()
 {
     answers.clear();
-    waits = 0;
-    unexpected = 0;
+    waits = unexpected = 0;
 }
 
 static Uint32 ReadPixel(SDL_Surface *s, int x, int y)
@@ -225,10 +223,7 @@ std::string HistoryLineText(int fromNewest)
     return std::string(history[k].text);
 }
 
-bool HistoryHas(const char *text)
-{
-    return HistoryCount(text) > 0;
-}
+bool HistoryHas(const char *text) { return HistoryCount(text) > 0; }
 
 int HistoryCount(const char *text)
 {
@@ -237,6 +232,100 @@ int HistoryCount(const char *text)
         if (std::strcmp(history[k].text, text) == 0)
             n++;
     return n;
+}
+
+// Nobody about and nothing lying around.
+void Deserted()
+{
+    for (MonsterRecord &m : monsters)
+        m = MonsterRecord{};
+    curmonsters = 0;
+    for (ItemClass &it : items)
+        it = ItemClass();
+    cursmallitems = 0;
+}
+
+void Field(unsigned seed, int area)
+{
+    NewSeededGame(seed);
+    std::memset(worldmap, 0, sizeof worldmap);
+    std::memset(overmap, 0, sizeof overmap);
+    Deserted();
+    player.area = area;
+    player.x = PX, player.y = PY;
+    player.viewx = PX - 10, player.viewy = PY - 7;
+    player.peace = 1;
+    player.visible = 1;
+    player.blind = player.confused = player.acted = player.poisoned = player.feelbetter = 0;
+    player.poisontime = player.tohit = player.todam = player.exp = player.practice[0] = 0;
+    player.killer = NO_KILLER;
+    player.mhp = player.chp = 100;
+    player.str = 3;
+    player.regencount = 7;
+    mode = MODE_NORMAL;
+}
+
+void StandIn(unsigned seed, int ax, int ay, int x, int y, bool field)
+{
+    NewSeededGame(seed);
+    player.areax = ax, player.areay = ay;
+    player.area = hugemap[ay][ax];
+    NewMap(player.area);
+    Deserted();
+    if (field)
+        std::memset(overmap, 0, sizeof overmap);
+    player.x = x, player.y = y;
+    player.viewx = x - 10, player.viewy = y - 6;
+    FixScreen();
+}
+
+int Put(int kind, int x, int y)
+{
+    int slot = curmonsters;
+    makeMonster(kind, slot, y, x);
+    return slot;
+}
+
+int PlaceCreature(int kind, int x, int y, int hostility)
+{
+    MonsterRecord &m = monsters[curmonsters] = MonsterRecord{};
+    m.name = monster_names[kind];
+    m.kind = kind;
+    m.alive = 1;
+    m.chp = m.mhp = 50;
+    m.x = x, m.y = y;
+    m.move = MOVE_ROOTED;
+    m.hostility = hostility;
+    return curmonsters++;
+}
+
+void Turn(int n)
+{
+    for (int k = 0; k < n; k++) {
+        player.acted = 1;
+        Frame(1);
+    }
+}
+
+int Press(SDLKey key, int frames, SDLMod mod)
+{
+    Key(key, mod);
+    Frame(frames);
+    return mode;
+}
+
+testing::AssertionResult At(int i, int x, int y)
+{
+    if (monsters[i].x == x && monsters[i].y == y)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "slot " << i << " at " << monsters[i].x << "," << monsters[i].y
+                                       << ", not " << x << "," << y;
+}
+
+void ExpectTexts(std::initializer_list<Text> texts, const std::string &context)
+{
+    for (const Text &t : texts)
+        EXPECT_TRUE(TextAt(t.x, t.y, t.text)) << context << " \"" << t.text << "\" at " << t.x << "," << t.y;
 }
 
 } // namespace qt

@@ -4,8 +4,11 @@
 
 #include <SDL/SDL.h>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace qt {
 
@@ -45,5 +48,39 @@ int HistoryCount(const char *text);
 
 // Throw away pending events.
 void Drain();
+
+// ---- Set-ups and steps shared by the play tests ----
+
+constexpr int PX = 100; // where the player stands in a field
+constexpr int PY = 40;
+
+// Nobody about and nothing lying around.
+void Deserted();
+// A new game, then an open field of the given area kind (plain grass, no trees, nobody
+// about, nothing lying around): the player at (PX, PY) with 100 hit points, strength 3,
+// no bonuses or conditions, at peace, the view around him.
+void Field(unsigned seed, int area = 1);
+// The player at (x, y) of world cell (ax, ay), its area freshly built, nobody about and
+// nothing lying around, the view around him; a field also loses its trees.
+void StandIn(unsigned seed, int ax, int ay, int x, int y, bool field = false);
+// A creature made as the game makes it, in the next slot (the slot is returned).
+int Put(int kind, int x, int y);
+// A creature that stays where it is put and never strikes first.
+int PlaceCreature(int kind, int x, int y, int hostility);
+// One player turn after another: the creatures act in the frame after each.
+void Turn(int n = 1);
+// A key, then frames; the mode the game is in after them.
+int Press(SDLKey key, int frames = 1, SDLMod mod = KMOD_NONE);
+// Several numbers of the game's state compared at once.
+using Row = std::vector<long long>;
+// Slot i stands at (x, y).
+testing::AssertionResult At(int i, int x, int y);
+
+struct Text {
+    int x, y;
+    const char *text;
+};
+// The screen shows each text at its place.
+void ExpectTexts(std::initializer_list<Text> texts, const std::string &context = std::string());
 
 } // namespace qt

@@ -1,4 +1,5 @@
-// The creatures of a map area: who lives there, how they move, breed and come back.
+// The creatures of a map area: who lives there, how they move, breed and come back, and
+// the blows between them and the player.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,95 +10,42 @@
 #include "harness.h"
 #include "items/item.h"
 #include "player/player.h"
-#include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
+#include "shell/menu.h"
+#include "shell/sound.h"
 #include "world/level.h"
+
+using qt::At;
+using qt::Put;
+using qt::PX;
+using qt::PY;
+using qt::Turn;
 
 namespace {
 
-constexpr int PX = 100; // where the player stands in the open field
-constexpr int PY = 40;
-
-void ClearGrids()
+// An open field with a player who outlives any crowd.
+void OpenField(unsigned seed, int area = AREA_WILDERNESS)
 {
-    std::memset(worldmap, 0, sizeof worldmap);
-    std::memset(overmap, 0, sizeof overmap);
+    qt::Field(seed, area);
+    player.mhp = player.chp = 10000;
 }
 
 void Wall(int x, int y) { worldmap[y][x] = 60; }
-
-void Stand(int x, int y)
-{
-    player.x = x;
-    player.y = y;
-}
-
+void Stand(int x, int y) { player.x = x, player.y = y; }
 void Kill(int i, int deadtime = 0)
 {
-    monsters[i].alive = 0;
-    monsters[i].kind = 0;
-    monsters[i].deadtime = deadtime;
+    monsters[i].alive = monsters[i].kind = 0, monsters[i].deadtime = deadtime;
 }
+std::string Line(int fromNewest) { return qt::HistoryLineText(fromNewest); }
+bool NewestStarts(const char *text) { return Line(0).rfind(text, 0) == 0; }
 
-// A new game in the start town, as the title's "New Game" makes it.
-void FreshGame(unsigned seed)
+int CorpsesAt(int x, int y)
 {
-    ClearGrids();
-    player.area = AREA_TOWN;
-    Stand(5, 5);
-    qt::NewSeededGame(seed);
-}
-
-// A new game, then an empty grass field with the player in it, at peace, healthy, alone.
-void OpenField(unsigned seed, int area = AREA_WILDERNESS)
-{
-    FreshGame(seed);
-    ClearGrids();
-    player.area = area;
-    Stand(PX, PY);
-    player.peace = 1;
-    player.blind = player.acted = 0;
-    player.killer = NO_KILLER;
-    player.mhp = player.chp = 10000;
-    player.viewx = PX - 10;
-    player.viewy = PY - 7;
-    mode = MODE_NORMAL;
-    curmonsters = 0;
-    for (int i = 0; i < MAX_MONSTERS; i++)
-        Kill(i);
-}
-
-int Put(int kind, int x, int y)
-{
-    int slot = curmonsters;
-    makeMonster(kind, slot, y, x);
-    return slot;
-}
-
-// One player turn: the monsters act in the next frame.
-void Turn(int n = 1)
-{
-    for (int k = 0; k < n; k++) {
-        player.acted = 1;
-        qt::Frame(1);
-    }
-}
-
-testing::AssertionResult At(int i, int x, int y)
-{
-    if (monsters[i].x == x && monsters[i].y == y)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "slot " << i << " at " << monsters[i].x << "," << monsters[i].y
-                                       << ", not " << x << "," << y;
-}
-
-bool ItemAt(int kind, int x, int y)
-{
+    int n = 0;
     for (int k = 0; k < cursmallitems && k < MAX_MAP_ITEMS; k++)
-        if (items[k].getType() == kind && items[k].getx() == x && items[k].gety() == y)
-            return true;
-    return false;
+        n += items[k].getType() == ITEM_CORPSE && items[k].getx() == x && items[k].gety() == y;
+    return n;
 }
 
 // Every live creature on the map, off walls, alone on its cell and not on the player.
@@ -115,7 +63,28 @@ void ExpectSoundPlaces()
     }
 }
 
-bool NewestStarts(const char *text) { return qt::HistoryLineText(0).rfind(text, 0) == 0; }
+// Blows until one lands or misses, as asked: slot i's at the player (a blow that lands restarts the
+// regeneration count) or, the slot healed first, the player's at slot i. False if that never happened.
+bool BlowsUntil(int i, bool hit, bool players = false)
+{
+    for (int n = 0; n < 200; n++) {
+        player.regencount = 7, monsters[i].chp = players ? 1000 : monsters[i].chp;
+        players ? HitMonster(i) : HitPlayer(i);
+        if ((players ? player.hitroll > 0 : player.regencount == 0) == hit)
+            return true;
+    }
+    return false;
+}
+bool StrikeUntil(int i, bool hit) { return BlowsUntil(i, hit); }
+
+// Turns until the player is dead (at most 100), answering the two waits of death.
+void TurnsUntilDead()
+{
+    player.chp = 0;
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    for (int n = 0; n < 100 && done == STATE_PLAYING; n++)
+        Turn();
+}
 
 } // namespace
 
@@ -123,7 +92,7 @@ bool NewestStarts(const char *text) { return qt::HistoryLineText(0).rfind(text, 
 
 TEST(Population, FreshTownHoldsFiftyFolkAndFourGuardsAtTheCorners)
 {
-    FreshGame(11);
+    qt::NewSeededGame(11);
     ASSERT_EQ(curmonsters, 54);
     for (int i = 0; i < 50; i++)
         EXPECT_TRUE(monsters[i].alive && monsterlev[monsters[i].kind] == AREA_TOWN) << "slot " << i;
@@ -131,7 +100,6 @@ TEST(Population, FreshTownHoldsFiftyFolkAndFourGuardsAtTheCorners)
     for (int g = 0; g < 4; g++) {
         const MonsterRecord &m = monsters[50 + g];
         EXPECT_EQ(m.kind, KIND_TOWN_GUARD);
-        EXPECT_STREQ(m.name, "Town Guard");
         // At its corner, or slid down-right off whatever stood there.
         EXPECT_GE(m.x, cx[g]);
         EXPECT_EQ(m.x - cx[g], m.y - cy[g]);
@@ -146,8 +114,7 @@ TEST(Population, WildCreaturesEverywhereOutsideTownEntYouthsOnlyInTheWilderness)
 {
     // World cell (0, 3) is grassland: its population must come to an end.
     EXPECT_EQ(hugemap[3][0], AREA_GRASSLAND);
-    const int areas[] = {AREA_WILDERNESS, hugemap[3][0], 3, 4, 5, 7, 8};
-    for (int area : areas) {
+    for (int area : {int(AREA_WILDERNESS), int(AREA_GRASSLAND), 3, 4, 5, 7, 8}) {
         const bool wild = area == AREA_WILDERNESS;
         OpenField(wild ? 12 : 13);
         player.area = area;
@@ -161,8 +128,7 @@ TEST(Population, WildCreaturesEverywhereOutsideTownEntYouthsOnlyInTheWilderness)
         // A dead one there comes back as a wild creature too.
         Kill(0, 50);
         Turn();
-        EXPECT_EQ(monsters[0].alive, 1);
-        EXPECT_EQ(monsterlev[monsters[0].kind], AREA_WILDERNESS);
+        EXPECT_EQ(qt::Row({monsters[0].alive, monsterlev[monsters[0].kind]}), qt::Row({1, AREA_WILDERNESS}));
         EXPECT_TRUE(wild || monsters[0].kind != KIND_ENT_YOUTH) << "area " << area;
     }
 }
@@ -197,8 +163,7 @@ TEST(Population, SlotsAboveTheNewPopulationHoldNothingOld)
         Kill(i, 50);
     Turn();
     ASSERT_GT(curmonsters, 60);
-    EXPECT_EQ(monsters[60].alive, 1);
-    EXPECT_EQ(monsterlev[monsters[60].kind], AREA_TOWN);
+    EXPECT_EQ(qt::Row({monsters[60].alive, monsterlev[monsters[60].kind]}), qt::Row({1, AREA_TOWN}));
     EXPECT_LE(curmonsters, MONSTER_LIMIT);
     ExpectSoundPlaces();
 }
@@ -217,8 +182,7 @@ TEST(Population, PlacementSlidesDownRightOffWallsDoorsAndFolkButNeverOffTheMap)
     Wall(240, 73);
     Wall(241, 74);
     makeMonster(11, 0, 73, 240);
-    EXPECT_EQ(curmonsters, 0);
-    EXPECT_EQ(monsters[0].alive, 0);
+    EXPECT_EQ(qt::Row({curmonsters, monsters[0].alive}), qt::Row({0, 0}));
 }
 
 TEST(Population, NinetyNineIsTheCap)
@@ -232,36 +196,17 @@ TEST(Population, NinetyNineIsTheCap)
     const MonsterRecord last = monsters[MONSTER_LIMIT], first = monsters[0];
     makeMonster(KIND_BUNNY, MONSTER_LIMIT, -1, -1);
     makeMonster(KIND_BUNNY, 0, 5, 5);
-    EXPECT_EQ(curmonsters, MONSTER_LIMIT);
-    EXPECT_EQ(monsters[MONSTER_LIMIT].kind, last.kind);
-    EXPECT_EQ(monsters[MONSTER_LIMIT].alive, last.alive);
-    EXPECT_EQ(monsters[0].kind, first.kind);
+    EXPECT_EQ(qt::Row({curmonsters, monsters[MONSTER_LIMIT].kind}), qt::Row({MONSTER_LIMIT, last.kind}));
+    EXPECT_EQ(qt::Row({monsters[MONSTER_LIMIT].alive, monsters[0].kind}), qt::Row({last.alive, first.kind}));
     EXPECT_TRUE(At(0, first.x, first.y));
     // Breeders breed no more, and a dead slot stays dead.
     for (int i = 0; i < 10; i++) {
-        monsters[i].kind = KIND_BUNNY;
-        monsters[i].multiplies = 1;
-        monsters[i].move = MOVE_ROOTED;
+        monsters[i].kind = KIND_BUNNY, monsters[i].multiplies = 1, monsters[i].move = MOVE_ROOTED;
         monsters[i].hostility = FRIENDLY;
     }
     Kill(20, 50);
     Turn(30);
-    EXPECT_EQ(curmonsters, MONSTER_LIMIT);
-    EXPECT_EQ(monsters[20].alive, 0);
-    ExpectSoundPlaces();
-}
-
-// ---- Breeding and coming back ----
-
-TEST(Breeding, BunniesBreedBunniesAndAlbinosAboveThemselvesUpToTheCap)
-{
-    OpenField(20);
-    for (int k = 0; k < 10; k++)
-        Put(KIND_BUNNY, 20 + 10 * k, 30);
-    Turn(200);
-    EXPECT_EQ(curmonsters, MONSTER_LIMIT);
-    for (int i = 10; i < curmonsters; i++)
-        EXPECT_TRUE(monsters[i].kind == KIND_BUNNY || monsters[i].kind == KIND_ALBINO_BUNNY) << i;
+    EXPECT_EQ(qt::Row({curmonsters, monsters[20].alive}), qt::Row({MONSTER_LIMIT, 0}));
     ExpectSoundPlaces();
 }
 
@@ -271,8 +216,7 @@ TEST(Breeding, ChildWithNoRoomIsNotMadeAndNeverLandsOnThePlayer)
     monsters[Put(7, 241, 74)].move = MOVE_ROOTED; // White Rat in the bottom right corner
     Wall(241, 73);                                // nothing free above it or down-right of that
     Turn(200);
-    EXPECT_EQ(curmonsters, 1);
-    EXPECT_EQ(monsters[1].alive, 0);
+    EXPECT_EQ(qt::Row({curmonsters, monsters[1].alive}), qt::Row({1, 0}));
 
     OpenField(23);
     monsters[Put(KIND_WORKER_ANT, PX, PY + 1)].move = MOVE_ROOTED;
@@ -284,104 +228,6 @@ TEST(Breeding, ChildWithNoRoomIsNotMadeAndNeverLandsOnThePlayer)
         Turn();
     ASSERT_GE(curmonsters, 2);
     EXPECT_TRUE(At(1, PX + 1, PY + 1));
-}
-
-TEST(Respawn, FirstRefillAfterFiftyDeadTurnsThenAtOnce)
-{
-    OpenField(24);
-    int g = Put(11, 150, 60);
-    monsters[g].move = MOVE_ROOTED;
-    monsters[g].hostility = NEUTRAL;
-    Kill(g);
-    Turn(50);
-    EXPECT_EQ(monsters[g].alive, 0);
-    EXPECT_EQ(monsters[g].deadtime, 50);
-    Turn();
-    EXPECT_EQ(monsters[g].alive, 1);
-    EXPECT_EQ(monsterlev[monsters[g].kind], AREA_WILDERNESS);
-    EXPECT_EQ(curmonsters, 2); // the count grows with the refill, as on every making
-    // After a later death it comes back on its very next turn.
-    monsters[g].alive = monsters[g].kind = 0;
-    int before = curmonsters;
-    Turn();
-    EXPECT_EQ(monsters[g].alive, 1);
-    EXPECT_GT(curmonsters, before);
-}
-
-// ---- How far they see the player ----
-
-TEST(Movement, EachKindComesOnlyFromWithinItsSight)
-{
-    struct Case { unsigned seed; int area, kind, dx, dy; bool hostile; int turns, ex, ey; };
-    const Case cases[] = {
-        {31, AREA_WILDERNESS, 11, 3, 15, false, 20, 3, 15},               // fifteen rows: stands still
-        {32, AREA_WILDERNESS, 17, 6, 0, false, 10, 6, 0},                 // Black Widow lurks past five
-        {32, AREA_WILDERNESS, 17, 5, -5, false, 1, 4, -4},                // ... and comes within five
-        {33, AREA_TOWN, KIND_TOWN_GUARD, 29, -29, false, 10, 29, -29},    // a guard waits until hostile
-        {33, AREA_TOWN, KIND_TOWN_GUARD, 29, -29, true, 1, 28, -28},      // then comes from 29
-        {33, AREA_TOWN, KIND_TOWN_GUARD, -30, 0, true, 1, -30, 0},        // but not from 30
-    };
-    for (const Case &c : cases) {
-        OpenField(c.seed, c.area);
-        int m = Put(c.kind, PX + c.dx, PY + c.dy);
-        if (c.hostile)
-            monsters[m].hostility = HOSTILE;
-        Turn(c.turns);
-        EXPECT_TRUE(At(m, PX + c.ex, PY + c.ey)) << "kind " << c.kind << " from " << c.dx << "," << c.dy;
-    }
-}
-
-TEST(Movement, HostileGoblinChasesFromFourteenSquaresAndStrikesWhenBeside)
-{
-    OpenField(30);
-    int g = Put(11, PX + 14, PY + 14);
-    Turn();
-    EXPECT_TRUE(At(g, PX + 13, PY + 13));
-    Turn(12);
-    EXPECT_TRUE(At(g, PX + 1, PY + 1));
-    int lines = curhistory;
-    Turn();
-    EXPECT_TRUE(At(g, PX + 1, PY + 1));
-    EXPECT_GT(curhistory, lines);
-    EXPECT_TRUE(NewestStarts("The Goblin "));
-}
-
-TEST(Movement, HostileGoblinFifteenColumnsAwayRoams)
-{
-    int chased = 0, away = 0;
-    const int trials = 30;
-    for (int t = 0; t < trials; t++) {
-        OpenField(100 + t);
-        const MonsterRecord &m = monsters[Put(11, PX + 15, PY)];
-        Turn();
-        EXPECT_LE(std::abs(m.x - (PX + 15)), 1);
-        EXPECT_LE(std::abs(m.y - PY), 1);
-        chased += m.x == PX + 14 && m.y == PY;
-        away += m.x == PX + 16;
-    }
-    EXPECT_LT(chased, trials);
-    EXPECT_GT(away, 0);
-}
-
-TEST(Movement, HostileVenusManTrapStrikesAnyNeighbourOncePerTurnAndNeverMoves)
-{
-    OpenField(34);
-    player.x = PX + 3;
-    int v = Put(12, PX, PY);
-    monsters[v].hostility = HOSTILE;
-    int lines = curhistory;
-    Turn(3);
-    EXPECT_EQ(curhistory, lines); // two squares away: nothing
-    for (int d = 0; d < 9; d++) {
-        if (d == 4)
-            continue;
-        Stand(PX + d % 3 - 1, PY + d / 3 - 1);
-        lines = curhistory;
-        Turn();
-        EXPECT_EQ(curhistory, lines + 1) << player.x - PX << "," << player.y - PY;
-        EXPECT_TRUE(NewestStarts("The Venus Man Trap "));
-        EXPECT_TRUE(At(v, PX, PY));
-    }
 }
 
 // ---- Walking into things ----
@@ -403,16 +249,12 @@ TEST(Movement, SteppingOntoThePlayerStrikesIfNeutralAndOnlyStepsBackIfFriendly)
             EXPECT_TRUE(At(m, PX + 1, PY));
             blows += NewestStarts("The Chicken ");
         }
-        if (c.kind == 32) {
-            EXPECT_GT(blows, 0);
-        } else {
-            EXPECT_EQ(curhistory, lines);
-        }
+        EXPECT_TRUE(c.kind == 32 ? blows > 0 : curhistory == lines);
         EXPECT_EQ(monsters[m].hostility, c.hostility);
     }
 }
 
-TEST(Movement, DiagonalStepIntoAWallSlidesAlongIt)
+TEST(Movement, DiagonalStepIntoAWallSlidesAlongItAndAChaserSidestepsAnother)
 {
     OpenField(42);
     for (int x = PX - 10; x <= PX + 10; x++)
@@ -423,22 +265,16 @@ TEST(Movement, DiagonalStepIntoAWallSlidesAlongIt)
     Turn(3);
     EXPECT_TRUE(At(g, PX + 1, PY + 5));
     // Straight at the wall: both ways shut, it stays.
-    Turn();
+    Turn(4);
     EXPECT_TRUE(At(g, PX, PY + 5));
-    Turn(3);
-    EXPECT_TRUE(At(g, PX, PY + 5));
-}
 
-TEST(Movement, ChaserSidestepsAnotherCreature)
-{
     OpenField(43);
-    int g = Put(11, PX + 5, PY);
+    g = Put(11, PX + 5, PY);
     int rock = Put(12, PX + 4, PY); // a neutral Venus Man Trap in the way
     Turn();
     // The column step runs into the plant; the sidestep row is taken.
-    EXPECT_EQ(monsters[rock].x, PX + 4);
-    EXPECT_EQ(monsters[g].x, PX + 5);
-    EXPECT_EQ(std::abs(monsters[g].y - PY), 1);
+    EXPECT_TRUE(At(rock, PX + 4, PY));
+    EXPECT_EQ(qt::Row({monsters[g].x, std::abs(monsters[g].y - PY)}), qt::Row({PX + 5, 1}));
 }
 
 TEST(Movement, CorneredTimidTownswomanStepsTowardsThePlayerOnlyOntoAFreeCell)
@@ -452,8 +288,7 @@ TEST(Movement, CorneredTimidTownswomanStepsTowardsThePlayerOnlyOntoAFreeCell)
     Turn();
     EXPECT_TRUE(At(w, PX - 1, PY - 1));
     // Now the cell towards the player is a wall as well: she stays.
-    monsters[w].x = PX;
-    monsters[w].y = PY;
+    monsters[w].x = PX, monsters[w].y = PY;
     Wall(PX - 1, PY - 1);
     Turn(5);
     EXPECT_TRUE(At(w, PX, PY));
@@ -481,34 +316,6 @@ TEST(Movement, StepBackAfterBumpingThePlayerReturnsWhereTheMoveBegan)
     EXPECT_TRUE(bump(241, 30, 1, 241, 31));
 }
 
-TEST(Trees, BigCreaturesFellTreesTheyAreBornOnOrWalkUnderAndSmallOnesDoNot)
-{
-    OpenField(18);
-    overmap[10][10] = OVER_TREE;
-    overmap[20][20] = OVER_PINE;
-    Put(KIND_ENT_YOUTH, 10, 10); // size 80
-    Put(18, 20, 20);             // a Townsman, size 50
-    EXPECT_EQ(overmap[10][10], OVER_NONE);
-    EXPECT_EQ(overmap[20][20], OVER_PINE);
-
-    OpenField(50);
-    overmap[PY][PX + 4] = OVER_TREE;
-    int e = Put(KIND_ENT_YOUTH, PX + 5, PY);
-    monsters[e].hostility = HOSTILE;
-    Turn();
-    EXPECT_EQ(monsters[e].x, PX + 4);
-    EXPECT_EQ(overmap[PY][PX + 4], OVER_STUMP);
-    EXPECT_TRUE(ItemAt(ITEM_WOOD, PX + 4, PY));
-
-    OpenField(51);
-    overmap[PY][PX + 4] = OVER_PINE2;
-    int g = Put(11, PX + 5, PY);
-    Turn();
-    EXPECT_EQ(monsters[g].x, PX + 4);
-    EXPECT_EQ(overmap[PY][PX + 4], OVER_PINE2);
-    EXPECT_FALSE(ItemAt(ITEM_WOOD, PX + 4, PY));
-}
-
 TEST(Doors, CreaturesOpenClosedDoorsAndStayInFrontButPassSnowedInOnes)
 {
     const int closed[4] = {TILE_HOUSE_DOOR, TILE_INN_DOOR, TILE_TAVERN_DOOR, TILE_INN_DOOR_SNOW};
@@ -518,16 +325,13 @@ TEST(Doors, CreaturesOpenClosedDoorsAndStayInFrontButPassSnowedInOnes)
         worldmap[PY][PX + 4] = closed[d];
         int g = Put(11, PX + 5, PY);
         Turn();
-        EXPECT_EQ(worldmap[PY][PX + 4], open[d]);
-        EXPECT_EQ(monsters[g].x, d < 3 ? PX + 5 : PX + 4);
+        EXPECT_EQ(qt::Row({worldmap[PY][PX + 4], monsters[g].x}), qt::Row({open[d], d < 3 ? PX + 5 : PX + 4}));
         if (d < 3) {
             Turn();
             EXPECT_EQ(monsters[g].x, PX + 4);
         }
     }
 }
-
-// ---- Drawing ----
 
 TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
 {
@@ -540,30 +344,26 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
     Uint32 red = SDL_MapRGB(shown->format, 255, 0, 0);
     SDL_FillRect(shown, nullptr, red);
     monsters_list[11] = shown;
-
-    Put(11, 10 + 21, 20 + 14); // last column and row of the view
-    Put(11, 10 + 22, 20 + 3);  // just right of it
+    Put(11, 10 + 21, 20 + 14), Put(11, 10 + 22, 20 + 3); // the view's last cell, and just right of it
     Kill(Put(11, 12, 22));
-    SDL_FillRect(screen, nullptr, 0);
-    DrawMonsters(20, 10);
-    EXPECT_EQ(qt::PixelAt(21 * TILE_SIZE + 5, 14 * TILE_SIZE + 5), red);
-    EXPECT_NE(qt::PixelAt(2 * TILE_SIZE + 5, 2 * TILE_SIZE + 5), red);
-    for (int y = 0; y < VIEW_ROWS * TILE_SIZE; y += 10)
-        EXPECT_NE(qt::PixelAt(VIEW_COLS * TILE_SIZE + 5, y), red);
-
-    // A picture that never loaded is simply not drawn.
-    monsters_list[11] = nullptr;
-    SDL_FillRect(screen, nullptr, 0);
-    DrawMonsters(20, 10);
-    EXPECT_NE(qt::PixelAt(21 * TILE_SIZE + 5, 14 * TILE_SIZE + 5), red);
+    for (bool missing : {false, true}) {
+        // A picture that never loaded is simply not drawn.
+        monsters_list[11] = missing ? nullptr : shown;
+        SDL_FillRect(screen, nullptr, 0);
+        DrawMonsters(20, 10);
+        EXPECT_EQ(qt::PixelAt(21 * TILE_SIZE + 5, 14 * TILE_SIZE + 5) == red, !missing);
+        EXPECT_NE(qt::PixelAt(2 * TILE_SIZE + 5, 2 * TILE_SIZE + 5), red);
+        for (int y = 0; y < VIEW_ROWS * TILE_SIZE; y += 10)
+            EXPECT_NE(qt::PixelAt(VIEW_COLS * TILE_SIZE + 5, y), red);
+    }
     monsters_list[11] = saved;
     SDL_FreeSurface(shown);
 
     // The game runs on with every creature picture missing.
     OpenField(71);
     FreeMonsters();
-    for (SDL_Surface *pic : monsters_list)
-        EXPECT_EQ(pic, nullptr);
+    for (SDL_Surface *p : monsters_list)
+        EXPECT_EQ(p, nullptr);
     for (int k = 1; k < NUM_MONSTER_KINDS; k++)
         Put(k, PX - 9 + k % 20, PY - 5 + k / 20);
     Turn(5);
@@ -572,86 +372,201 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
     EXPECT_EQ(done, STATE_PLAYING);
 }
 
-// ---- A long run ----
+// ---- Blows ----
 
-TEST(LongRun, CrowdedTownCornerKeepsEveryCreatureOnOpenGroundAloneAndOnTheMap)
+TEST(Blows, EveryBlowAngersAMissSaysSoAndAHitDoesOneToStrengthPlusBonusAndTrains)
 {
-    OpenField(81, AREA_TOWN);
-    // A pen in the bottom right corner: walls on its west and north, the map's edge
-    // on the others, a few pillars and doors inside.
-    for (int y = 60; y < MAP_HEIGHT; y++)
-        Wall(220, y);
-    for (int x = 220; x < MAP_WIDTH; x++)
-        Wall(x, 60);
-    for (int k = 0; k < 12; k++)
-        worldmap[62 + RandNum(0, 12)][222 + RandNum(0, 19)] = (k % 3 == 0) ? TILE_HOUSE_DOOR : 60;
-    Stand(235, 72);
-    const int kinds[] = {11, 32, KIND_BUNNY, 21, 30, 33, 28, 24};
-    for (int n = 0; n < 300 && curmonsters < 70; n++) {
-        int x = RandNum(221, 241), y = RandNum(61, 74);
-        int before = curmonsters;
-        makeMonster(kinds[n % 8], curmonsters, y, x);
-        if (curmonsters > before && n % 4 == 0)
-            monsters[before].hostility = HOSTILE;
+    qt::Field(3);
+    player.str = 4, player.todam = 2;
+    int b = Put(KIND_BUNNY, PX + 1, PY);
+    int hits = 0, misses = 0;
+    for (int n = 0; n < 50; n++) {
+        int practice = player.practice[0];
+        monsters[b].chp = 1000;
+        HitMonster(b);
+        EXPECT_EQ(monsters[b].hostility, HOSTILE);
+        const bool hit = player.hitroll > 0;
+        hits += hit, misses += !hit;
+        EXPECT_TRUE(hit ? player.damroll >= 3 && player.damroll <= 6 : player.hitroll == 0);
+        EXPECT_EQ(monsters[b].chp, 1000 - (hit ? player.damroll : 0));
+        EXPECT_EQ(player.practice[0], practice + hit);
+        EXPECT_EQ(Line(0), hit ? "You hit the Bunny." : "You miss the Bunny.");
     }
-    ASSERT_GT(curmonsters, 40);
-    for (int frame = 0; frame < 800 && !HasFailure(); frame++) {
-        player.chp = player.mhp = 100000;
-        if (frame % 20 == 0) {
-            int x = RandNum(221, 241), y = RandNum(61, 74);
-            bool taken = IsBlockingTile(worldmap[y][x]);
-            for (int i = 0; i < curmonsters && !taken; i++)
-                taken = monsters[i].alive && monsters[i].x == x && monsters[i].y == y;
-            if (!taken)
-                Stand(x, y);
-        }
-        Turn();
-        ExpectSoundPlaces();
+    EXPECT_GT(hits, 0);
+    EXPECT_GT(misses, 0);
+
+    // A creature's blow ends resting; a miss angers a neutral one.
+    qt::Field(12);
+    mode = MODE_RESTING;
+    int c = Put(32, PX + 1, PY); // a neutral Chicken
+    ASSERT_TRUE(StrikeUntil(c, false));
+    EXPECT_EQ(mode, MODE_NORMAL);
+    EXPECT_EQ(Line(0), "The Chicken misses you.");
+    EXPECT_EQ(monsters[c].hostility, HOSTILE);
+}
+
+TEST(Blows, HittingATownsmanRaisesTheAlarmOnce)
+{
+    qt::Field(5, AREA_TOWN);
+    int a = Put(19, PX + 1, PY);
+    int b = Put(20, PX - 1, PY);
+    int before = curhistory;
+    HitMonster(a);
+    EXPECT_EQ(player.peace, 0);
+    ASSERT_GE(curhistory, before + 2);
+    EXPECT_EQ(Line(curhistory - before - 1), "The Townsman cries: \"Raise the alarm!\"");
+    std::string second = Line(curhistory - before - 2);
+    EXPECT_TRUE(second == "You hit the Townsman." || second == "You miss the Townsman.") << second;
+    HitMonster(b);
+    EXPECT_EQ(qt::HistoryCount("The Townsman cries: \"Raise the alarm!\""), 1);
+
+    // Outside a town a friendly creature raises nothing.
+    qt::Field(6, AREA_WILDERNESS);
+    HitMonster(Put(KIND_BUNNY, PX + 1, PY));
+    EXPECT_EQ(player.peace, 1);
+    EXPECT_EQ(qt::HistoryCount("The Bunny cries: \"Raise the alarm!\""), 0);
+}
+
+TEST(Blows, TheBlindPlayerHitsAndIsHitBySomethingAndMissesGoUnsaid)
+{
+    // Only the hits before the miss wrote lines, and all of them the blind line.
+    const struct { unsigned seed; bool players; const char *line; } cases[] = {
+        {4, true, "You hit Something"}, {13, false, "Something hits you."}};
+    for (const auto &c : cases) {
+        qt::Field(c.seed);
+        player.blind = 1;
+        int g = Put(11, PX + 1, PY);
+        auto until = [&](bool hit) { return BlowsUntil(g, hit, c.players); };
+        ASSERT_TRUE(until(true));
+        EXPECT_EQ(Line(0), c.line);
+        int lines = curhistory;
+        ASSERT_TRUE(until(false));
+        for (int k = 0; k < curhistory - lines; k++)
+            EXPECT_EQ(Line(k), c.line);
     }
 }
 
-// ---- Through play ----
-
-TEST(Play, WalkingSouthIntoTheGrasslandFindsItPeopledAndNoEntYouth)
+TEST(Blows, WhiteRatPoisonsWithoutDamage)
 {
-    FreshGame(90);
-    player.areax = 0;
-    player.areay = 2;
-    player.area = hugemap[2][0];
-    NewMap(player.area);
-    NewMonsters(player.area);
-    player.viewx = 0;
-    player.viewy = MAP_HEIGHT - VIEW_ROWS;
-    for (int crossing = 0; crossing < 2; crossing++) {
-        Stand(5, MAP_HEIGHT - 1);
-        qt::Key(SDLK_KP2);
-        qt::Frame(1);
-        ASSERT_EQ(player.areay, 3 + crossing);
-        ASSERT_EQ(player.area, hugemap[3 + crossing][0]);
-        ASSERT_EQ(curmonsters, 50);
-        for (int i = 0; i < curmonsters; i++) {
-            EXPECT_EQ(monsterlev[monsters[i].kind], AREA_WILDERNESS);
-            EXPECT_NE(monsters[i].kind, KIND_ENT_YOUTH);
-        }
-        ExpectSoundPlaces();
-        qt::Frame(1);
-    }
+    qt::Field(14);
+    player.feelbetter = 1;
+    int r = Put(7, PX + 1, PY);
+    ASSERT_TRUE(StrikeUntil(r, true));
+    EXPECT_EQ(Line(1), "The White Rat bites you.");
+    EXPECT_EQ(Line(0), "You feel sick.");
+    EXPECT_EQ(qt::Row({player.chp, player.poisoned, player.feelbetter}), qt::Row({100, 1, 0}));
+    EXPECT_EQ(player.poisontime % 5, 0);
+    int time = player.poisontime;
+    ASSERT_TRUE(StrikeUntil(r, true));
+    EXPECT_EQ(player.poisontime, time + 5);
 }
 
-TEST(Play, LongWalkThroughACrowdedTownAfterTheAlarm)
+TEST(PlayerDeath, ZeroHitPointsIsAliveMinusOneIsDeadAndTheLastToHitIsTheKiller)
 {
-    FreshGame(91);
-    ASSERT_EQ(player.area, AREA_TOWN);
-    while (curmonsters < MONSTER_LIMIT)
-        makeMonster(RandNum(18, 33), curmonsters, -1, -1);
-    player.peace = 0; // everybody turns on the player
-    const SDLKey steps[] = {SDLK_KP1, SDLK_KP2, SDLK_KP3, SDLK_KP4, SDLK_KP6, SDLK_KP7, SDLK_KP8, SDLK_KP9};
-    for (int frame = 0; frame < 800 && !HasFailure(); frame++) {
-        player.chp = player.mhp = 100000;
-        qt::Key(steps[RandNum(0, 7)]);
-        qt::Frame(1);
-        ASSERT_EQ(done, STATE_PLAYING);
-        ExpectSoundPlaces();
-    }
-    EXPECT_LE(curmonsters, MONSTER_LIMIT);
+    qt::Field(20);
+    int first = Put(1, PX + 1, PY); // Brown Centipede, always 1 damage; slot 0
+    ASSERT_EQ(first, 0);
+    player.chp = 1;
+    int plays = die_plays;
+    ASSERT_TRUE(StrikeUntil(first, true));
+    EXPECT_EQ(qt::Row({player.chp, player.killer, CorpsesAt(PX, PY)}), qt::Row({0, NO_KILLER, 0}));
+    ASSERT_TRUE(StrikeUntil(first, true));
+    EXPECT_EQ(player.chp, -1);
+    // The very first creature made is a real killer.
+    EXPECT_EQ(qt::Row({player.killer, CorpsesAt(PX, PY), die_plays}), qt::Row({0, 1, plays + 1}));
+    int b = Put(14, PX - 1, PY);
+    ASSERT_TRUE(StrikeUntil(b, true));
+    EXPECT_EQ(player.killer, b);
+
+    // Also in the creature's own turn.
+    qt::Field(22);
+    Put(KIND_BUNNY, 10, 10);
+    int g = Put(11, PX + 1, PY + 1);
+    TurnsUntilDead();
+    EXPECT_EQ(player.killer, g);
+    EXPECT_STREQ(monsters[player.killer].name, "Goblin");
+}
+
+TEST(MapItems, CorpsesNeverGoPastTheItemTable)
+{
+    qt::Field(30);
+    for (int placed = 0; MapItemRoom() && placed < 200; placed++)
+        PlaceMapItem(1 + placed, 3, 1);
+    EXPECT_LE(cursmallitems, MAX_MAP_ITEMS);
+    auto slay = [](int i) {
+        for (int tries = 0; monsters[i].alive && tries < 100; tries++) {
+            monsters[i].chp = 1;
+            HitMonster(i);
+        }
+    };
+    int g = Put(11, PX + 1, PY);
+    slay(g);
+    EXPECT_EQ(monsters[g].alive, 0);
+    EXPECT_LE(cursmallitems, MAX_MAP_ITEMS);
+    // A slot taken off the map is used again for the next corpse.
+    items[5].MoveInventory();
+    slay(Put(11, PX + 2, PY));
+    EXPECT_EQ(CorpsesAt(PX + 2, PY), 1);
+    EXPECT_LE(cursmallitems, MAX_MAP_ITEMS);
+}
+
+TEST(Blows, WalkingIntoAGoblinFightsItToTheDeathSaysHitThenSlainAndLeavesACorpse)
+{
+    qt::Field(40);
+    int g = Put(11, PX + 1, PY);
+    int plays = die_plays;
+    monsters[g].chp = 1;
+    for (int n = 0; n < 30 && monsters[g].alive; n++)
+        qt::Press(SDLK_KP6, 2);
+    ASSERT_EQ(monsters[g].alive, 0);
+    EXPECT_EQ(player.x, PX);
+    EXPECT_EQ(Line(1), "You hit the Goblin.");
+    EXPECT_EQ(Line(0), "You have slain the Goblin.");
+    EXPECT_EQ(qt::Row({CorpsesAt(PX + 1, PY), player.exp, die_plays}), qt::Row({1, 9, plays + 1}));
+    // The dead record neither moves, strikes nor breeds, and keeps its name and place.
+    const MonsterRecord &m = monsters[g];
+    EXPECT_TRUE(m.kind == 0 && m.move == MOVE_ROOTED && m.attacktype == ATTACK_NONE && m.multiplies == 0 &&
+                m.maxdamage == 0);
+    EXPECT_STREQ(m.name, "Goblin");
+    EXPECT_EQ(m.x, PX + 1);
+}
+
+TEST(Blows, StrikingAFriendlyTownsmanAsksFirstThenRaisesTheAlarm)
+{
+    qt::Field(41, AREA_TOWN);
+    int t = Put(18, PX + 1, PY);
+    monsters[t].move = MOVE_ROOTED;
+    qt::ScriptWaits({SDLK_n});
+    qt::Press(SDLK_KP6, 2);
+    EXPECT_EQ(qt::Row({player.peace, monsters[t].hostility, qt::WaitsSeen()}), qt::Row({1, FRIENDLY, 1}));
+    qt::ScriptWaits({SDLK_y});
+    qt::Press(SDLK_KP6, 2);
+    EXPECT_EQ(player.peace, 0);
+    EXPECT_EQ(qt::HistoryCount("The Townsman cries: \"Raise the alarm!\""), 1);
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
+}
+
+TEST(PlayerDeath, AfterADeathNobodyActsAndNoTimePassesWhenTheGameIsContinued)
+{
+    qt::Field(43);
+    int g = Put(11, PX + 1, PY);
+    TurnsUntilDead();
+    ASSERT_EQ(done, STATE_DEAD);
+    const int time = gametime, lines = curhistory, hp = monsters[g].chp;
+    const std::string last = Line(2);
+    // Escape on the tombstone, then "Continue" on the title: the dead game is shown dying again.
+    qt::Press(SDLK_ESCAPE);
+    ASSERT_EQ(done, STATE_MENU);
+    for (int n = 0; n < 4 && selectmenu != 0; n++)
+        qt::Press(SDLK_UP);
+    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::Press(SDLK_SPACE, 3);
+    EXPECT_EQ(qt::Row({done, gametime, monsters[g].chp}), qt::Row({STATE_DEAD, time, hp}));
+    EXPECT_TRUE(At(g, PX + 1, PY));
+    // Only the two death lines again, nothing struck or said in between.
+    EXPECT_EQ(curhistory, lines + 2);
+    EXPECT_EQ(Line(4), last);
+    EXPECT_EQ(Line(1), "(Press a key)");
+    EXPECT_EQ(Line(0), "You die.");
+    EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }

@@ -1,10 +1,11 @@
 // The frame around the game: the title menu, the options screen, the modal wait,
-// the direction prompt, the clock, screenshots and the view clamp.
+// the direction prompt, screenshots and the font.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,10 +14,8 @@
 #include "player/player.h"
 #include "shell/font.h"
 #include "shell/global.h"
-#include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
-#include "status/stats.h"
 
 namespace {
 
@@ -25,11 +24,7 @@ void FreshTitle()
 {
     qt::Boot();
     qt::Drain();
-    done = STATE_MENU;
-    played = false;
-    fadeimg = 0;
-    fadecount = 10;
-    selectmenu = 1;
+    done = STATE_MENU, played = false, fadeimg = 0, fadecount = 10, selectmenu = 1;
 }
 
 // The finished title screen, as after a game was given up.
@@ -40,23 +35,11 @@ void FinishedTitle(bool withGame)
     else
         qt::Boot();
     qt::Drain();
-    done = STATE_MENU;
-    played = withGame;
-    fadeimg = 255;
-    fadecount = 0;
+    done = STATE_MENU, played = withGame, fadeimg = 255, fadecount = 0;
     selectmenu = withGame ? 0 : 1;
 }
 
 } // namespace
-
-TEST(Shell, RandNumStaysInItsRange)
-{
-    for (int i = 0; i < 1000; i++) {
-        EXPECT_EQ(RandNum(5, 5), 5);
-        int r = RandNum(1, 2);
-        EXPECT_TRUE(r == 1 || r == 2);
-    }
-}
 
 TEST(TitleMenu, LogoFadesInAndSpaceWaitsForTheTwentiethFrame)
 {
@@ -79,138 +62,69 @@ TEST(TitleMenu, MenuAppearsOnTheTwentySixthFrameWithTheCursorOnNewGame)
     qt::Frame(25);
     EXPECT_FALSE(qt::TextAt(340, 445, "New Game"));
     qt::Frame(1);
-    EXPECT_EQ(fadeimg, 255);
-    EXPECT_EQ(fadecount, 0);
-    EXPECT_TRUE(qt::TextAt(340, 445, "New Game"));
-    EXPECT_TRUE(qt::TextAt(340, 460, "Options"));
-    EXPECT_TRUE(qt::TextAt(340, 475, "Exit"));
+    EXPECT_EQ(qt::Row({fadeimg, fadecount}), qt::Row({255, 0}));
+    qt::ExpectTexts({{340, 445, "New Game"}, {340, 460, "Options"}, {340, 475, "Exit"}});
     EXPECT_FALSE(qt::TextAt(340, 430, "Continue"));
     EXPECT_TRUE(qt::TextAt(324, 445, ">"));
 }
 
-TEST(TitleMenu, CursorRingSkipsContinueWithoutAGame)
+TEST(TitleMenu, TheKeysOfAFrameOnTheFinishedTitle)
 {
-    FinishedTitle(false);
-    qt::Key(SDLK_UP);
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 3) << "up from New Game goes to Exit";
-    qt::Key(SDLK_DOWN);
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 1) << "down from Exit goes to New Game";
-    qt::Keys({SDLK_UP, SDLK_UP}); // both moves come before the correction
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 3);
-    qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(324, 475, ">"));
-}
-
-TEST(TitleMenu, ContinueIsPartOfTheRingWithAGame)
-{
-    FinishedTitle(true);
-    qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(340, 430, "Continue"));
-    EXPECT_TRUE(qt::TextAt(324, 430, ">"));
-    qt::Key(SDLK_KP8);
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 3);
-    qt::Key(SDLK_KP2);
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 0);
-}
-
-TEST(TitleMenu, DownThenSpaceOnExitStartsANewGame)
-{
-    FinishedTitle(false);
-    selectmenu = 3;
-    qt::Keys({SDLK_DOWN, SDLK_SPACE});
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_TRUE(played);
-}
-
-TEST(TitleMenu, EscapeQuitsBeforeAnyGameAndResumesAfterOne)
-{
-    FinishedTitle(false);
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_QUIT);
-
-    FinishedTitle(true);
-    player.x = 17; // the game in memory resumes unchanged
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_EQ(player.x, 17);
-}
-
-TEST(TitleMenu, ReturnDoesNotSelectAndExitQuits)
-{
-    FinishedTitle(false);
-    qt::Key(SDLK_RETURN);
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_MENU);
-    selectmenu = 3;
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_QUIT);
-}
-
-TEST(TitleMenu, AQuitIsNotLostToALaterKeyOfTheSameFrame)
-{
-    FinishedTitle(true);
-    qt::Quit();
-    qt::Key(SDLK_ESCAPE); // would resume the game
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_QUIT);
-
-    FinishedTitle(false);
-    qt::Quit();
-    qt::Key(SDLK_SPACE); // would start a new game
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_QUIT);
+    const struct {
+        bool played, quit; // a game in memory; the window closed before the keys
+        int from;
+        std::initializer_list<SDLKey> keys;
+        int done, to;
+    } cases[] = {
+        {false, false, 1, {SDLK_UP, SDLK_UP}, STATE_MENU, 3}, // both moves come before the wrap
+        {false, false, 3, {SDLK_DOWN, SDLK_SPACE}, STATE_PLAYING, 4}, // past Exit is a new game too
+        {false, false, 1, {SDLK_RETURN}, STATE_MENU, 1}, // Return does not select
+        {false, false, 3, {SDLK_SPACE}, STATE_QUIT, 3},
+        {false, false, 1, {SDLK_ESCAPE}, STATE_QUIT, 1},
+        {true, false, 0, {SDLK_ESCAPE}, STATE_PLAYING, 0}, // the game in memory resumes unchanged
+        {true, true, 0, {SDLK_ESCAPE}, STATE_QUIT, 0},     // a quit is not lost to a later key
+        {false, true, 1, {SDLK_SPACE}, STATE_QUIT, 1},
+    };
+    for (const auto &c : cases) {
+        FinishedTitle(c.played);
+        selectmenu = c.from, player.x = 17;
+        if (c.quit)
+            qt::Quit();
+        qt::Keys(c.keys);
+        qt::Frame(1);
+        EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({c.done, c.to})) << "from " << c.from;
+        EXPECT_EQ(played, c.played || c.done == STATE_PLAYING);
+        EXPECT_TRUE(!c.played || player.x == 17);
+    }
 }
 
 TEST(Options, EnteredOnTheSwitchAndLeftOnContinueOrNewGame)
 {
     FinishedTitle(false);
     selectmenu = 2;
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
+    qt::Press(SDLK_SPACE);
     ASSERT_EQ(done, STATE_OPTIONS);
     EXPECT_EQ(selectmenu, 0);
     qt::Frame(1);
-    EXPECT_TRUE(qt::TextAt(324, 445, ">"));
-    EXPECT_TRUE(qt::TextAt(340, 460, "Return to Menu"));
-    EXPECT_TRUE(qt::TextAt(340, 445, use_fullscreen ? "Windowed" : "Fullscreen"));
-
+    qt::ExpectTexts({{340, 460, "Return to Menu"}, {340, 445, use_fullscreen ? "Windowed" : "Fullscreen"}});
     qt::Key(SDLK_RETURN); // does nothing
-    qt::Key(SDLK_UP);     // wraps to "Return to Menu"
-    qt::Frame(1);
-    EXPECT_EQ(selectmenu, 1);
-    EXPECT_EQ(done, STATE_OPTIONS);
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_MENU);
-    EXPECT_EQ(selectmenu, 1);
+    qt::Key(SDLK_DOWN);
+    qt::Press(SDLK_SPACE);
+    EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 1}));
 
     FinishedTitle(true);
-    done = STATE_OPTIONS;
-    selectmenu = 0;
-    qt::Key(SDLK_ESCAPE);
-    qt::Frame(1);
-    EXPECT_EQ(done, STATE_MENU);
-    EXPECT_EQ(selectmenu, 0);
+    done = STATE_OPTIONS, selectmenu = 0;
+    qt::Press(SDLK_ESCAPE);
+    EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 0}));
 }
 
 TEST(Options, TheLabelFollowsTheDisplayNotTheKeyPress)
 {
     FinishedTitle(false);
-    done = STATE_OPTIONS;
-    selectmenu = 0;
+    done = STATE_OPTIONS, selectmenu = 0;
     bool before = use_fullscreen;
     bool screenFull = (SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0;
-    qt::Key(SDLK_SPACE);
-    qt::Frame(1);
+    qt::Press(SDLK_SPACE);
     bool nowFull = (SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0;
     // The entry names the mode it switches to; it changes only when the display did.
     EXPECT_EQ(use_fullscreen != before, nowFull != screenFull);
@@ -228,19 +142,13 @@ TEST(ModalWait, KeysPressedBeforeTheWaitDoNotAnswerIt)
     qt::Key(SDLK_KP6); // pressed while a frame was still being drawn
     qt::ScriptWaits({SDLK_KP4});
     GetDirection();
-    EXPECT_EQ(player.gotdir, 1);
-    EXPECT_EQ(xchange, -1);
-    EXPECT_EQ(ychange, 0);
-    EXPECT_EQ(qt::WaitsSeen(), 1);
+    EXPECT_EQ(qt::Row({player.gotdir, xchange, ychange, qt::WaitsSeen()}), qt::Row({1, -1, 0, 1}));
 }
 
 TEST(ModalWait, DirectionTableOnKeypadAndArrows)
 {
     qt::NewSeededGame(3);
-    struct Case {
-        SDLKey key;
-        int dx, dy;
-    } cases[] = {
+    struct Case { SDLKey key; int dx, dy; } cases[] = {
         {SDLK_KP6, 1, 0},   {SDLK_KP4, -1, 0},  {SDLK_KP2, 0, 1},   {SDLK_KP8, 0, -1},
         {SDLK_RIGHT, 1, 0}, {SDLK_LEFT, -1, 0}, {SDLK_DOWN, 0, 1},  {SDLK_UP, 0, -1},
         {SDLK_KP7, -1, -1}, {SDLK_KP9, 1, -1},  {SDLK_KP1, -1, 1},  {SDLK_KP3, 1, 1},
@@ -248,9 +156,7 @@ TEST(ModalWait, DirectionTableOnKeypadAndArrows)
     for (const Case &c : cases) {
         qt::ScriptWaits({c.key});
         GetDirection();
-        EXPECT_EQ(player.gotdir, 1) << c.key;
-        EXPECT_EQ(xchange, c.dx) << c.key;
-        EXPECT_EQ(ychange, c.dy) << c.key;
+        EXPECT_EQ(qt::Row({player.gotdir, xchange, ychange}), qt::Row({1, c.dx, c.dy})) << c.key;
     }
 }
 
@@ -261,19 +167,14 @@ TEST(ModalWait, OtherKeysCancelTheCommand)
         mode = MODE_GOING;
         qt::ScriptWaits({k});
         GetDirection();
-        EXPECT_EQ(player.gotdir, 0);
-        EXPECT_EQ(xchange, 0);
-        EXPECT_EQ(ychange, 0);
-        EXPECT_EQ(mode, MODE_NORMAL);
+        EXPECT_EQ(qt::Row({player.gotdir, xchange, ychange, mode}), qt::Row({0, 0, 0, MODE_NORMAL}));
     }
     // Closing the window at the prompt cancels too, and does not end the program.
     mode = MODE_GOING;
     input_wait_hook = [] { qt::Quit(); };
     GetDirection();
     qt::UseScriptedWaits();
-    EXPECT_EQ(player.gotdir, 0);
-    EXPECT_EQ(mode, MODE_NORMAL);
-    EXPECT_EQ(done, STATE_PLAYING);
+    EXPECT_EQ(qt::Row({player.gotdir, mode, done}), qt::Row({0, MODE_NORMAL, STATE_PLAYING}));
 }
 
 TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
@@ -303,80 +204,28 @@ TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
     }
 }
 
-TEST(ModalWait, PromptIsShownDuringTheWait)
-{
-    qt::NewSeededGame(3);
-    qt::Frame(1);
-    bobcount = 0; // as the status drawing of the frame leaves it
-    static bool seen = false;
-    seen = false;
-    input_wait_hook = [] {
-        seen = qt::TextAt(5, 480, "Which direction?");
-        qt::Key(SDLK_KP6);
-    };
-    GetDirection();
-    qt::UseScriptedWaits();
-    EXPECT_EQ(xchange, 1);
-    EXPECT_TRUE(seen);
-}
-
-TEST(ViewClamp, FixScreenKeepsTheViewInsideTheMap)
-{
-    qt::NewSeededGame(3);
-    player.viewy = 75;
-    player.viewx = -3;
-    FixScreen();
-    EXPECT_EQ(player.viewy, 60);
-    EXPECT_EQ(player.viewx, 0);
-    player.viewy = -1;
-    player.viewx = 300;
-    FixScreen();
-    EXPECT_EQ(player.viewy, 0);
-    EXPECT_EQ(player.viewx, 220);
-}
-
-TEST(Clock, AFrameWithoutATurnLeavesTheClockAlone)
-{
-    qt::NewSeededGame(5);
-    qt::Frame(3);
-    EXPECT_EQ(gametime, 0);
-}
-
-TEST(Clock, TheThreeThousandthTurnStartsANewDay)
-{
-    qt::NewSeededGame(5);
-    gametime = 2999;
-    player.acted = 1;
-    qt::Frame(1);
-    EXPECT_EQ(gametime, 0);
-    EXPECT_EQ(gamedays, 181);
-}
-
 TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
 {
     qt::Boot();
-    char tmpl[] = "/tmp/quorvane-shotsXXXXXX";
+    char tmpl[] = "/tmp/quorvane-shotsXXXXXX", old[4096];
     ASSERT_NE(mkdtemp(tmpl), nullptr);
-    char old[4096];
     ASSERT_NE(getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(chdir(tmpl), 0);
     // Earlier screenshots of this process have used some numbers already.
+    auto name = [](int i) { return "screenshot" + std::to_string(i) + ".bmp"; };
     int first = 0;
     struct stat st;
     TakeScreenshot();
-    while (stat(("screenshot" + std::to_string(first) + ".bmp").c_str(), &st) != 0 && first < 1000)
+    while (stat(name(first).c_str(), &st) != 0 && first < 1000)
         first++;
     TakeScreenshot();
     TakeScreenshot();
     for (int i = first; i < first + 3; i++) {
-        std::string name = "screenshot" + std::to_string(i) + ".bmp";
-        ASSERT_EQ(stat(name.c_str(), &st), 0) << name;
-        SDL_Surface *s = SDL_LoadBMP(name.c_str());
-        ASSERT_NE(s, nullptr);
-        EXPECT_EQ(s->w, 800);
-        EXPECT_EQ(s->h, 600);
+        SDL_Surface *s = SDL_LoadBMP(name(i).c_str());
+        ASSERT_NE(s, nullptr) << name(i);
+        EXPECT_EQ(qt::Row({s->w, s->h}), qt::Row({800, 600}));
         SDL_FreeSurface(s);
-        unlink(name.c_str());
+        unlink(name(i).c_str());
     }
     ASSERT_EQ(chdir(old), 0);
     rmdir(tmpl);
@@ -395,12 +244,8 @@ TEST(Screenshots, AnUnwritableDirectoryIsSkippedSilently)
 
 TEST(Font, GlyphTableAndCentring)
 {
-    EXPECT_EQ(GlyphOf('0'), 0);
-    EXPECT_EQ(GlyphOf('9'), 9);
-    EXPECT_EQ(GlyphOf('A'), 10);
-    EXPECT_EQ(GlyphOf('Z'), 35);
-    EXPECT_EQ(GlyphOf('a'), 36);
-    EXPECT_EQ(GlyphOf('z'), 61);
+    EXPECT_EQ(qt::Row({GlyphOf('0'), GlyphOf('9'), GlyphOf('A'), GlyphOf('Z')}), qt::Row({0, 9, 10, 35}));
+    EXPECT_EQ(qt::Row({GlyphOf('a'), GlyphOf('z')}), qt::Row({36, 61}));
     const char *punct = "#=_-?!:.><*()/'+\",";
     for (int i = 0; punct[i]; i++)
         EXPECT_EQ(GlyphOf(static_cast<unsigned char>(punct[i])), 62 + i) << punct[i];
@@ -416,8 +261,7 @@ TEST(Font, GlyphTableAndCentring)
     drawNum(10, 300, -5);
     EXPECT_TRUE(qt::TextAt(10, 300, "-5"));
     drawString(10, 320, "CHP: 12"); // the blank is an empty cell
-    EXPECT_TRUE(qt::TextAt(10, 320, "CHP"));
-    EXPECT_TRUE(qt::TextAt(50, 320, "12"));
+    qt::ExpectTexts({{10, 320, "CHP"}, {50, 320, "12"}});
     EXPECT_TRUE(qt::NoTextIn(42, 320, 8, 12));
     drawString(790, 400, "Clipped"); // runs off the right edge harmlessly
 }

@@ -1,7 +1,9 @@
-// What the status column and the message strip show, and the way into death.
+// What the status column and the message strip show, the way into death, the message
+// history and its screen, the help page and the tombstone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -9,10 +11,10 @@
 #include "harness.h"
 #include "items/item.h"
 #include "player/player.h"
-#include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
+#include "shell/menu.h"
 #include "world/level.h"
 
 namespace {
@@ -20,26 +22,16 @@ namespace {
 void QuietGame(unsigned seed)
 {
     qt::NewSeededGame(seed);
-    std::fill(std::begin(monsters), std::end(monsters), MonsterRecord{});
-    curmonsters = 0;
-    std::fill(std::begin(items), std::end(items), ItemClass());
-    cursmallitems = 0;
+    qt::Deserted();
 }
-
-#define NEED_FONT()                                                                \
-    do {                                                                           \
-        if (!font_image)                                                           \
-            GTEST_SKIP() << "the font picture is not generated in this build yet"; \
-    } while (0)
 
 } // namespace
 
 // --- The status column ------------------------------------------------------------------------
 
-TEST(StatusColumn, ShowsTheCharactersNumbersAndTheTime)
+TEST(StatusColumn, ShowsTheNumbersAndTheTimeAndListsEveryConditionAndTheActivityWithItsPrompt)
 {
     QuietGame(1);
-    NEED_FONT();
     player.chp = 17, player.mhp = 23, player.str = 3, player.exp = 42, player.level = 2;
     gametime = 123;
     qt::Frame(1);
@@ -47,27 +39,19 @@ TEST(StatusColumn, ShowsTheCharactersNumbersAndTheTime)
     for (int i = 0; i < 7; i++)
         EXPECT_TRUE(qt::TextAt(690, 10 + 15 * i, lines[i])) << lines[i];
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help"));
-}
 
-TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrderWithItsPrompt)
-{
-    QuietGame(2);
-    NEED_FONT();
     player.visible = 0, player.blind = 1, player.confused = 1, player.poisoned = 1, player.poisontime = 100;
-    player.chp = 1;
-    mode = MODE_RESTING;
+    player.chp = 1, mode = MODE_RESTING;
     qt::Frame(1);
-    const char *lines[] = {"Invisible", "Blind", "Confused", "Poisoned", "Resting"};
+    const char *conditions[] = {"Invisible", "Blind", "Confused", "Poisoned", "Resting"};
     for (int i = 0; i < 5; i++)
-        EXPECT_TRUE(qt::TextAt(690, 145 + 15 * i, lines[i])) << lines[i];
+        EXPECT_TRUE(qt::TextAt(690, 145 + 15 * i, conditions[i])) << conditions[i];
     EXPECT_TRUE(qt::TextAt(5, 480, "Press Esc to stop Resting"));
     player.visible = 1, player.blind = 0, player.confused = 0, player.poisoned = 0;
 
     // Going without a direction shows the word but not the prompt; looking says so.
     for (int gotdir : {0, 1}) {
-        mode = MODE_GOING;
-        player.gotdir = gotdir;
-        xchange = ychange = 0;
+        mode = MODE_GOING, player.gotdir = gotdir, xchange = ychange = 0;
         qt::Frame(1);
         EXPECT_TRUE(qt::TextAt(690, 145, "Going"));
         EXPECT_EQ(qt::TextAt(5, 480, "Press any key to stop going"), gotdir == 1);
@@ -83,7 +67,6 @@ TEST(StatusColumn, ListsEveryConditionAndTheActivityInOrderWithItsPrompt)
 TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
 {
     QuietGame(5);
-    NEED_FONT();
     const char *texts[] = {"Oldest line", "First of turn 7", "Second of turn 7", "Turn 8", "Turn 9 a", "Turn 9 b"};
     const int stamps[] = {6, 7, 7, 8, 9, 9};
     for (int i = 0; i < 6; i++) {
@@ -97,8 +80,7 @@ TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
     // The top line's turn shows: the line before it belongs to another turn.
     EXPECT_TRUE(qt::TextAt(280, 480, "7"));
     EXPECT_TRUE(qt::NoTextIn(280, 495, 32, 12));
-    EXPECT_TRUE(qt::TextAt(280, 510, "8"));
-    EXPECT_TRUE(qt::TextAt(280, 525, "9"));
+    qt::ExpectTexts({{280, 510, "8"}, {280, 525, "9"}});
     EXPECT_TRUE(qt::NoTextIn(280, 540, 32, 12));
 }
 
@@ -107,35 +89,11 @@ TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
 TEST(Death, AtZeroHitPointsThePlayerLivesOnAndARecoveryIsLoggedOnce)
 {
     QuietGame(7);
-    player.chp = 0;
-    player.feelbetter = 1;
+    player.chp = 0, player.feelbetter = 1;
     qt::Frame(3);
-    EXPECT_EQ(done, STATE_PLAYING);
-    EXPECT_EQ(qt::WaitsSeen(), 0);
+    EXPECT_EQ(qt::Row({done, qt::WaitsSeen()}), qt::Row({STATE_PLAYING, 0}));
     EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
     EXPECT_FALSE(player.feelbetter);
-}
-
-TEST(Death, BelowZeroTwoKeyWaitsLeadToTheTombstoneAndTheDeadFeelNoBetter)
-{
-    // Killed by nobody, and by the creature in slot 0.
-    for (int killer : {int(NO_KILLER), 0}) {
-        QuietGame(8);
-        for (const char *text : {"One", "Two", "Three", "Four"})
-            AddHistory(text);
-        player.chp = killer ? -1 : -3;
-        player.killer = killer;
-        player.feelbetter = 1;
-        qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
-        qt::Frame(1);
-        EXPECT_EQ(qt::WaitsSeen(), 2);
-        EXPECT_EQ(qt::UnexpectedWaits(), 0);
-        EXPECT_EQ(qt::HistoryLineText(1), "(Press a key)");
-        EXPECT_EQ(qt::HistoryLineText(0), "You die.");
-        EXPECT_EQ(done, STATE_DEAD);
-        EXPECT_TRUE(!font_image || (qt::TextAt(320, 525, "(Press a key)") && qt::TextAt(320, 540, "You die.")));
-        EXPECT_FALSE(qt::HistoryHas("You feel better."));
-    }
 }
 
 // --- Prompts at the bottom left ---------------------------------------------------------------
@@ -143,28 +101,143 @@ TEST(Death, BelowZeroTwoKeyWaitsLeadToTheTombstoneAndTheDeadFeelNoBetter)
 TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
 {
     QuietGame(10);
-    NEED_FONT();
     qt::ScriptWaits({SDLK_ESCAPE});
-    qt::Key(SDLK_o);
-    qt::Frame(1);
+    qt::Press(SDLK_o);
     EXPECT_TRUE(qt::TextAt(5, 480, "Which direction?"));
 
     player.x = 20, player.y = 60;
     worldmap[60][20] = worldmap[60][21] = TILE_GRASS;
     player.viewx = 10, player.viewy = 54;
     MonsterRecord &m = monsters[curmonsters++];
-    m.kind = KIND_TOWN_GUARD;
-    m.name = monster_names[KIND_TOWN_GUARD];
-    m.alive = 1;
+    m.kind = KIND_TOWN_GUARD, m.name = monster_names[KIND_TOWN_GUARD], m.alive = 1;
     m.x = 21, m.y = 60;
-    m.move = MOVE_ROOTED;
-    m.hostility = FRIENDLY;
+    m.move = MOVE_ROOTED, m.hostility = FRIENDLY;
     qt::ScriptWaits({SDLK_n});
-    qt::Key(SDLK_KP6);
-    qt::Frame(1);
+    qt::Press(SDLK_KP6);
     // The question stays on the screen until the next frame is drawn.
     std::string friendly = std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is friendly.";
-    EXPECT_TRUE(qt::TextAt(5, 480, friendly.c_str()));
-    EXPECT_TRUE(qt::TextAt(5, 495, "Are you sure? (y/n)"));
+    qt::ExpectTexts({{5, 480, friendly.c_str()}, {5, 495, "Are you sure? (y/n)"}});
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
+
+// --- The history, help and the tombstone ------------------------------------------------------
+
+TEST(History, HoldsTheLastTwoHundredLinesWithTheirStampsEachCutTo1023Bytes)
+{
+    qt::NewSeededGame(11);
+    EXPECT_EQ(curhistory, -1);
+    for (int i = 0; i < 205; i++) {
+        gametime = i;
+        std::string text = "line " + std::to_string(i);
+        AddHistory(text.c_str());
+    }
+    EXPECT_EQ(curhistory, 199);
+    EXPECT_EQ(std::string(history[0].text), "line 5");
+    EXPECT_EQ(history[0].stamp, 5);
+    EXPECT_EQ(std::string(history[199].text), "line 204");
+    EXPECT_EQ(history[199].stamp, 204);
+    std::string longtext(1100, 'x');
+    AddHistory(longtext.c_str());
+    EXPECT_EQ(std::string(history[curhistory].text).size(), 1023u);
+}
+
+TEST(History, TopVisibleLineHidesAStampItSharesWithAnOlderLine)
+{
+    qt::NewSeededGame(11);
+    mode = MODE_HISTORY, gametime = 3;
+    AddHistory("Old line of turn three");
+    AddHistory("Top visible of turn three");
+    gametime = 4;
+    for (int i = 0; i < 4; i++)
+        AddHistory("Later");
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(320, 480, "Top visible of turn three"));
+    EXPECT_TRUE(qt::NoTextIn(280, 480, 32, 12));
+    EXPECT_TRUE(qt::TextAt(280, 495, "4"));
+}
+
+TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
+{
+    qt::NewSeededGame(11);
+    for (int i = 0; i < 30; i++) {
+        gametime = 100 + i;
+        std::string text = "Entry " + std::to_string(i);
+        AddHistory(text.c_str());
+    }
+    gametime = 130, oldmode = MODE_NORMAL, mode = MODE_HISTORY;
+    qt::Frame(1);
+    qt::ExpectTexts({{302, 25, "HISTORY"}, {90, 65, "Entry 6"}, {50, 65, "106"}, {90, 410, "Entry 29"},
+                     {500, 85, "ESC - Return"}, {500, 105, "? - Access Help"}});
+    qt::Key(SDLK_QUESTION); // ignored here
+    qt::Frame(1);
+    EXPECT_EQ(mode, MODE_HISTORY);
+    EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_NORMAL);
+    EXPECT_EQ(gametime, 130) << "reading the history costs no turn";
+}
+
+TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
+{
+    qt::NewSeededGame(12);
+    oldmode = MODE_LOOKING, mode = MODE_HELP;
+    qt::Frame(1);
+    qt::ExpectTexts({{330 - 4 * 13, 25, "GAME CONTROLS"}, {20, 95, "c"}, {50, 95, "close *"},
+                     {280, 95, "Character Stats"}, {280, 275, "Quit and Save"}, {218, 395, "Enter"},
+                     {178, 415, "Arrow Keys"}, {532, 145, "Direction"}, {500, 225, "currently shown"}});
+    EXPECT_TRUE(qt::TextAt(690, 560, "? for Help")) << "the status column stays beside the page";
+    EXPECT_EQ(qt::Press(SDLK_QUESTION), MODE_HELP);
+    EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_LOOKING);
+}
+
+namespace {
+// Text centred on the window, as the tombstone draws it.
+bool Centred(int y, const char *text) { return qt::TextAt(400 - 4 * static_cast<int>(std::strlen(text)), y, text); }
+
+void Die()
+{
+    done = STATE_DEAD;
+    qt::Drain();
+}
+} // namespace
+
+TEST(Tombstone, NamesTheKillerThePoisonOrNothingAndSpaceGivesTheGameUpAndEscapeKeepsIt)
+{
+    qt::NewSeededGame(13);
+    monsters[5].name = "Goblin", player.killer = 5;
+    Die();
+    qt::Frame(1);
+    EXPECT_TRUE(Centred(345, "Here lies an adventurer,"));
+    EXPECT_TRUE(Centred(360, "Killed by a Goblin"));
+
+    monsters[0].name = "Bunny"; // slot 0 is a real monster
+    player.killer = 0;
+    qt::Frame(1);
+    EXPECT_TRUE(Centred(360, "Killed by a Bunny"));
+
+    player.killer = NO_KILLER, player.poisoned = 1;
+    qt::Frame(1);
+    EXPECT_TRUE(Centred(360, "Killed by poison"));
+
+    player.poisoned = 0;
+    qt::Frame(1);
+    EXPECT_TRUE(Centred(345, "Here lies an adventurer,"));
+    EXPECT_TRUE(qt::NoTextIn(0, 360, 800, 12));
+
+    player.killer = NO_KILLER;
+    Die();
+    selectmenu = 2;
+    qt::Press(SDLK_ESCAPE);
+    EXPECT_EQ(done, STATE_MENU);
+    EXPECT_TRUE(played);
+    EXPECT_EQ(qt::Row({selectmenu, fadeimg}), qt::Row({2, 255}));
+
+    Die();
+    qt::Keys({SDLK_SPACE, SDLK_ESCAPE}); // both are applied, in order
+    qt::Frame(1);
+    EXPECT_EQ(done, STATE_MENU);
+    EXPECT_FALSE(played);
+    EXPECT_EQ(selectmenu, 1);
+    qt::Frame(1); // the finished title at once, without "Continue"
+    EXPECT_TRUE(qt::TextAt(340, 445, "New Game"));
+    EXPECT_FALSE(qt::TextAt(340, 430, "Continue"));
+}
+
