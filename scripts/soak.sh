@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A long random-play soak:  scripts/soak.sh [frames] [seed] [build-dir]
+# A long self-play soak:  scripts/soak.sh [frames] [seed] [build-dir]
 # Plays through the real loop headless, checking the game's invariants after every
-# frame; stops with the seed and frame number at the first violation.
+# frame; stops with the seed and frame number at the first violation, and prints what
+# the run did. QUORVANE_AUTOPLAY_CHECK=1 in the environment also holds it to its aims.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 frames="${1:-1000000}"
