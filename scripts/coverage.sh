@@ -28,7 +28,8 @@ forget
 measure "the tests alone" tests
 
 forget
+# Played as the test command's soaks play: recorded, with the game's sounds beside it.
 mkdir -p "$build/soak-work"
 (cd "$build/soak-work" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED="$seed" \
-  QUORVANE_AUTOPLAY="$frames" ../bin/quorvane | grep '^autoplay: seed') || true
+  QUORVANE_AUTOPLAY="$frames" QUORVANE_RECORD=coverage.rec ../bin/quorvane | grep '^autoplay: seed') || true
 measure "one soak of $frames frames, seed $seed" soak
