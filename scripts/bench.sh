@@ -8,6 +8,6 @@ build="${1:-build}"
 scripts/setup.sh "$build"
 cd "$build/bin"
 ./quorvane_bench --benchmark_min_time=0.5 2>/dev/null | grep -v '^Loading'
-mkdir -p ../soak-work && cd ../soak-work
+mkdir -p ../soak-work && cd ../soak-work && rm -f screenshot*.bmp
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED=1 QUORVANE_AUTOPLAY=100000 \
   ../bin/quorvane 2>/dev/null | grep '^autoplay'

@@ -30,6 +30,8 @@ measure "the tests alone" tests
 forget
 # Played as the test command's soaks play: recorded, with the game's sounds beside it.
 mkdir -p "$build/soak-work"
+rm -f "$build"/soak-work/screenshot*.bmp
+ln -sfn ../bin/sounds "$build/soak-work/sounds"
 (cd "$build/soak-work" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED="$seed" \
   QUORVANE_AUTOPLAY="$frames" QUORVANE_RECORD=coverage.rec ../bin/quorvane | grep '^autoplay: seed') || true
 measure "one soak of $frames frames, seed $seed" soak

@@ -11,6 +11,7 @@ build="${3:-build}"
 scripts/setup.sh "$build"
 mkdir -p "$build/soak-work"
 cd "$build/soak-work"
+rm -f screenshot*.bmp # the game never writes over one, so the last run's go first
 rc=0
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED="$seed" QUORVANE_AUTOPLAY="$frames" \
   ../bin/quorvane > soak.log 2>/dev/null || rc=$?

@@ -204,7 +204,7 @@ TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
     }
 }
 
-TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
+TEST(Screenshots, NumberedInOrderInTheWorkingDirectoryNeverOverEarlierOnes)
 {
     qt::Boot();
     char tmpl[] = "/tmp/quorvane-shotsXXXXXX", old[4096];
@@ -216,17 +216,30 @@ TEST(Screenshots, NumberedInOrderInTheWorkingDirectory)
     int first = 0;
     struct stat st;
     TakeScreenshot();
-    while (stat(name(first).c_str(), &st) != 0 && first < 1000)
+    while (stat(name(first).c_str(), &st) != 0 && first < 100000)
         first++;
+    // The next two numbers hold a player's pictures from an earlier game.
+    for (int i = first + 1; i <= first + 2; i++) {
+        FILE *f = std::fopen(name(i).c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::fputs("kept", f);
+        std::fclose(f);
+    }
     TakeScreenshot();
     TakeScreenshot();
-    for (int i = first; i < first + 3; i++) {
+    for (int i : {first, first + 3, first + 4}) {
         SDL_Surface *s = SDL_LoadBMP(name(i).c_str());
         ASSERT_NE(s, nullptr) << name(i);
         EXPECT_EQ(qt::Row({s->w, s->h}), qt::Row({800, 600}));
         SDL_FreeSurface(s);
+    }
+    for (int i = first; i <= first + 4; i++) {
+        if (i == first + 1 || i == first + 2) {
+            EXPECT_EQ(stat(name(i).c_str(), &st) == 0 ? st.st_size : -1, 4) << name(i) << " was written over";
+        }
         unlink(name(i).c_str());
     }
+    EXPECT_NE(stat(name(first + 5).c_str(), &st), 0);
     ASSERT_EQ(chdir(old), 0);
     rmdir(tmpl);
 }

@@ -344,8 +344,16 @@ void TakeScreenshot()
 {
     static int z = 0;
     char name[64];
-    std::snprintf(name, sizeof name, "screenshot%i.bmp", z);
-    z += 1;
+    // Numbers already taken by pictures of an earlier game are passed over, so that a
+    // player's screenshots are never written over.
+    for (;;) {
+        std::snprintf(name, sizeof name, "screenshot%i.bmp", z);
+        if (z == INT_MAX || access(name, F_OK) != 0)
+            break;
+        z += 1;
+    }
+    if (z < INT_MAX)
+        z += 1;
     if (!screen)
         return;
     SDL_RWops *rw = SDL_RWFromFile(name, "wb");
