@@ -65,10 +65,10 @@ void InitMap()
     ForgetGround();
 }
 
-// Draws one grid into the view; cells outside the map and pictures that failed to load
-// draw nothing, so the fill colour shows there.
+// Draws one grid into the view; cells outside the map, pictures that failed to load and
+// pictures marked in skip (when given) draw nothing, so what is beneath shows there.
 static void DrawGrid(const int (&grid)[MAP_HEIGHT][MAP_WIDTH], SDL_Surface *const *pictures, int count, int top,
-                     int left)
+                     int left, const bool *skip = nullptr)
 {
     for (int i = 0; i < VIEW_COLS; i++) {
         for (int j = 0; j < VIEW_ROWS; j++) {
@@ -77,7 +77,7 @@ static void DrawGrid(const int (&grid)[MAP_HEIGHT][MAP_WIDTH], SDL_Surface *cons
             if (!OnMap(x, y))
                 continue;
             int t = grid[y][x];
-            if (t < 0 || t >= count)
+            if (t < 0 || t >= count || (skip && skip[t]))
                 continue;
             DrawIMG(pictures[t], TILE_SIZE * i, TILE_SIZE * j);
         }
@@ -91,22 +91,7 @@ void DrawMap(int top, int left)
 
 void DrawOverMap(int top, int left)
 {
-    if (draw_from_scratch) {
-        DrawGrid(overmap, tileoverimages, NUM_OVERLAYS, top, left);
-        return;
-    }
-    for (int j = 0; j < VIEW_ROWS; j++) {
-        for (int i = 0; i < VIEW_COLS; i++) {
-            int x = left + i;
-            int y = top + j;
-            if (!OnMap(x, y))
-                continue;
-            int t = overmap[y][x];
-            if (t < 0 || t >= NUM_OVERLAYS || blankoverlay[t])
-                continue;
-            DrawIMG(tileoverimages[t], TILE_SIZE * i, TILE_SIZE * j);
-        }
-    }
+    DrawGrid(overmap, tileoverimages, NUM_OVERLAYS, top, left, draw_from_scratch ? nullptr : blankoverlay);
 }
 
 void ForgetGround()
