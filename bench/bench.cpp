@@ -5,12 +5,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "creatures/monster.h"
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/main.h"
+#include "shell/history.h"
 #include "shell/menu.h"
+#include "shell/save.h"
 #include "world/level.h"
 
 namespace {
@@ -150,6 +155,59 @@ void BM_LoadGame(benchmark::State &state)
         LoadGame();
 }
 BENCHMARK(BM_LoadGame)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The fullest game there is to keep: a crowded wilderness and a full history.
+void FullGame()
+{
+    NewTownGame();
+    player.areax = 1, player.areay = 0; // a wood north of the first town
+    player.area = AREA_WILDERNESS;
+    NewMap(AREA_WILDERNESS);
+    NewMonsters(AREA_WILDERNESS);
+    for (int tries = 0; curmonsters < MONSTER_LIMIT && tries < 1000; tries++)
+        makeMonster(RandNum(1, 12), curmonsters, -1, -1);
+    for (int i = 0; i < HISTORY_LINES; i++) {
+        std::snprintf(line, sizeof line, "The Giant Rat bites you. You hit the Giant Rat (%d).", i);
+        AddHistory(line);
+    }
+}
+
+// Keeping the game as a crossing does: the text, then the file written, flushed to the
+// disk and renamed over the last save (in a scratch folder).
+void BM_SaveGame(benchmark::State &state)
+{
+    FullGame();
+    char folder[] = "/tmp/quorvane-bench.XXXXXX";
+    char home[4096];
+    if (!mkdtemp(folder) || !getcwd(home, sizeof home) || chdir(folder) != 0) {
+        state.SkipWithError("no scratch folder");
+        return;
+    }
+    keep_games = true;
+    for (auto _ : state)
+        if (!KeepGame())
+            state.SkipWithError("not saved");
+    keep_games = false;
+    struct stat st;
+    state.counters["file_bytes"] = stat(SAVE_FILE, &st) == 0 ? static_cast<double>(st.st_size) : 0;
+    unlink(SAVE_FILE);
+    if (chdir(home) != 0 || rmdir(folder) != 0)
+        state.SkipWithError("scratch folder left");
+}
+BENCHMARK(BM_SaveGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Reading the same game back, as at start-up (the text already read from the file).
+void BM_LoadSavedGame(benchmark::State &state)
+{
+    FullGame();
+    const std::string text = WriteGameText();
+    char why[200];
+    for (auto _ : state)
+        if (!ReadGameText(text, why, sizeof why))
+            state.SkipWithError(why);
+    done = STATE_PLAYING;
+}
+BENCHMARK(BM_LoadSavedGame)->Unit(benchmark::kMillisecond);
 
 // A replay of the longest recording of the shelf, the whole program from start-up to
 // the verdict, pacing skipped: frames per second (the game's own pace is 25).

@@ -13,6 +13,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
+#include "shell/state.h"
 #include "world/level.h"
 
 MonsterRecord monsters[MAX_MONSTERS];
@@ -126,6 +127,35 @@ void EmptySlot(MonsterRecord &m)
 }
 
 } // namespace
+
+void WalkMonsters(StateWalker &w)
+{
+    w.Section("monsters");
+    w.Int(curmonsters, 0, MONSTER_LIMIT);
+    for (MonsterRecord &m : monsters) {
+        w.Section("monster");
+        w.Byte(m.alive, 0, 1);
+        w.Byte(m.multiplies, 0, 1);
+        w.Int(m.deadtime);
+        w.Int(m.kind, 0, NUM_MONSTER_KINDS - 1);
+        w.Int(m.chp);
+        w.Int(m.mhp);
+        // Blows are rolled between the two.
+        w.Int(m.mindamage, 0, MAX_DAMAGE);
+        w.Int(m.maxdamage, m.mindamage, MAX_DAMAGE);
+        w.Int(m.size);
+        w.Int(m.exp);
+        w.Int(m.x, 0, MAP_WIDTH - 1);
+        w.Int(m.y, 0, MAP_HEIGHT - 1);
+        w.Int(m.dx, -1, 1);
+        w.Int(m.dy, -1, 1);
+        w.Int(m.move, MOVE_ROAM, MOVE_TIMID);
+        w.Int(m.attacktype, ATTACK_NONE, ATTACK_TOUCH);
+        w.Int(m.hostility, FRIENDLY, HOSTILE);
+        // The attack's words go with the name: both come from the same kind.
+        w.Name(m.name, m.attack, monster_names.data(), monster_attacks.data(), NUM_MONSTER_KINDS);
+    }
+}
 
 void LoadMonsters()
 {

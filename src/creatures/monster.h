@@ -7,6 +7,7 @@
 
 constexpr int MAX_MONSTERS = 100;    // slots
 constexpr int MONSTER_LIMIT = 99;    // curmonsters never exceeds this
+constexpr int MAX_DAMAGE = 10000;    // no blow of any kind rolls more
 
 struct MonsterRecord {
     const char *name;
@@ -33,6 +34,10 @@ struct MonsterRecord {
 extern MonsterRecord monsters[MAX_MONSTERS];
 extern int curmonsters;
 extern SDL_Surface *monsters_list[NUM_MONSTER_KINDS];
+
+class StateWalker;
+// curmonsters, then every slot (live or not) in field order, its name as text.
+void WalkMonsters(StateWalker &w);
 
 void LoadMonsters();
 void FreeMonsters();

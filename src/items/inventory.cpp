@@ -1,5 +1,6 @@
 #include "items/inventory.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "player/player.h"
@@ -8,6 +9,7 @@
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/record.h"
+#include "shell/state.h"
 #include "world/level.h"
 
 ItemClass user_inventory[INVENTORY_SLOTS];
@@ -19,6 +21,17 @@ int showmode;
 // How often a starting item that ends its walk on a wall is drawn anew before the
 // map is searched for an open cell.
 constexpr int START_ITEM_REDRAWS = 100;
+
+void WalkInventory(StateWalker &w)
+{
+    w.Section("pack");
+    w.Int(curitems, 0, INVENTORY_SLOTS);
+    for (ItemClass &it : user_inventory)
+        it.Walk(w);
+    w.Section("amounts");
+    for (int &n : user_amounts)
+        w.Int(n, 0, INT_MAX);
+}
 
 void ClearInventory()
 {

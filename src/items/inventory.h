@@ -13,6 +13,9 @@ extern int curitems;
 extern int displayitem;
 extern int showmode;
 
+// curitems, the slots, then the count of every kind.
+void WalkInventory(StateWalker &w);
+
 void ClearInventory();
 void NewInventory();
 // Returns true when the item was taken into the inventory.

@@ -5,12 +5,32 @@
 #include "items/inventory.h"
 #include "shell/global.h"
 #include "shell/pictures.h"
+#include "shell/state.h"
+#include "world/tiles.h"
 
 ItemClass items[MAX_MAP_ITEMS];
 int cursmallitems;
 SDL_Surface *items_list[NUM_ITEM_KINDS];
 SDL_Surface *small_items_list[NUM_ITEM_KINDS];
 SDL_Surface *highlighter;
+
+void ItemClass::Walk(StateWalker &w)
+{
+    w.Int(type, 0, NUM_ITEM_KINDS - 1);
+    w.Int(x, -2, MAP_WIDTH - 1);
+    w.Int(y, -2, MAP_HEIGHT - 1);
+}
+
+void WalkMapItems(StateWalker &w)
+{
+    w.Section("items");
+    w.Int(cursmallitems, 0, MAX_MAP_ITEMS);
+    for (int i = 0; i < MAX_MAP_ITEMS; i++) {
+        if (i % 10 == 0)
+            w.Section("item");
+        items[i].Walk(w);
+    }
+}
 
 void ItemClass::SwapItem(ItemClass &other)
 {

@@ -5,6 +5,8 @@
 
 #include "items/itemdata.h"
 
+class StateWalker;
+
 class ItemClass {
 public:
     ItemClass() : type(0), x(-2), y(-2) {}
@@ -19,6 +21,8 @@ public:
     int getx() const { return x; }
     int gety() const { return y; }
     int getType() const { return type; }
+    // Kind, column and row: an item on the map, carried (-1, -1) or never placed (-2, -2).
+    void Walk(StateWalker &w);
 
 private:
     int type;
@@ -33,6 +37,9 @@ extern int cursmallitems;
 extern SDL_Surface *items_list[NUM_ITEM_KINDS];
 extern SDL_Surface *small_items_list[NUM_ITEM_KINDS];
 extern SDL_Surface *highlighter;
+
+// cursmallitems, then every entry of the map's item table.
+void WalkMapItems(StateWalker &w);
 
 void LoadItems();
 void FreeItems();

@@ -9,6 +9,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/record.h"
+#include "shell/state.h"
 #include "status/stats.h"
 #include "world/doors.h"
 #include "world/level.h"
@@ -26,6 +27,35 @@ constexpr int ALPHA_INVISIBLE = 75;
 constexpr int ALPHA_OPAQUE = 255;
 
 } // namespace
+
+void WalkPlayer(StateWalker &w)
+{
+    PlayerRecord &p = player;
+    w.Section("player");
+    for (unsigned char *flag : {&p.acted, &p.gotdir, &p.feelbetter, &p.blind, &p.confused, &p.visible, &p.poisoned})
+        w.Byte(*flag);
+    for (int *v : {&p.regencount, &p.regenrate, &p.poisoncount, &p.poisontime, &p.chp, &p.mhp, &p.str, &p.def, &p.exp})
+        w.Int(*v);
+    w.Int(p.level, 0, MAX_LEVEL);
+    w.Int(p.x, 0, MAP_WIDTH - 1);
+    w.Int(p.y, 0, MAP_HEIGHT - 1);
+    w.Int(p.size);
+    w.Int(p.killer, NO_KILLER, MAX_MONSTERS - 1);
+    w.Int(p.area);
+    for (int *v : {&p.tohit, &p.todam, &p.hitroll, &p.damroll})
+        w.Int(*v);
+    w.Int(p.areax, 0, WORLD_COLS - 1);
+    w.Int(p.areay, 0, WORLD_ROWS - 1);
+    w.Int(p.viewx, 0, MAP_WIDTH - VIEW_COLS);
+    w.Int(p.viewy, 0, MAP_HEIGHT - VIEW_ROWS);
+    w.Int(p.peace);
+    for (int *v : {&p.skill[0], &p.skill[1], &p.practice[0], &p.practice[1]})
+        w.Int(*v);
+    // The land the player stands in is the world cell's.
+    w.Check(p.areax >= 0 && p.areax < WORLD_COLS && p.areay >= 0 && p.areay < WORLD_ROWS &&
+                p.area == hugemap[p.areay][p.areax],
+            "the player's land is not the world's");
+}
 
 void LoadPlayer()
 {

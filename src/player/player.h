@@ -44,6 +44,10 @@ struct PlayerRecord {
 };
 
 extern PlayerRecord player;
+
+class StateWalker;
+// The player's part of the game's state (its pictures are not state), in field order.
+void WalkPlayer(StateWalker &w);
 constexpr int MAX_LEVEL = 7;
 // Bigger than this, a walker cannot pass between trees.
 constexpr int TREE_BLOCKING_SIZE = 249;

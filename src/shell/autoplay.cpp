@@ -17,6 +17,7 @@
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/record.h"
+#include "shell/save.h"
 #include "shell/sound.h"
 #include "world/level.h"
 #include "world/look.h"
@@ -1148,8 +1149,18 @@ int RunAutoplay(unsigned seed, long frames, bool verbose)
         spaces_pushed = 0;
         PushAgentKeys();
         Remember(before);
+        const int areax = player.areax;
+        const int areay = player.areay;
         RunStateFrame();
         Count(before);
+        // At every crossing, where the player's game is kept, it must come back whole
+        // from its saved text (in memory: the self-play writes no file).
+        if (done == STATE_PLAYING && (player.areax != areax || player.areay != areay) &&
+            !CheckKeptGame(why, sizeof why)) {
+            std::printf("autoplay: seed %u, frame %ld: the kept game: %s\n", seed, frame, why);
+            status = 1;
+            break;
+        }
         if (!CheckInvariants(why, sizeof why)) {
             std::printf("autoplay: seed %u, frame %ld: %s\n", seed, frame, why);
             status = 1;

@@ -6,6 +6,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
+#include "shell/state.h"
 
 SDL_Surface *crow_bird;
 int birdx;
@@ -23,6 +24,23 @@ void LoadFree()
     // Each cloud is its own copy, so each carries its own alpha.
     for (Cloud &c : clouds)
         c.image = LoadPicture(PIC_CLOUD);
+}
+
+void WalkCrow(StateWalker &w)
+{
+    w.Section("crow");
+    w.Int(birdx);
+    w.Int(birdy);
+}
+
+void WalkClouds(StateWalker &w)
+{
+    for (Cloud &c : clouds) {
+        w.Section("cloud");
+        w.Int(c.drift);
+        w.Int(c.fixed);
+        w.Int(c.step, -1, 1);
+    }
 }
 
 void NewFree()

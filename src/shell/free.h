@@ -15,6 +15,10 @@ extern int birdx;
 extern int birdy;
 extern Cloud clouds[5];
 
+class StateWalker;
+void WalkCrow(StateWalker &w);
+void WalkClouds(StateWalker &w);
+
 void LoadFree();
 void NewFree();
 void MoveFree();

@@ -7,6 +7,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "player/player.h"
+#include "shell/state.h"
 #include "status/stats.h"
 
 HistoryLine history[HISTORY_LINES];
@@ -24,6 +25,17 @@ void AddHistory(const char *text)
     HistoryLine &h = history[curhistory];
     std::snprintf(h.text, sizeof h.text, "%s", text ? text : "");
     h.stamp = gametime;
+}
+
+void WalkHistory(StateWalker &w)
+{
+    w.Section("history");
+    w.Int(curhistory, -1, HISTORY_LINES - 1);
+    for (int k = 0; k <= curhistory && k < HISTORY_LINES; k++) {
+        w.Section("line");
+        w.Text(history[k].text, HISTORY_TEXT);
+        w.Int(history[k].stamp);
+    }
 }
 
 void ClearHistory()

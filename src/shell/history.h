@@ -16,6 +16,10 @@ extern int curhistory;
 extern char line[1024];
 extern int messagecount;
 
+class StateWalker;
+// curhistory, then the lines up to it, each text with its stamp.
+void WalkHistory(StateWalker &w);
+
 void AddHistory(const char *text);
 void ClearHistory();
 void WriteHistory(int n);

@@ -24,7 +24,9 @@
 #include "shell/options.h"
 #include "shell/pictures.h"
 #include "shell/record.h"
+#include "shell/save.h"
 #include "shell/sound.h"
+#include "shell/state.h"
 #include "shell/tombstone.h"
 #include "shell/version.h"
 #include "status/charsheet.h"
@@ -85,6 +87,7 @@ static int DisplayLost(void *)
     static const char text[] = "Quorvane: lost the connection to the display; the game ends.\n";
     ssize_t n = write(STDERR_FILENO, text, sizeof text - 1);
     (void)n;
+    KeepGame();
     _exit(1);
 }
 
@@ -112,6 +115,22 @@ void SetDone(int state)
 int RandNum(int low, int high)
 {
     return low + (std::rand() % (high - low + 1));
+}
+
+void WalkClock(StateWalker &w)
+{
+    w.Section("clock");
+    w.Int(gametime, 0, 2999);
+    w.Int(gamedays);
+    w.Int(gameyears);
+}
+
+void WalkStates(StateWalker &w)
+{
+    w.Section("state");
+    w.Int(done, STATE_MENU, STATE_MENU);
+    w.Int(mode, MODE_NORMAL, MODE_NORMAL);
+    w.Int(oldmode, MODE_NORMAL, MODE_HISTORY);
 }
 
 int ParseCommandLine(int argc, char **argv)
@@ -220,6 +239,7 @@ void StartGame()
     magenta = SDL_MapRGB(screen->format, 255, 0, 255);
     bgcolor = SDL_MapRGB(screen->format, 1, 1, 1);
     LoadGame();
+    ResumeSavedGame();
 }
 
 void LoadGame()
@@ -274,6 +294,8 @@ void NewGame()
 
 void ExitGame()
 {
+    // Whatever ends the program, a live game outlives it.
+    KeepGame();
     CloseSounds();
     DeinitMap();
     SDL_Quit();
@@ -380,12 +402,18 @@ void PlayFrame()
         gametime += 1;
     }
     UpdateGame();
+    const int areax = player.areax;
+    const int areay = player.areay;
     // A player who died while this frame was drawn neither grows nor takes keys.
     if (done == STATE_PLAYING) {
         UpdatePlayer(&event);
         if (done == STATE_PLAYING)
             ProcessEvents(&event);
     }
+    // The game is kept when the player goes to the title, and at every crossing into
+    // another area, so that even a crash loses no more than the area at hand.
+    if (done == STATE_MENU || player.areax != areax || player.areay != areay)
+        KeepGame();
     CorrectFrameTime();
 }
 

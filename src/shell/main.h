@@ -46,6 +46,12 @@ void SetDone(int state);
 
 int RandNum(int low, int high);
 
+class StateWalker;
+// The clock: gametime, gamedays, gameyears.
+void WalkClock(StateWalker &w);
+// done, mode and oldmode. A kept game is always kept as on the title, in normal mode.
+void WalkStates(StateWalker &w);
+
 // Switches: returns -1 to go on, or the exit status to leave with at once.
 int ParseCommandLine(int argc, char **argv);
 void StartGame();

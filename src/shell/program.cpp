@@ -6,6 +6,8 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/record.h"
+#include "shell/save.h"
+#include "shell/state.h"
 
 // A whole decimal number, or nothing.
 static bool ReadNumber(const char *text, unsigned *value)
@@ -39,12 +41,17 @@ int main(int argc, char **argv)
         return status;
     std::srand(seed);
 
+    // The player's game is resumed and kept, but not by replays, recordings or self-play:
+    // they play games of their own, and a recording must start from the title as it was.
+    const char *autoplay = std::getenv("QUORVANE_AUTOPLAY");
+    keep_games = !ReplayingGame() && !RecordingPath() && !(autoplay && *autoplay);
+
     InitDataRoot();
     StartGame();
 
     // QUORVANE_AUTOPLAY=<frames>: random play through the real loop, then "Exit".
     unsigned frames = 0;
-    if (!ReplayingGame() && ReadNumber(std::getenv("QUORVANE_AUTOPLAY"), &frames)) {
+    if (!ReplayingGame() && ReadNumber(autoplay, &frames)) {
         status = RunAutoplay(seed, static_cast<long>(frames), true);
         std::printf("autoplay: digest %016llx after %ld frames\n", DigestGame(), FramesRun());
         FinishRecordedGame();

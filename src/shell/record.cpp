@@ -15,6 +15,7 @@
 #include "shell/free.h"
 #include "shell/history.h"
 #include "shell/main.h"
+#include "shell/state.h"
 #include "world/level.h"
 
 namespace {
@@ -455,76 +456,6 @@ void CountFrame()
 long FramesRun()
 {
     return frames;
-}
-
-namespace {
-
-// FNV-1a over the game's numbers, one field at a time (no padding, no pointers).
-struct Digest {
-    unsigned long long h = 0xcbf29ce484222325ULL;
-    void Add(long long v)
-    {
-        for (int i = 0; i < 8; i++) {
-            h ^= static_cast<unsigned long long>(v >> (8 * i)) & 0xFF;
-            h *= 0x100000001b3ULL;
-        }
-    }
-    void AddText(const char *s, size_t n)
-    {
-        for (size_t i = 0; i < n && s[i]; i++) {
-            h ^= static_cast<unsigned char>(s[i]);
-            h *= 0x100000001b3ULL;
-        }
-        Add(-1);
-    }
-};
-
-} // namespace
-
-unsigned long long DigestGame()
-{
-    Digest d;
-    const PlayerRecord &p = player;
-    for (long long v : {(long long)p.acted, (long long)p.gotdir, (long long)p.feelbetter, (long long)p.blind,
-                        (long long)p.confused, (long long)p.visible, (long long)p.poisoned})
-        d.Add(v);
-    for (int v : {p.regencount, p.regenrate, p.poisoncount, p.poisontime, p.chp, p.mhp, p.str, p.def, p.exp,
-                  p.level, p.x, p.y, p.size, p.killer, p.area, p.tohit, p.todam, p.hitroll, p.damroll, p.areax,
-                  p.areay, p.viewx, p.viewy, p.peace, p.skill[0], p.skill[1], p.practice[0], p.practice[1]})
-        d.Add(v);
-    for (int y = 0; y < MAP_HEIGHT; y++)
-        for (int x = 0; x < MAP_WIDTH; x++) {
-            d.Add(worldmap[y][x]);
-            d.Add(overmap[y][x]);
-        }
-    d.Add(curmonsters);
-    for (const MonsterRecord &m : monsters) {
-        for (int v : {(int)m.alive, (int)m.multiplies, m.deadtime, m.kind, m.chp, m.mhp, m.mindamage, m.maxdamage,
-                      m.size, m.exp, m.x, m.y, m.dx, m.dy, m.move, m.attacktype, m.hostility})
-            d.Add(v);
-        d.AddText(m.name ? m.name : "", 64);
-    }
-    d.Add(cursmallitems);
-    for (const ItemClass &it : items)
-        for (int v : {it.getType(), it.getx(), it.gety()})
-            d.Add(v);
-    d.Add(curitems);
-    for (const ItemClass &it : user_inventory)
-        for (int v : {it.getType(), it.getx(), it.gety()})
-            d.Add(v);
-    for (int n : user_amounts)
-        d.Add(n);
-    d.Add(curhistory);
-    for (int k = 0; k <= curhistory && k < HISTORY_LINES; k++) {
-        d.AddText(history[k].text, HISTORY_TEXT);
-        d.Add(history[k].stamp);
-    }
-    for (int v : {gametime, gamedays, gameyears, birdx, birdy, done, mode, oldmode})
-        d.Add(v);
-    for (const Cloud &c : clouds)
-        for (int v : {c.drift, c.fixed, c.step})
-            d.Add(v);
-    return d.h;
 }
 
 int StartRecordedGame(unsigned *seed)

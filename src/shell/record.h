@@ -48,9 +48,6 @@ bool CheckReplayQuit();
 void CountFrame();
 long FramesRun();
 
-// A 64-bit digest of the game: player, both grids, creatures, items on the map,
-// inventory, history, clock, sky layer, the state and the play mode.
-unsigned long long DigestGame();
 
 // Start-up: opens the file named by QUORVANE_RECORD or QUORVANE_REPLAY. A replay takes its
 // seed from the recording. Returns -1 to go on, or the exit status to leave with.

@@ -7,6 +7,7 @@
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
+#include "shell/save.h"
 #include "shell/pictures.h"
 #include "world/look.h"
 
@@ -98,6 +99,8 @@ void DrawStats()
     }
 
     if (player.chp < 0) {
+        // A dead hero is never resumed.
+        ForgetSavedGame();
         AddHistory("(Press a key)");
         WriteHistory(3);
         UpdateScreen();

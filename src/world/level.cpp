@@ -4,6 +4,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
+#include "shell/state.h"
 
 int worldmap[MAP_HEIGHT][MAP_WIDTH];
 int overmap[MAP_HEIGHT][MAP_WIDTH];
@@ -22,6 +23,17 @@ static int groundtiles[VIEW_ROWS][VIEW_COLS];
 static Uint32 groundfill;
 // Overlays whose every pixel is the colour key draw nothing and are not drawn.
 static bool blankoverlay[NUM_OVERLAYS];
+
+void WalkGrids(StateWalker &w)
+{
+    for (int y = 0; y < MAP_HEIGHT; y++) {
+        w.Section("row");
+        for (int x = 0; x < MAP_WIDTH; x++) {
+            w.Int(worldmap[y][x], 0, NUM_TILES - 1);
+            w.Int(overmap[y][x], 0, NUM_OVERLAYS - 1);
+        }
+    }
+}
 
 bool IsWinter()
 {

@@ -90,6 +90,10 @@ extern SDL_Surface *tileoverimages[NUM_OVERLAYS];
 extern HouseRecord houses[BLOCK_ROWS][BLOCK_COLS];
 extern int snowfactor;
 
+class StateWalker;
+// Both grids, a map row to a line, each cell's ground then its overlay.
+void WalkGrids(StateWalker &w);
+
 void InitMap();
 void DrawMap(int top, int left);
 void DrawOverMap(int top, int left);

@@ -27,7 +27,8 @@ for sig in TERM INT HUP; do
   echo "SIG$sig: ok"
 done
 
-# The X server goes away under the game.
+# The X server goes away under the game, which keeps the game in progress.
+rm -f "$WORK/quorvane.sav"
 fresh_start
 key space
 shoot_until 690 560 "? for Help" 40 || fail "no play screen after New Game"
@@ -37,4 +38,5 @@ rc=0; wait_exit 30 || rc=$?
 [ "$rc" -lt 128 ] || fail "display lost: ended by signal $((rc - 128))"
 grep -q "lost the connection to the display" "$WORK/err.log" || { cat "$WORK/err.log" >&2; fail "display lost: no line says so"; }
 [ "$(grep -c . "$WORK/err.log")" = 1 ] || { cat "$WORK/err.log" >&2; fail "display lost: more than one line"; }
-echo "display lost: ok (status $rc)"
+[ -s "$WORK/quorvane.sav" ] || fail "display lost: the game in progress was not kept"
+echo "display lost: ok (status $rc, the game kept)"

@@ -1,0 +1,47 @@
+// The kept game: quorvane.sav in the working directory holds the game in progress, so
+// that it outlives the program. It is written when Q takes the player to the title, at
+// every crossing into another map area and when the program ends with a live game in
+// memory; it is read at start-up, and removed the moment the player dies.
+//
+// The file is plain text (numbers in decimal, the digest in hexadecimal):
+//   quorvane-save 1                   format and version
+//   digest D                          DigestGame() of the game it holds
+//   player ...                        then every field of the game, as WalkGame walks
+//   row ...                           it: a group of fields to a line, named by its
+//   ...                               first word; a text is written LENGTH:TEXT
+//   end
+// A kept game is always kept as on the title: done STATE_MENU, mode MODE_NORMAL.
+// The dice are not kept: a resumed game rolls them as any new run does.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+constexpr int SAVE_VERSION = 1;
+constexpr const char *SAVE_FILE = "quorvane.sav";
+
+// Whether this run resumes and keeps the player's game. Off unless the program turns it
+// on: replays, recordings and self-play neither read nor write the file.
+extern bool keep_games;
+
+// The game in memory as the text of a saved game.
+std::string WriteGameText();
+// Restores the game from the text of a saved game. On failure the game in memory is left
+// as it was and why holds the reason.
+bool ReadGameText(const std::string &text, char *why, size_t size);
+
+// Writes the file when this run keeps games and a live game is in memory (one was
+// started or resumed, and the player is not dead). Safe against a crash or a full disk
+// part way: the last save stays whole. A failure is told in one line on stderr (not
+// again while it stays the same) and the game goes on. True when written.
+bool KeepGame();
+// Start-up, once the pictures are loaded: a saved game is restored and the title offers
+// "Continue" with the cursor on it. A file that cannot be used is told in one line,
+// moved aside (quorvane.sav.bad, .bad1, ... never over an earlier one), and the title
+// offers "New Game" as on a first start.
+void ResumeSavedGame();
+// The player died: the saved game goes at once.
+void ForgetSavedGame();
+
+// For the self-play's checks: the game survives being written and read back unchanged.
+bool CheckKeptGame(char *why, size_t size);

@@ -1,0 +1,37 @@
+// The game's state, described once: every number and text that makes up a game in
+// progress, walked in one fixed order. The digest and the saved game both walk it, so a
+// field is either part of both or of neither.
+//
+// Each unit lists the fields it owns beside their definitions (WalkPlayer, WalkGrids,
+// WalkMonsters, WalkMapItems, WalkInventory, WalkHistory, WalkClock, WalkCrow,
+// WalkStates, WalkClouds); WalkGame calls them in order.
+#pragma once
+
+#include <climits>
+#include <cstddef>
+
+class StateWalker {
+public:
+    virtual ~StateWalker() = default;
+    // The name of the group of fields that follows (a line of the saved game).
+    virtual void Section(const char *name) = 0;
+    // A number that a saved game may hold only within low..high (both included).
+    virtual void Int(int &value, int low = INT_MIN, int high = INT_MAX) = 0;
+    virtual void Byte(unsigned char &value, int low = 0, int high = UCHAR_MAX) = 0;
+    // A text of at most size - 1 characters, ended by a zero.
+    virtual void Text(char *text, size_t size) = 0;
+    // A pointer into a table of names (nullptr for none), held as the name's text, of at
+    // most 63 characters. On reading, the pointer is found again in the table, and the
+    // same entry of the partner table (attacks beside names) is taken for *partner.
+    virtual void Name(const char *&name, const char *&partner, const char *const *names,
+                      const char *const *partners, int count) = 0;
+    // A rule between fields that a saved game must keep (false: the game is refused).
+    virtual void Check(bool ok, const char *what) = 0;
+};
+
+// The whole game, in the order the digest has always taken it.
+void WalkGame(StateWalker &w);
+
+// A 64-bit digest of the game: player, both grids, creatures, items on the map,
+// inventory, history, clock, sky layer, the state and the play mode.
+unsigned long long DigestGame();
