@@ -44,7 +44,11 @@ fi
 
 build="${1:-build}"
 shift || true
+# A new build folder is configured with the default build type; arguments given for a
+# folder configured before are applied to it again, so that the folder is built as asked.
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+elif (($#)); then
+  cmake -S . -B "$build" "$@" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" -- --no-print-directory >/dev/null
