@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <sys/stat.h>
@@ -253,6 +254,35 @@ TEST(Screenshots, AnUnwritableDirectoryIsSkippedSilently)
     TakeScreenshot();
     ASSERT_EQ(chdir(old), 0);
     SUCCEED();
+}
+
+TEST(Present, ChangedBytesAreFoundWithinTheRowAndSameRowsSayNone)
+{
+    // Rows of 13 bytes inside larger buffers whose bytes before and after the rows
+    // differ: nothing outside the row may count.
+    Uint8 a[40], b[40];
+    std::memset(a, 7, sizeof a);
+    std::memset(b, 9, sizeof b);
+    Uint8 *ra = a + 10, *rb = b + 10;
+    const size_t n = 13;
+    std::memset(ra, 1, n);
+    std::memset(rb, 1, n);
+    EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, n), (long long)LastDifferentByte(ra, rb, n)}),
+              qt::Row({13, 13}))
+        << "rows that are the same";
+    for (size_t at : {0, 5, 7, 8, 12}) {
+        rb[at] = 2;
+        EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, n), (long long)LastDifferentByte(ra, rb, n)}),
+                  qt::Row({(long long)at, (long long)at}))
+            << "one byte differs at " << at;
+        rb[at] = 1;
+    }
+    rb[2] = 2, rb[11] = 2;
+    EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, n), (long long)LastDifferentByte(ra, rb, n)}),
+              qt::Row({2, 11}));
+    EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, 0), (long long)LastDifferentByte(ra, rb, 0)}),
+              qt::Row({0, 0}))
+        << "empty rows";
 }
 
 TEST(Font, GlyphTableAndCentring)

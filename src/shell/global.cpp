@@ -114,8 +114,7 @@ struct RowRun {
     int right;  // last column, inclusive
 };
 
-// Where two rows of n bytes that differ somewhere first and last differ, eight bytes at a time.
-static size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
+size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
 {
     size_t i = 0;
     for (; i + 8 <= n; i += 8) {
@@ -125,12 +124,12 @@ static size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
         if (x != y)
             break;
     }
-    while (a[i] == b[i])
+    while (i < n && a[i] == b[i])
         i++;
     return i;
 }
 
-static size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
+size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
 {
     size_t i = n;
     for (; i >= 8; i -= 8) {
@@ -140,10 +139,9 @@ static size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
         if (x != y)
             break;
     }
-    i -= 1;
-    while (a[i] == b[i])
+    while (i > 0 && a[i - 1] == b[i - 1])
         i--;
-    return i;
+    return i > 0 ? i - 1 : n;
 }
 
 // Remembers the screen as shown, row by row, and gathers the rows that differ from what
