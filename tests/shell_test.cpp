@@ -2,6 +2,7 @@
 // the direction prompt, screenshots and the font.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -283,6 +284,22 @@ TEST(Present, ChangedBytesAreFoundWithinTheRowAndSameRowsSayNone)
     EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, 0), (long long)LastDifferentByte(ra, rb, 0)}),
               qt::Row({0, 0}))
         << "empty rows";
+}
+
+TEST(Dice, BothEndsIncludedWhicheverWayRoundTheyAreGiven)
+{
+    std::srand(3);
+    bool seen[7] = {};
+    for (int i = 0; i < 2000; i++) {
+        EXPECT_EQ(RandNum(5, 5), 5);
+        int a = RandNum(1, 2), b = RandNum(2, 1), c = RandNum(6, 1);
+        ASSERT_TRUE(a >= 1 && a <= 2 && b >= 1 && b <= 2 && c >= 1 && c <= 6) << a << " " << b << " " << c;
+        seen[c] = true;
+    }
+    for (int v = 1; v <= 6; v++)
+        EXPECT_TRUE(seen[v]) << v << " never came up";
+    int wide = RandNum(INT_MIN, INT_MAX); // a span wider than an int
+    (void)wide;
 }
 
 TEST(Font, GlyphTableAndCentring)

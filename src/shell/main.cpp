@@ -111,7 +111,15 @@ void SetDone(int state)
 
 int RandNum(int low, int high)
 {
-    return low + (std::rand() % (high - low + 1));
+    // Ends given the other way round name the same numbers; the span is counted in a
+    // long long so that no range overflows it.
+    if (high < low) {
+        int t = low;
+        low = high;
+        high = t;
+    }
+    long long span = static_cast<long long>(high) - low + 1;
+    return static_cast<int>(low + std::rand() % span);
 }
 
 int ParseCommandLine(int argc, char **argv)
