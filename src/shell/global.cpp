@@ -429,7 +429,7 @@ SDL_Surface *LoadPicture(const char *relpath, bool keyed)
 {
     const char *slash = std::strrchr(relpath, '/');
     const char *name = slash ? slash + 1 : relpath;
-    char path[4096]; // PATH_MAX
+    char path[PATH_MAX];
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, relpath);
     if (n < 0 || n >= static_cast<int>(sizeof path)) {
         std::fprintf(stderr, "Couldn't load image %s: %s\n", name, "path too long");
@@ -440,7 +440,7 @@ SDL_Surface *LoadPicture(const char *relpath, bool keyed)
 
 SDL_Surface *LoadPictureIn(const char *dir, const char *file, bool keyed)
 {
-    char path[4096]; // PATH_MAX
+    char path[PATH_MAX];
     int n = std::snprintf(path, sizeof path, "%s/%s%s", dataroot, dir, file);
     if (n < 0 || n >= static_cast<int>(sizeof path)) {
         std::fprintf(stderr, "Couldn't load image %s: %s\n", file, "path too long");

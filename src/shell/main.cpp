@@ -1,5 +1,6 @@
 #include "shell/main.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <csignal>
@@ -213,7 +214,7 @@ void StartGame()
     // SIGTERM, SIGINT and SIGHUP end the game from any screen and any prompt, as "Exit" does.
     CatchQuitSignals();
 
-    char path[4096]; // PATH_MAX
+    char path[PATH_MAX];
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_ICON);
     if (n > 0 && n < static_cast<int>(sizeof path)) {
         SDL_Surface *icon = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
