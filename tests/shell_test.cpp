@@ -252,9 +252,24 @@ TEST(Screenshots, AnUnwritableDirectoryIsSkippedSilently)
     char old[4096];
     ASSERT_NE(getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(chdir("/proc"), 0); // nothing can be created here
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     TakeScreenshot();
+    // F1 in play, as a player presses it: the game says nothing and goes on.
+    qt::Field(9);
+    const int x = player.x;
+    qt::Key(SDLK_F1);
+    qt::Key(SDLK_KP6);
+    qt::Frame(2);
+    std::fflush(stdout);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(chdir(old), 0);
-    SUCCEED();
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(qt::Row({done, mode, player.x}), qt::Row({STATE_PLAYING, MODE_NORMAL, x + 1}))
+        << "the step after the screenshot was not taken";
 }
 
 TEST(Present, ChangedBytesAreFoundWithinTheRowAndSameRowsSayNone)
