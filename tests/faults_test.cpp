@@ -141,10 +141,13 @@ namespace {
 
 struct Outcome { std::string out; int status; };
 
-Outcome Program(const std::string &args)
+// The program with arguments; only its standard output is kept, unless a prefix (before
+// "./quorvane") is given, when both streams are.
+Outcome Program(const std::string &args, const std::string &prefix = std::string())
 {
     Outcome r{std::string(), -1};
-    std::string cmd = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./quorvane " + args + " 2>/dev/null";
+    std::string cmd = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + prefix + "./quorvane " + args +
+                      (prefix.empty() ? " 2>/dev/null" : " 2>&1");
     FILE *p = popen(cmd.c_str(), "r");
     if (!p)
         return r;
@@ -180,4 +183,25 @@ TEST(CommandLine, HelpPrintsTheOptionsAndSucceedsAndAnUnknownSwitchPrintsTheUsag
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_EQ(r.out, usage_text) << args;
     }
+}
+
+TEST(CommandLine, ANumberVariableThatHoldsNoWholeNumberEndsTheProgramWithALine)
+{
+    // Run with a bound: a count misread as some four thousand million frames would
+    // otherwise play on for days.
+    auto run = [](const std::string &vars) {
+        return Program("", "env " + vars + " timeout 60 ");
+    };
+    for (const char *vars : {"QUORVANE_AUTOPLAY=-5", "QUORVANE_AUTOPLAY=12abc", "QUORVANE_AUTOPLAY=4294967296",
+                             "QUORVANE_AUTOPLAY=+7", "QUORVANE_SEED=-1 QUORVANE_AUTOPLAY=5"}) {
+        Outcome r = run(vars);
+        std::string first = std::string(vars).substr(0, std::string(vars).find(' '));
+        EXPECT_EQ(r.status, 1) << vars;
+        EXPECT_EQ(r.out, "quorvane: " + first + " is not a whole number from 0 to 4294967295\n") << vars;
+    }
+    Outcome r = run("QUORVANE_SEED=4294967295 QUORVANE_AUTOPLAY=30");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("autoplay: seed 4294967295, 30 frames"), std::string::npos) << r.out;
+    r = run("QUORVANE_SEED= QUORVANE_AUTOPLAY=0");
+    EXPECT_EQ(r.status, 0) << "an empty variable counts as unset: " << r.out;
 }
