@@ -18,6 +18,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "shell/record.h"
 
 namespace {
 
@@ -315,6 +316,40 @@ TEST(Dice, BothEndsIncludedWhicheverWayRoundTheyAreGiven)
         EXPECT_TRUE(seen[v]) << v << " never came up";
     int wide = RandNum(INT_MIN, INT_MAX); // a span wider than an int
     (void)wide;
+}
+
+TEST(Replay, AReplayWhoseWindowIsClosedSaysItWasStoppedNotThatItDiffers)
+{
+    FreshTitle();
+    char path[] = "/tmp/quorvane-stoppedXXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    const char text[] = "quorvane-recording 1\nseed 1\nend 7000000000 0\n";
+    ASSERT_EQ(write(fd, text, sizeof text - 1), static_cast<ssize_t>(sizeof text - 1));
+    close(fd);
+    setenv("QUORVANE_REPLAY", path, 1);
+    unsetenv("QUORVANE_RECORD");
+    unsigned seed = 0;
+    const int started = StartRecordedGame(&seed);
+    unsetenv("QUORVANE_REPLAY");
+    unlink(path);
+    ASSERT_EQ(started, -1);
+    ASSERT_TRUE(ReplayingGame());
+    qt::Frame(3);
+    qt::Quit(); // the window's close button
+    for (int i = 0; i < 5 && done != STATE_QUIT; i++)
+        qt::Frame(1);
+    EXPECT_EQ(done, STATE_QUIT);
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    const int status = FinishRecordedGame();
+    std::fflush(stdout);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(status, REPLAY_STOPPED);
+    EXPECT_EQ(out.find("differs"), std::string::npos) << out;
+    EXPECT_NE(out.find(std::string("replay: ") + path + ": stopped by its viewer at frame "), std::string::npos) << out;
+    EXPECT_NE(out.find("(the recording ends at frame 7000000000)"), std::string::npos) << out;
+    EXPECT_FALSE(ReplayingGame());
 }
 
 TEST(Font, GlyphTableAndCentring)
