@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake make g++ pkg-config
           libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
           libpng-dev libjpeg-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool)
+          xvfb xauth xdotool x11-apps)
 tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db gcovr)
 missing_from() {
   local p
