@@ -258,8 +258,9 @@ int ReadHeader(const std::string &line)
     const bool ours = count == 1 && *digits - '0' >= 1 && *digits - '0' <= RECORDING_VERSION;
     if (!ours) {
         char why[160];
-        std::snprintf(why, sizeof why, "a recording of format %.*s; this game reads format %d", count > 40 ? 40 : static_cast<int>(count),
-                      digits, RECORDING_VERSION);
+        const int shown = count > 40 ? 40 : static_cast<int>(count);
+        std::snprintf(why, sizeof why, "a recording of format %.*s; this game reads format %d", shown, digits,
+                      RECORDING_VERSION);
         return BadFile(1, why);
     }
     return -1;
