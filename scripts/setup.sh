@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake make g++ pkg-config
           libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
           libpng-dev libjpeg-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool python3)
+          xvfb xauth xdotool x11-apps python3)
 tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db gcovr)
 missing_from() {
   local p
@@ -44,7 +44,11 @@ fi
 
 build="${1:-build}"
 shift || true
+# A new build folder is configured with the default build type; arguments given for a
+# folder configured before are applied to it again, so that the folder is built as asked.
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+elif (($#)); then
+  cmake -S . -B "$build" "$@" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" -- --no-print-directory >/dev/null

@@ -37,30 +37,53 @@ TEST(Faults, ADeadPlayerDoesNotLevelUpInTheFrameOfDeath)
 
 namespace {
 
-// From the title through a new game, some steps and a look around, to a death and
-// back to the title from the tombstone.
-void PlayTitleToDeath()
+// From the title through a new game, some steps and a look around, every screen of play
+// opened and left, a death and back to the title from the tombstone. Says where the
+// game went another way.
+testing::AssertionResult PlayTitleToDeath()
 {
     qt::Drain();
     qt::ResetWaits();
     done = STATE_MENU, played = false, fadeimg = 0, fadecount = 10, selectmenu = 1;
     qt::Frame(20);
     qt::Press(SDLK_SPACE);
-    ASSERT_EQ(done, STATE_PLAYING);
-    for (SDLKey k : {SDLK_KP2, SDLK_KP6, SDLK_KP3, SDLK_KP5, SDLK_l, SDLK_KP6, SDLK_ESCAPE, SDLK_i, SDLK_SPACE,
-                     SDLK_ESCAPE, SDLK_ESCAPE, SDLK_c, SDLK_ESCAPE}) {
-        qt::Key(k, k == SDLK_c ? KMOD_LSHIFT : KMOD_NONE);
+    if (done != STATE_PLAYING)
+        return testing::AssertionFailure() << "\"New Game\" did not start a game (state " << done << ")";
+    struct Step {
+        SDLKey key;
+        SDLMod mod;
+        int mode; // the play mode after the key
+    };
+    static const Step steps[] = {
+        {SDLK_KP2, KMOD_NONE, MODE_NORMAL},       {SDLK_KP6, KMOD_NONE, MODE_NORMAL},
+        {SDLK_KP3, KMOD_NONE, MODE_NORMAL},       {SDLK_KP5, KMOD_NONE, MODE_NORMAL},
+        {SDLK_l, KMOD_NONE, MODE_LOOKING},        {SDLK_KP6, KMOD_NONE, MODE_LOOKING},
+        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_i, KMOD_NONE, MODE_INVENTORY},
+        {SDLK_SPACE, KMOD_NONE, MODE_ITEM},       {SDLK_ESCAPE, KMOD_NONE, MODE_INVENTORY},
+        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_c, KMOD_LSHIFT, MODE_STATS},
+        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_QUESTION, KMOD_NONE, MODE_HELP},
+        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_n, KMOD_LSHIFT, MODE_HISTORY},
+        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},
+    };
+    for (const Step &st : steps) {
+        qt::Key(st.key, st.mod);
         qt::Frame(2);
+        if (done != STATE_PLAYING || mode != st.mode)
+            return testing::AssertionFailure() << "after " << SDL_GetKeyName(st.key) << ": state " << done
+                                               << ", mode " << mode << ", not mode " << st.mode;
     }
     qt::Frame(20); // the crow crosses
     player.chp = -1;
     qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
     qt::Frame(1);
-    ASSERT_EQ(done, STATE_DEAD);
+    if (done != STATE_DEAD)
+        return testing::AssertionFailure() << "no tombstone after the death (state " << done << ")";
     qt::Frame(2);
     qt::Press(SDLK_SPACE);
-    EXPECT_EQ(done, STATE_MENU);
+    if (done != STATE_MENU)
+        return testing::AssertionFailure() << "the tombstone did not lead back to the title (state " << done << ")";
     qt::Frame(2);
+    return testing::AssertionSuccess();
 }
 
 } // namespace
@@ -68,14 +91,23 @@ void PlayTitleToDeath()
 TEST(Faults, EveryScreenRunsWithoutItsPictures)
 {
     qt::Boot();
-    SDL_Surface **pictures[] = {&tileimages[0], &tileimages[7], &logo, &background, &clouds[0].image, &tombstone,
-                                &player.image, &player.clothes, &small_items_list[23], &small_items_list[1],
-                                &mapcursor, &font_image, &crow_bird, &highlighter, &items_list[23]};
-    for (SDL_Surface **p : pictures) {
-        SDL_Surface *kept = *p;
-        *p = nullptr; // as if it had failed to load
-        PlayTitleToDeath();
-        *p = kept;
+    struct Missing {
+        SDL_Surface **picture;
+        const char *name;
+    };
+    const Missing pictures[] = {
+        {&tileimages[0], "tile 0"},         {&tileimages[7], "tile 7"},       {&logo, "logo"},
+        {&background, "background"},        {&clouds[0].image, "cloud"},      {&tombstone, "tombstone"},
+        {&player.image, "player"},          {&player.clothes, "clothes"},     {&small_items_list[23], "small item 23"},
+        {&small_items_list[1], "small item 1"}, {&mapcursor, "map cursor"},   {&font_image, "font"},
+        {&crow_bird, "crow"},               {&highlighter, "highlighter"},    {&items_list[23], "item 23"},
+    };
+    for (const Missing &m : pictures) {
+        SDL_Surface *kept = *m.picture;
+        *m.picture = nullptr; // as if it had failed to load
+        testing::AssertionResult ok = PlayTitleToDeath();
+        *m.picture = kept;
+        ASSERT_TRUE(ok) << "without the picture " << m.name;
     }
     // Player placement falls back to the tile size without its picture.
     SDL_Surface *kept = player.image;
@@ -83,6 +115,7 @@ TEST(Faults, EveryScreenRunsWithoutItsPictures)
     qt::NewSeededGame(5);
     qt::Frame(1);
     player.image = kept;
+    EXPECT_EQ(done, STATE_PLAYING);
 }
 
 TEST(Faults, APicturePathTooLongToFormIsAFailedLoad)
@@ -108,10 +141,13 @@ namespace {
 
 struct Outcome { std::string out; int status; };
 
-Outcome Program(const std::string &args)
+// The program with arguments; only its standard output is kept, unless a prefix (before
+// "./quorvane") is given, when both streams are.
+Outcome Program(const std::string &args, const std::string &prefix = std::string())
 {
     Outcome r{std::string(), -1};
-    std::string cmd = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./quorvane " + args + " 2>/dev/null";
+    std::string cmd = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + prefix + "./quorvane " + args +
+                      (prefix.empty() ? " 2>/dev/null" : " 2>&1");
     FILE *p = popen(cmd.c_str(), "r");
     if (!p)
         return r;
@@ -147,4 +183,25 @@ TEST(CommandLine, HelpPrintsTheOptionsAndSucceedsAndAnUnknownSwitchPrintsTheUsag
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_EQ(r.out, usage_text) << args;
     }
+}
+
+TEST(CommandLine, ANumberVariableThatHoldsNoWholeNumberEndsTheProgramWithALine)
+{
+    // Run with a bound: a count misread as some four thousand million frames would
+    // otherwise play on for days.
+    auto run = [](const std::string &vars) {
+        return Program("", "env " + vars + " timeout 60 ");
+    };
+    for (const char *vars : {"QUORVANE_AUTOPLAY=-5", "QUORVANE_AUTOPLAY=12abc", "QUORVANE_AUTOPLAY=4294967296",
+                             "QUORVANE_AUTOPLAY=+7", "QUORVANE_SEED=-1 QUORVANE_AUTOPLAY=5"}) {
+        Outcome r = run(vars);
+        std::string first = std::string(vars).substr(0, std::string(vars).find(' '));
+        EXPECT_EQ(r.status, 1) << vars;
+        EXPECT_EQ(r.out, "quorvane: " + first + " is not a whole number from 0 to 4294967295\n") << vars;
+    }
+    Outcome r = run("QUORVANE_SEED=4294967295 QUORVANE_AUTOPLAY=30");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("autoplay: seed 4294967295, 30 frames"), std::string::npos) << r.out;
+    r = run("QUORVANE_SEED= QUORVANE_AUTOPLAY=0");
+    EXPECT_EQ(r.status, 0) << "an empty variable counts as unset: " << r.out;
 }

@@ -2,9 +2,11 @@
 // the direction prompt, screenshots and the font.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <sys/stat.h>
@@ -16,6 +18,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/menu.h"
+#include "shell/record.h"
 
 namespace {
 
@@ -250,9 +253,103 @@ TEST(Screenshots, AnUnwritableDirectoryIsSkippedSilently)
     char old[4096];
     ASSERT_NE(getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(chdir("/proc"), 0); // nothing can be created here
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     TakeScreenshot();
+    // F1 in play, as a player presses it: the game says nothing and goes on.
+    qt::Field(9);
+    const int x = player.x;
+    qt::Key(SDLK_F1);
+    qt::Key(SDLK_KP6);
+    qt::Frame(2);
+    std::fflush(stdout);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(chdir(old), 0);
-    SUCCEED();
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(qt::Row({done, mode, player.x}), qt::Row({STATE_PLAYING, MODE_NORMAL, x + 1}))
+        << "the step after the screenshot was not taken";
+}
+
+TEST(Present, ChangedBytesAreFoundWithinTheRowAndSameRowsSayNone)
+{
+    // Rows of 13 bytes inside larger buffers whose bytes before and after the rows
+    // differ: nothing outside the row may count.
+    Uint8 a[40], b[40];
+    std::memset(a, 7, sizeof a);
+    std::memset(b, 9, sizeof b);
+    Uint8 *ra = a + 10, *rb = b + 10;
+    const size_t n = 13;
+    std::memset(ra, 1, n);
+    std::memset(rb, 1, n);
+    EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, n), (long long)LastDifferentByte(ra, rb, n)}),
+              qt::Row({13, 13}))
+        << "rows that are the same";
+    for (size_t at : {0, 5, 7, 8, 12}) {
+        rb[at] = 2;
+        EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, n), (long long)LastDifferentByte(ra, rb, n)}),
+                  qt::Row({(long long)at, (long long)at}))
+            << "one byte differs at " << at;
+        rb[at] = 1;
+    }
+    rb[2] = 2, rb[11] = 2;
+    EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, n), (long long)LastDifferentByte(ra, rb, n)}),
+              qt::Row({2, 11}));
+    EXPECT_EQ(qt::Row({(long long)FirstDifferentByte(ra, rb, 0), (long long)LastDifferentByte(ra, rb, 0)}),
+              qt::Row({0, 0}))
+        << "empty rows";
+}
+
+TEST(Dice, BothEndsIncludedWhicheverWayRoundTheyAreGiven)
+{
+    std::srand(3);
+    bool seen[7] = {};
+    for (int i = 0; i < 2000; i++) {
+        EXPECT_EQ(RandNum(5, 5), 5);
+        int a = RandNum(1, 2), b = RandNum(2, 1), c = RandNum(6, 1);
+        ASSERT_TRUE(a >= 1 && a <= 2 && b >= 1 && b <= 2 && c >= 1 && c <= 6) << a << " " << b << " " << c;
+        seen[c] = true;
+    }
+    for (int v = 1; v <= 6; v++)
+        EXPECT_TRUE(seen[v]) << v << " never came up";
+    int wide = RandNum(INT_MIN, INT_MAX); // a span wider than an int
+    (void)wide;
+}
+
+TEST(Replay, AReplayWhoseWindowIsClosedSaysItWasStoppedNotThatItDiffers)
+{
+    FreshTitle();
+    char path[] = "/tmp/quorvane-stoppedXXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    const char text[] = "quorvane-recording 1\nseed 1\nend 7000000000 0\n";
+    ASSERT_EQ(write(fd, text, sizeof text - 1), static_cast<ssize_t>(sizeof text - 1));
+    close(fd);
+    setenv("QUORVANE_REPLAY", path, 1);
+    unsetenv("QUORVANE_RECORD");
+    unsigned seed = 0;
+    const int started = StartRecordedGame(&seed);
+    unsetenv("QUORVANE_REPLAY");
+    unlink(path);
+    ASSERT_EQ(started, -1);
+    ASSERT_TRUE(ReplayingGame());
+    qt::Frame(3);
+    qt::Quit(); // the window's close button
+    for (int i = 0; i < 5 && done != STATE_QUIT; i++)
+        qt::Frame(1);
+    EXPECT_EQ(done, STATE_QUIT);
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    const int status = FinishRecordedGame();
+    std::fflush(stdout);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(status, REPLAY_STOPPED);
+    EXPECT_EQ(out.find("differs"), std::string::npos) << out;
+    EXPECT_NE(out.find(std::string("replay: ") + path + ": stopped by its viewer at frame "), std::string::npos) << out;
+    EXPECT_NE(out.find("(the recording ends at frame 7000000000)"), std::string::npos) << out;
+    EXPECT_FALSE(ReplayingGame());
 }
 
 TEST(Font, GlyphTableAndCentring)

@@ -114,8 +114,7 @@ struct RowRun {
     int right;  // last column, inclusive
 };
 
-// Where two rows of n bytes that differ somewhere first and last differ, eight bytes at a time.
-static size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
+size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
 {
     size_t i = 0;
     for (; i + 8 <= n; i += 8) {
@@ -125,12 +124,12 @@ static size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
         if (x != y)
             break;
     }
-    while (a[i] == b[i])
+    while (i < n && a[i] == b[i])
         i++;
     return i;
 }
 
-static size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
+size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
 {
     size_t i = n;
     for (; i >= 8; i -= 8) {
@@ -140,10 +139,9 @@ static size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n)
         if (x != y)
             break;
     }
-    i -= 1;
-    while (a[i] == b[i])
+    while (i > 0 && a[i - 1] == b[i - 1])
         i--;
-    return i;
+    return i > 0 ? i - 1 : n;
 }
 
 // Remembers the screen as shown, row by row, and gathers the rows that differ from what
@@ -431,7 +429,7 @@ SDL_Surface *LoadPicture(const char *relpath, bool keyed)
 {
     const char *slash = std::strrchr(relpath, '/');
     const char *name = slash ? slash + 1 : relpath;
-    char path[4096]; // PATH_MAX
+    char path[PATH_MAX];
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, relpath);
     if (n < 0 || n >= static_cast<int>(sizeof path)) {
         std::fprintf(stderr, "Couldn't load image %s: %s\n", name, "path too long");
@@ -442,7 +440,7 @@ SDL_Surface *LoadPicture(const char *relpath, bool keyed)
 
 SDL_Surface *LoadPictureIn(const char *dir, const char *file, bool keyed)
 {
-    char path[4096]; // PATH_MAX
+    char path[PATH_MAX];
     int n = std::snprintf(path, sizeof path, "%s/%s%s", dataroot, dir, file);
     if (n < 0 || n >= static_cast<int>(sizeof path)) {
         std::fprintf(stderr, "Couldn't load image %s: %s\n", file, "path too long");

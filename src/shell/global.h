@@ -4,6 +4,8 @@
 
 #include <SDL/SDL.h>
 
+#include <cstddef>
+
 extern int xchange;
 extern int ychange;
 extern Uint8 *keys;
@@ -23,6 +25,10 @@ extern void (*input_wait_hook)();
 void DrawIMG(SDL_Surface *img, int x, int y);
 void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y);
 void UpdateScreen();
+// Where two rows of n bytes first and last differ, compared eight bytes at a time; n
+// when the rows are the same. The present uses them to cut each changed row.
+size_t FirstDifferentByte(const Uint8 *a, const Uint8 *b, size_t n);
+size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n);
 // The frame's present: only the rows that differ from the frame on the display are sent,
 // in a few rectangles, and a frame identical to it is not sent at all (the idle title
 // would otherwise cost a tenth of a core in presenting alone); once a second the whole

@@ -1,5 +1,6 @@
 #include "shell/main.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <csignal>
@@ -114,7 +115,15 @@ void SetDone(int state)
 
 int RandNum(int low, int high)
 {
-    return low + (std::rand() % (high - low + 1));
+    // Ends given the other way round name the same numbers; the span is counted in a
+    // long long so that no range overflows it.
+    if (high < low) {
+        int t = low;
+        low = high;
+        high = t;
+    }
+    long long span = static_cast<long long>(high) - low + 1;
+    return static_cast<int>(low + std::rand() % span);
 }
 
 void WalkClock(StateWalker &w)
@@ -224,7 +233,7 @@ void StartGame()
     // SIGTERM, SIGINT and SIGHUP end the game from any screen and any prompt, as "Exit" does.
     CatchQuitSignals();
 
-    char path[4096]; // PATH_MAX
+    char path[PATH_MAX];
     int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_ICON);
     if (n > 0 && n < static_cast<int>(sizeof path)) {
         SDL_Surface *icon = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);

@@ -1,6 +1,7 @@
 #include "shell/record.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,8 @@ std::string recpath;
 bool replaying;
 bool loose;     // re-recording: events arrive at their frame or later, digests are not judged
 bool stopped;   // the replay reached its end, or went wrong: the game ends now
+bool viewerstopped;  // the window of a watched replay was closed
+bool recordedsignal; // the quit signal now in force is the recording's, not the viewer's
 int verdict = -1;
 std::string replaypath;
 std::vector<RecordedLine> script;
@@ -136,6 +139,13 @@ bool ValidKey(long sym)
     return sym > SDLK_UNKNOWN && sym < SDLK_LAST;
 }
 
+// The key of a key event: SDLK_UNKNOWN (0) too, which is what a key SDL 1.2 has no
+// symbol for reads as (the Menu key, volume keys); the game reads it as any other key.
+bool EventKey(long sym)
+{
+    return sym >= SDLK_UNKNOWN && sym < SDLK_LAST;
+}
+
 // One line of the file into a RecordedLine; on a fault writes why.
 bool ParseLine(const char *text, RecordedLine *l, const char **why)
 {
@@ -147,12 +157,17 @@ bool ParseLine(const char *text, RecordedLine *l, const char **why)
     }
     const char *p = text + used;
     long v[3];
-    *why = "a line that is not part of a recording";
     if (std::strcmp(word, "e") == 0) {
         l->kind = LINE_EVENT;
+        *why = "an event line must read \"e FRAME DRAIN down KEY MODIFIERS\", \"e FRAME DRAIN up KEY "
+               "MODIFIERS\" or \"e FRAME DRAIN quit\"";
         if (!ParseNumbers(p, v, 2, &p))
             return false;
         l->frame = v[0];
+        if (v[1] > INT_MAX) {
+            *why = "a drain number beyond any a frame makes";
+            return false;
+        }
         l->poll = static_cast<int>(v[1]);
         char what[8] = "";
         if (std::sscanf(p, "%7s%n", what, &used) != 1)
@@ -168,27 +183,41 @@ bool ParseLine(const char *text, RecordedLine *l, const char **why)
             l->type = SDL_KEYUP;
         else
             return false;
-        if (!ParseNumbers(p, v, 2, &p) || !AtLineEnd(p) || !ValidKey(v[0]) || v[1] > 0xFFFF)
+        if (!ParseNumbers(p, v, 2, &p) || !AtLineEnd(p))
             return false;
+        if (!EventKey(v[0]) || v[1] > 0xFFFF) {
+            *why = "a key code or modifiers that are none of SDL's";
+            return false;
+        }
         l->sym = static_cast<int>(v[0]);
         l->mod = static_cast<int>(v[1]);
         return true;
     }
     if (std::strcmp(word, "w") == 0) {
         l->kind = LINE_WAIT;
-        if (!ParseNumbers(p, v, 2, &p) || (v[1] != 0 && !ValidKey(v[1])))
+        *why = "an answer line must read \"w FRAME KEY HELD-KEYS...\"";
+        if (!ParseNumbers(p, v, 2, &p))
             return false;
         l->frame = v[0];
+        if (v[1] != 0 && !ValidKey(v[1])) {
+            *why = "an answer by a key code that is none of SDL's";
+            return false;
+        }
         l->sym = static_cast<int>(v[1]);
         while (!AtLineEnd(p)) {
-            if (!ParseNumbers(p, v, 1, &p) || !ValidKey(v[0]))
+            if (!ParseNumbers(p, v, 1, &p))
                 return false;
+            if (!ValidKey(v[0])) {
+                *why = "a held key code that is none of SDL's";
+                return false;
+            }
             l->held.push_back(static_cast<int>(v[0]));
         }
         return true;
     }
     if (std::strcmp(word, "s") == 0) {
         l->kind = LINE_SIGNAL;
+        *why = "a signal line must read \"s FRAME\"";
         if (!ParseNumbers(p, v, 1, &p) || !AtLineEnd(p))
             return false;
         l->frame = v[0];
@@ -196,12 +225,65 @@ bool ParseLine(const char *text, RecordedLine *l, const char **why)
     }
     if (std::strcmp(word, "c") == 0 || std::strcmp(word, "end") == 0) {
         l->kind = word[0] == 'c' ? LINE_CHECK : LINE_END;
+        *why = word[0] == 'c' ? "a checkpoint line must read \"c FRAME DIGEST\""
+                              : "the end line must read \"end FRAME DIGEST\"";
         if (!ParseNumbers(p, v, 1, &p) || !ParseDigest(p, &l->digest))
             return false;
         l->frame = v[0];
         return true;
     }
+    *why = "a line that is not part of a recording";
     return false;
+}
+
+// The first line, "quorvane-recording FORMAT" (blanks after it are let be). Returns
+// -1 when the line is right, or the status to leave with.
+int ReadHeader(const std::string &line)
+{
+    static const char magic[] = "quorvane-recording ";
+    if (line.compare(0, sizeof magic - 1, magic) != 0)
+        return BadFile(1, "not a recording (it does not begin with \"quorvane-recording\")");
+    const char *p = line.c_str() + sizeof magic - 1;
+    while (*p == ' ')
+        p++;
+    const char *digits = p;
+    while (*p >= '0' && *p <= '9')
+        p++;
+    size_t count = static_cast<size_t>(p - digits);
+    if (count == 0 || !AtLineEnd(p))
+        return BadFile(1, "the first line must be \"quorvane-recording <format number>\"");
+    while (count > 1 && *digits == '0') {
+        digits++;
+        count--;
+    }
+    const bool ours = count == 1 && *digits - '0' >= 1 && *digits - '0' <= RECORDING_VERSION;
+    if (!ours) {
+        char why[160];
+        const int shown = count > 40 ? 40 : static_cast<int>(count);
+        std::snprintf(why, sizeof why, "a recording of format %.*s; this game reads format %d", shown, digits,
+                      RECORDING_VERSION);
+        return BadFile(1, why);
+    }
+    return -1;
+}
+
+// The second line, "seed S", S from 0 to 4294967295.
+bool ReadSeed(const std::string &line, unsigned *seed)
+{
+    if (line.compare(0, 5, "seed ") != 0)
+        return false;
+    const char *p = line.c_str() + 5;
+    while (*p == ' ')
+        p++;
+    if (*p < '0' || *p > '9')
+        return false;
+    char *end = nullptr;
+    errno = 0;
+    unsigned long long v = std::strtoull(p, &end, 10);
+    if (errno != 0 || v > UINT_MAX || !AtLineEnd(end))
+        return false;
+    *seed = static_cast<unsigned>(v);
+    return true;
 }
 
 // Reads the whole recording. A last line without its newline was being written when the
@@ -216,33 +298,39 @@ int LoadRecording(const char *path, unsigned *seed)
     std::string cur;
     int c;
     while ((c = std::fgetc(f)) != EOF) {
+        const int number = static_cast<int>(lines.size()) + 1;
         if (c == '\n') {
+            if (!cur.empty() && cur.back() == '\r') {
+                std::fclose(f);
+                return BadFile(number, "the line ends in CR LF; a recording's lines end in LF alone (was the file "
+                                       "converted for another system?)");
+            }
             lines.push_back(cur);
             cur.clear();
         } else if (c == '\0' || cur.size() > 4096) {
             std::fclose(f);
-            return BadFile(static_cast<int>(lines.size()) + 1, "not a recording (binary data or an overlong line)");
+            return BadFile(number, "not a recording (binary data or an overlong line)");
         } else {
             cur.push_back(static_cast<char>(c));
         }
     }
+    if (std::ferror(f)) {
+        const int err = errno;
+        std::fclose(f);
+        char why[160];
+        std::snprintf(why, sizeof why, "cannot be read: %s", std::strerror(err));
+        return BadFile(0, why);
+    }
     std::fclose(f);
     lastline = static_cast<int>(lines.size());
     if (lines.empty())
-        return BadFile(0, "an empty file, not a recording");
-    int version = 0;
-    char tail = 0;
-    if (std::sscanf(lines[0].c_str(), "quorvane-recording %d%c", &version, &tail) != 1)
-        return BadFile(1, "not a recording (it does not begin with \"quorvane-recording\")");
-    if (version > RECORDING_VERSION || version < 1) {
-        char why[96];
-        std::snprintf(why, sizeof why, "a recording of format %d; this game reads format %d", version, RECORDING_VERSION);
-        return BadFile(1, why);
-    }
-    unsigned long s = 0;
-    if (lines.size() < 2 || std::sscanf(lines[1].c_str(), "seed %lu%c", &s, &tail) != 1)
-        return BadFile(2, "the second line must be \"seed <number>\"");
-    *seed = static_cast<unsigned>(s);
+        return BadFile(0, cur.empty() ? "an empty file, not a recording"
+                                      : "not a recording (it does not begin with \"quorvane-recording\")");
+    int status = ReadHeader(lines[0]);
+    if (status >= 0)
+        return status;
+    if (lines.size() < 2 || !ReadSeed(lines[1], seed))
+        return BadFile(2, "the second line must be \"seed <number from 0 to 4294967295>\"");
     long lastframe = 0;
     for (size_t i = 2; i < lines.size(); i++) {
         RecordedLine l{};
@@ -250,6 +338,13 @@ int LoadRecording(const char *path, unsigned *seed)
         l.number = static_cast<int>(i) + 1;
         if (!ParseLine(lines[i].c_str(), &l, &why))
             return BadFile(l.number, why);
+        if (l.frame > MAX_RECORDED_FRAME) {
+            char text[160];
+            std::snprintf(text, sizeof text,
+                          "frame %ld is beyond any a game reaches (at most %ld: ten years at 25 frames a second)",
+                          l.frame, MAX_RECORDED_FRAME);
+            return BadFile(l.number, text);
+        }
         if (l.frame < lastframe)
             return BadFile(l.number, "a line for an earlier frame than the line before");
         if (!script.empty() && script.back().kind == LINE_END)
@@ -293,7 +388,7 @@ bool ReplayEvent(SDL_Event *ev)
     SDL_Event real;
     while (SDL_PollEvent(&real))
         if (real.type == SDL_QUIT)
-            stopped = true;
+            stopped = viewerstopped = true;
     while (const RecordedLine *l = Peek()) {
         if (l->kind == LINE_EVENT && ((l->frame == frame && l->poll == polls) || (loose && Before(*l, frame, polls)))) {
             FillEvent(*l, ev);
@@ -406,6 +501,7 @@ bool CheckReplayQuit()
     if (l && l->kind == LINE_SIGNAL && l->frame <= frame) {
         next++;
         quit_signal = 1;
+        recordedsignal = true;
     }
     return stopped;
 }
@@ -492,6 +588,17 @@ int FinishRecordedGame()
     }
     if (!replaying)
         return REPLAY_MATCHED;
+    if (verdict < 0 && !loose && (viewerstopped || (quit_signal && !recordedsignal))) {
+        // The viewer closed the window or sent a quit signal: the game did not go another
+        // way, it was not let finish.
+        const RecordedLine *end = script.empty() || script.back().kind != LINE_END ? nullptr : &script.back();
+        char until[64] = "";
+        if (end)
+            std::snprintf(until, sizeof until, " (the recording ends at frame %ld)", end->frame);
+        std::printf("replay: %s: stopped by its viewer at frame %ld%s; it had not differed up to there\n",
+                    replaypath.c_str(), frames, until);
+        verdict = REPLAY_STOPPED;
+    }
     if (verdict < 0) {
         // The game ended by itself: the recording must end here too.
         const RecordedLine *l = Peek();

@@ -8,7 +8,8 @@
 //   quorvane-recording 1              format and version
 //   seed S                            the dice's seed
 //   e F P down SYM MOD                a key pressed, read in frame F by the P-th drain of
-//   e F P up SYM MOD                  that frame (P counts the reads that found nothing)
+//   e F P up SYM MOD                  that frame (P counts the reads that found nothing);
+//                                     SYM 0 is a key SDL 1.2 has no symbol for
 //   e F P quit                        the window's close button
 //   w F SYM K1 K2 ...                 a modal wait in frame F answered by SYM (0: none),
 //                                     with the keys K1 K2 ... reading as held
@@ -26,6 +27,13 @@ constexpr long CHECKPOINT_FRAMES = 100;
 constexpr int REPLAY_MATCHED = 0;
 constexpr int REPLAY_DIFFERED = 1;
 constexpr int REPLAY_BAD_FILE = 2;
+// Ended before the recording did by its viewer (the window closed, a quit signal).
+constexpr int REPLAY_STOPPED = 3;
+
+// No game reaches a frame beyond this: ten years at 25 frames a second (more than a
+// self-play of the longest QUORVANE_AUTOPLAY, 4294967295 frames). A recording with a
+// later frame is refused.
+constexpr long MAX_RECORDED_FRAME = 25L * 60 * 60 * 24 * 366 * 10;
 
 // The key handlers' read of the next event: SDL's queue, or the recording being replayed.
 // While recording, every event read is written down. Only key presses, key releases and

@@ -104,7 +104,8 @@ void DrawOverMap(int top, int left);
 // winter and doors opened or closed all come out right without being announced.
 // DrawGround copies the layer onto the screen, bringing stale cells up to date first.
 void DrawGround(int top, int left);
-// Throws the whole layer away (pictures reloaded, a new game, a new map).
+// Marks every cell of the layer stale, to be drawn again at the next DrawGround; the
+// layer itself is kept (pictures reloaded, a new game, a new map).
 void ForgetGround();
 // True: every frame is drawn from scratch, tile by tile, as if there were no layer
 // (the frame tests compare the two ways).

@@ -60,6 +60,22 @@ key() { xdotool key --window "$WID" "$@"; }
 
 shot_has() { "$BIN/shotcheck" "$BIN/data" "$WORK/$1" "$2" "$3" "$4"; }
 
+# window_at: the window's top-left corner on the X server's screen, left in WX and WY.
+window_at() {
+  local geometry
+  geometry=$(xdotool getwindowgeometry --shell "$WID")
+  WX=$(sed -n 's/^X=//p' <<<"$geometry")
+  WY=$(sed -n 's/^Y=//p' <<<"$geometry")
+}
+
+# window_has <x> <y> <text>: the window, as the X server shows it now (read with xwd,
+# package x11-apps; the game is not asked for a screenshot), has the text there.
+window_has() {
+  window_at
+  xwd -root -silent >"$WORK/screen.xwd" &&
+    "$BIN/shotcheck" "$BIN/data" "$WORK/screen.xwd" $((WX + $1)) $((WY + $2)) "$3"
+}
+
 # bmp_complete <file>: the file holds as many bytes as its header announces.
 bmp_complete() {
   [ -s "$1" ] || return 1

@@ -70,6 +70,19 @@ check_root() {
   (cd "$WORK/elsewhere" && HOME="$home" "$cmd" --bogus >/dev/null) || rc=$?
   [ "$rc" = 1 ] || fail "$name: an unknown switch gave $rc"
 
+  # Recordings named by relative paths are written and read where the command was
+  # started, not in the player's folder.
+  rm -f "$WORK/elsewhere/mine.rec" "$folder/mine.rec"
+  run "$name, recorded" "$cmd" HOME="$home" QUORVANE_RECORD=mine.rec
+  [ -s "$WORK/elsewhere/mine.rec" ] || fail "$name: QUORVANE_RECORD=mine.rec was not written where the command started"
+  [ ! -e "$folder/mine.rec" ] || fail "$name: QUORVANE_RECORD=mine.rec was written into the player's folder"
+  rc=0
+  out=$(cd "$WORK/elsewhere" && HOME="$home" QUORVANE_REPLAY=mine.rec "$cmd" 2>&1) || rc=$?
+  [ "$rc" = 0 ] && grep -q "^replay: $WORK/elsewhere/mine.rec: the game matches the recording" <<<"$out" ||
+    fail "$name: QUORVANE_REPLAY=mine.rec does not replay from where the command started (status $rc): $out"
+  rm -f "$WORK/elsewhere/mine.rec"
+  rc=0
+
   # The program started bare from elsewhere: every picture, no sound.
   run "$name, bare program" "$root/libexec/quorvane/quorvane"
   sounds 0 "$name, bare program"
@@ -97,7 +110,7 @@ check_root() {
     out=$(MANWIDTH=80 man --warnings -l "$page" 2>"$WORK/man.err") || fail "$name: man -l failed"
     [ ! -s "$WORK/man.err" ] || fail "$name: man warns: $(cat "$WORK/man.err")"
     for word in "QUORVANE(6)" "--fullscreen" QUORVANE_SEED QUORVANE_AUTOPLAY SDL12COMPAT_WINDOW_SCALING \
-                ".local/share/quorvane"; do
+                ".local/share/quorvane" QUORVANE_RECORD QUORVANE_REPLAY QUORVANE_REPLAY_WATCH; do
       grep -qF -- "$word" <<<"$out" || fail "$name: the manual page lacks $word"
     done
   else skip "man is not installed"; fi

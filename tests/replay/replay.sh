@@ -12,9 +12,10 @@ cd "$WORK"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# replay <file>: runs the game on the recording; sets rc, out (stdout) and err (stderr).
+# replay <file>: runs the game on the recording (for two minutes at most); sets rc, out
+# (stdout) and err (stderr).
 replay() {
-  QUORVANE_REPLAY="$1" "$BIN/quorvane" >out.txt 2>err.txt
+  QUORVANE_REPLAY="$1" timeout 120 "$BIN/quorvane" >out.txt 2>err.txt
   rc=$?
   out=$(grep -v '^Loading' out.txt)
   err=$(cat err.txt)
@@ -63,12 +64,61 @@ head -c $(($(wc -c <"$town") / 2)) "$town" >truncated.rec
 head -c 3000 "$BIN/quorvane" >garbage.rec
 printf 'quorvane-recording 1\nseed 1\ne 5 0 sideways 1 0\n' >badline.rec
 sed '1s/quorvane-recording 1/quorvane-recording 9/' "$town" >newer.rec
-for bad in truncated empty garbage badline newer missing; do
+sed 's/$/\r/' "$town" >crlf.rec
+mkdir folder.rec
+sed '1s/quorvane-recording 1/quorvane-recording 4294967297/' "$town" >huge.rec
+sed '2s/.*/seed -1/' "$town" >badseed.rec
+sed '$s/^end [0-9]* /end 9223372036854775807 /' "$town" >farend.rec
+sed '$s/^end [0-9]* /end 7905600001 /' "$town" >pastbound.rec
+for bad in truncated empty garbage badline newer missing crlf folder huge badseed farend pastbound; do
   replay "$bad.rec"
   [ $rc -eq 2 ] || fail "$bad.rec: status $rc, not 2"
   [ "$(wc -l <err.txt)" -eq 1 ] && grep -q "^quorvane: $bad.rec" err.txt ||
     fail "$bad.rec: not one line naming the file: $err"
+  # Each says what is wrong with it.
+  case $bad in
+    empty) want="^quorvane: empty.rec: an empty file" ;;
+    crlf) want="^quorvane: crlf.rec:1: the line ends in CR LF" ;;
+    folder) want="^quorvane: folder.rec: cannot be read: Is a directory" ;;
+    huge) want="^quorvane: huge.rec:1: a recording of format 4294967297; this game reads format 1" ;;
+    badseed) want="^quorvane: badseed.rec:2: the second line must be" ;;
+    farend) want="^quorvane: farend.rec:$(wc -l <"$town"): frame 9223372036854775807 is beyond any a game reaches" ;;
+    pastbound) want="^quorvane: pastbound.rec:$(wc -l <"$town"): frame 7905600001 is beyond" ;;
+    *) want="" ;;
+  esac
+  [ -z "$want" ] || grep -q "$want" err.txt || fail "$bad.rec: the message does not say what is wrong: $err"
 done
+
+# Blanks after the header or a line are let be: the recording still replays.
+sed '1s/$/  /; 3s/$/ /' "$town" >blanks.rec
+replay blanks.rec
+[ $rc -eq 0 ] || fail "blanks after the header: status $rc: $out $err"
+
+# A key SDL 1.2 has no symbol for (the Menu key, volume keys) is written with the key
+# code 0, and replays: pressed and released before the fifth step, it changes nothing.
+if [ -n "$step" ]; then
+  poll=$(sed -n "${line}p" "$town" | cut -d' ' -f3)
+  sed -e "${line}i e $frame $poll down 0 0" -e "${line}i e $frame $poll up 0 0" "$town" >nosymbol.rec
+  grep -q "^e $frame [0-9]* down 0 0$" nosymbol.rec || fail "nosymbol.rec was not made: $(sed -n "${line}p" nosymbol.rec)"
+  replay nosymbol.rec
+  [ $rc -eq 0 ] || fail "a key without a symbol does not replay (status $rc): $out $err"
+fi
+
+# A watched replay stopped by its viewer (Ctrl+C) says so with status 3, never that
+# the game differs.
+QUORVANE_REPLAY="$SHELF/journey.rec" QUORVANE_REPLAY_WATCH=1 "$BIN/quorvane" >out.txt 2>err.txt &
+pid=$!
+for ((i = 0; i < 300; i++)); do
+  grep -q "Loading sounds" out.txt && break
+  sleep 0.1
+done
+kill -INT $pid
+rc=0; wait $pid || rc=$?
+out=$(grep -v '^Loading' out.txt)
+[ $rc -eq 3 ] || fail "a replay stopped by Ctrl+C: status $rc, not 3: $out $(cat err.txt)"
+grep -q "^replay: $SHELF/journey.rec: stopped by its viewer at frame [0-9]* (the recording ends at frame [0-9]*)" <<<"$out" ||
+  fail "a replay stopped by Ctrl+C does not say so: $out"
+grep -q "differs" <<<"$out" && fail "a replay stopped by Ctrl+C says the game differs: $out"
 grep -q '^quorvane: badline.rec:3: ' <(QUORVANE_REPLAY=badline.rec "$BIN/quorvane" 2>&1) ||
   fail "badline.rec: the bad line's number is not named"
 
