@@ -8,6 +8,7 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
+#include "selfplay/toolkit.h"
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/main.h"
@@ -21,15 +22,9 @@ constexpr int FRAMES = 150;
 constexpr int FRAMES = 900;
 #endif
 
-unsigned long long dice = 1;
+Dice dice;
 
-unsigned Roll(unsigned n)
-{
-    dice ^= dice << 13;
-    dice ^= dice >> 7;
-    dice ^= dice << 17;
-    return static_cast<unsigned>(dice % n);
-}
+unsigned Roll(unsigned n) { return dice.Roll(n); }
 
 const SDLKey moves[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_KP1, SDLK_KP3, SDLK_KP7, SDLK_KP9, SDLK_KP5};
 // Mostly walking; opening and closing doors, looking around, centring the view, leaving screens.
@@ -84,7 +79,7 @@ TEST(Frames, TheQuickViewIsThePictureDrawnFromScratch)
         const Start &s = starts[n];
         const unsigned seed = 12 + n;
         qt::NewSeededGame(seed);
-        dice = seed * 7919ULL + 1;
+        dice.state = seed * 7919ULL + 1;
         input_wait_hook = AnswerWithMove;
         gamedays = s.day;
         player.areax = s.areax;

@@ -17,6 +17,7 @@
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "world/level.h"
+#include "selfplay/toolkit.h"
 
 namespace qt {
 
@@ -25,18 +26,6 @@ static SDL_Surface *plainfont = nullptr; // the font picture without its colour 
 static std::deque<SDLKey> answers;
 static int waits = 0;
 static int unexpected = 0;
-
-static void PushKeyEvent(Uint8 type, SDLKey key, SDLMod mod)
-{
-    SDL_Event ev;
-    std::memset(&ev, 0, sizeof ev);
-    ev.type = type;
-    ev.key.type = type;
-    ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    ev.key.keysym.sym = key;
-    ev.key.keysym.mod = mod;
-    SDL_PushEvent(&ev);
-}
 
 static void AnswerWait()
 {
@@ -48,8 +37,7 @@ static void AnswerWait()
     } else {
         unexpected += 1;
     }
-    PushKeyEvent(SDL_KEYDOWN, k, KMOD_NONE);
-    PushKeyEvent(SDL_KEYUP, k, KMOD_NONE);
+    PushKey(k);
 }
 
 void Boot()
@@ -93,8 +81,7 @@ void NewSeededGame(unsigned seed)
 
 void Key(SDLKey key, SDLMod mod)
 {
-    PushKeyEvent(SDL_KEYDOWN, key, mod);
-    PushKeyEvent(SDL_KEYUP, key, mod);
+    PushKey(key, mod);
 }
 
 void Keys(std::initializer_list<SDLKey> keys)

@@ -2,6 +2,7 @@
 // and the blows exchanged with the player.
 #include "creatures/monster.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,7 +58,7 @@ int DrawAreaKind(int area)
 // Another live creature (not slot self) stands on the cell.
 bool MonsterOn(int x, int y, int self)
 {
-    for (int j = 0; j < curmonsters; j++)
+    for (int j = 0; j < MonsterSlotsInUse(); j++)
         if (j != self && monsters[j].alive && monsters[j].x == x && monsters[j].y == y)
             return true;
     return false;
@@ -127,6 +128,11 @@ void EmptySlot(MonsterRecord &m)
 }
 
 } // namespace
+
+int MonsterSlotsInUse()
+{
+    return std::clamp(curmonsters, 0, MAX_MONSTERS);
+}
 
 void WalkMonsters(StateWalker &w)
 {
@@ -254,7 +260,7 @@ void makeMonster(int kind, int slot, int row, int col)
 
 void MoveMonstersOffPlayer()
 {
-    for (int i = 0; i < curmonsters; i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         MonsterRecord &m = monsters[i];
         if (!m.alive || m.x != player.x || m.y != player.y)
             continue;
@@ -272,7 +278,7 @@ void MoveMonstersOffPlayer()
 
 void DrawMonsters(int top, int left)
 {
-    for (int i = 0; i < curmonsters; i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         const MonsterRecord &m = monsters[i];
         if (m.kind == KIND_DEAD || m.kind < 0 || m.kind >= NUM_MONSTER_KINDS)
             continue;
@@ -285,7 +291,7 @@ void DrawMonsters(int top, int left)
 void MonsterAct()
 {
     // The count is read afresh every step: children and refilled slots act at once.
-    for (int i = 0; i < curmonsters; i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         MonsterRecord &m = monsters[i];
         m.dx = 0;
         m.dy = 0;
@@ -441,7 +447,7 @@ void ChasePlayer(int i)
     const int firstdy = m.dy;
 
     // One sidestep around a creature standing in the way.
-    for (int j = 0; j < curmonsters; j++) {
+    for (int j = 0; j < MonsterSlotsInUse(); j++) {
         if (monsters[j].kind == KIND_DEAD || monsters[j].x != m.x + m.dx || monsters[j].y != m.y + m.dy)
             continue;
         if (firstdx != 0 && firstdy == 0) {

@@ -33,6 +33,8 @@ struct MonsterRecord {
 
 extern MonsterRecord monsters[MAX_MONSTERS];
 extern int curmonsters;
+// The slots to look through: curmonsters held to 0..MAX_MONSTERS, whatever it holds.
+int MonsterSlotsInUse();
 extern SDL_Surface *monsters_list[NUM_MONSTER_KINDS];
 
 class StateWalker;

@@ -275,7 +275,7 @@ void ProcessGoing(SDL_Event *ev)
 
     const int tx = player.x + xchange;
     const int ty = player.y + ychange;
-    const int count = curmonsters < 0 ? 0 : (curmonsters < MAX_MONSTERS ? curmonsters : MAX_MONSTERS);
+    const int count = MonsterSlotsInUse();
     for (int i = 0; i < count; i++) {
         if (monsters[i].kind != KIND_DEAD && monsters[i].x == tx && monsters[i].y == ty) {
             mode = MODE_NORMAL;

@@ -236,7 +236,7 @@ void movePlayer(int dy, int dx)
         return;
     }
 
-    const int count = curmonsters < 0 ? 0 : (curmonsters < MAX_MONSTERS ? curmonsters : MAX_MONSTERS);
+    const int count = MonsterSlotsInUse();
     for (int i = 0; i < count; i++) {
         const MonsterRecord &m = monsters[i];
         if (!m.alive || m.x != player.x || m.y != player.y)

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "shell/autoplay.h"
+#include "selfplay/autoplay.h"
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/record.h"

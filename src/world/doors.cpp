@@ -24,13 +24,6 @@ constexpr DoorPair door_pairs[] = {
     {TILE_INN_DOOR_SNOW, TILE_INN_DOOR_SNOW_OPEN},
 };
 
-int LiveMonsterCount()
-{
-    if (curmonsters < 0)
-        return 0;
-    return curmonsters < MAX_MONSTERS ? curmonsters : MAX_MONSTERS;
-}
-
 // A creature in the doorway keeps a door as it is; a corpse does not.
 bool BlocksDoorway(int i, int x, int y)
 {
@@ -65,7 +58,7 @@ void OpenDoor(bool gotdir, int dy, int dx)
     // Beyond the edge of the map there is no door to open.
     if (OnMap(x, y)) {
         bool blocked = false;
-        for (int i = 0; i < LiveMonsterCount(); i++)
+        for (int i = 0; i < MonsterSlotsInUse(); i++)
             if (BlocksDoorway(i, x, y))
                 blocked = true;
         int open = OpenFormOfDoor(worldmap[y][x]);
@@ -87,7 +80,7 @@ void CloseDoor(bool gotdir, int dy, int dx)
     const int y = player.y + dy;
     if (OnMap(x, y)) {
         bool blocked = false;
-        for (int i = 0; i < LiveMonsterCount(); i++) {
+        for (int i = 0; i < MonsterSlotsInUse(); i++) {
             if (!BlocksDoorway(i, x, y))
                 continue;
             int kind = monsters[i].kind;

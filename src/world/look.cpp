@@ -60,13 +60,6 @@ static bool ShowsAt(int slot, int x, int y)
     return m.kind != KIND_DEAD && m.x == x && m.y == y;
 }
 
-static int MonsterCount()
-{
-    if (curmonsters < 0)
-        return 0;
-    return curmonsters < MAX_MONSTERS ? curmonsters : MAX_MONSTERS;
-}
-
 void ProcessLooking(SDL_Event *ev)
 {
     player.acted = 0; // looking costs no turn
@@ -111,7 +104,7 @@ void ProcessLooking(SDL_Event *ev)
             cursorx += 1;
             break;
         case SDLK_y:
-            for (int i = 0; i < MonsterCount(); i++) {
+            for (int i = 0; i < MonsterSlotsInUse(); i++) {
                 if (ShowsAt(i, cursorx, cursory)) {
                     displaymonster = i;
                     mode = MODE_MONSTER_DETAILS;
@@ -154,7 +147,7 @@ void DrawLookDescriptions()
 {
     if (cursorx == player.x && cursory == player.y && player.visible)
         LookLine("You see yourself.");
-    for (int i = 0; i < MonsterCount(); i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         if (!ShowsAt(i, cursorx, cursory))
             continue;
         int kind = monsters[i].kind;

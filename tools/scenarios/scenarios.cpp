@@ -23,28 +23,15 @@
 #include "shell/record.h"
 #include "world/level.h"
 #include "world/tiles.h"
+#include "selfplay/toolkit.h"
 
 namespace {
 
 SDLKey answer = SDLK_SPACE; // what the next modal wait is answered with
 
-void Push(SDLKey key, SDLMod mod = KMOD_NONE)
-{
-    SDL_Event ev;
-    std::memset(&ev, 0, sizeof ev);
-    ev.type = ev.key.type = SDL_KEYDOWN;
-    ev.key.state = SDL_PRESSED;
-    ev.key.keysym.sym = key;
-    ev.key.keysym.mod = mod;
-    SDL_PushEvent(&ev);
-    ev.type = ev.key.type = SDL_KEYUP;
-    ev.key.state = SDL_RELEASED;
-    SDL_PushEvent(&ev);
-}
-
 void Answer()
 {
-    Push(answer);
+    PushKey(answer);
 }
 
 // A pause between keys, as a player's hand makes.
@@ -56,22 +43,8 @@ void Frames(int n)
 
 void Press(SDLKey key, SDLMod mod = KMOD_NONE, int pause = 3)
 {
-    Push(key, mod);
+    PushKey(key, mod);
     Frames(pause);
-}
-
-SDLKey KeyFor(int dx, int dy)
-{
-    static const SDLKey pad[3][3] = {{SDLK_KP7, SDLK_KP8, SDLK_KP9}, {SDLK_KP4, SDLK_KP5, SDLK_KP6}, {SDLK_KP1, SDLK_KP2, SDLK_KP3}};
-    return pad[dy + 1][dx + 1];
-}
-
-int MonsterAt(int x, int y)
-{
-    for (int i = 0; i < curmonsters; i++)
-        if (monsters[i].alive && monsters[i].x == x && monsters[i].y == y)
-            return i;
-    return -1;
 }
 
 bool Passable(int x, int y)
@@ -81,7 +54,7 @@ bool Passable(int x, int y)
     int over = overmap[y][x];
     if ((over == OVER_TREE || over == OVER_PINE) && player.size > TREE_BLOCKING_SIZE)
         return false;
-    return MonsterAt(x, y) < 0;
+    return CreatureAt(x, y) < 0;
 }
 
 // The first step of a shortest walk to the nearest square that `goal` accepts (goal
@@ -89,37 +62,24 @@ bool Passable(int x, int y)
 template <typename Goal>
 bool FirstStep(Goal goal, int *dx, int *dy)
 {
-    static int from[MAP_HEIGHT][MAP_WIDTH];
-    for (auto &row : from)
-        for (int &c : row)
-            c = -1;
-    std::vector<int> queue;
-    const int start = player.y * MAP_WIDTH + player.x;
-    from[player.y][player.x] = start;
-    queue.push_back(start);
-    for (size_t head = 0; head < queue.size(); head++) {
-        int cx = queue[head] % MAP_WIDTH, cy = queue[head] / MAP_WIDTH;
-        for (int sy = -1; sy <= 1; sy++)
-            for (int sx = -1; sx <= 1; sx++) {
-                int nx = cx + sx, ny = cy + sy;
-                if ((sx == 0 && sy == 0) || !OnMap(nx, ny) || from[ny][nx] >= 0)
-                    continue;
-                bool isgoal = goal(nx, ny);
-                if (!isgoal && !Passable(nx, ny))
-                    continue;
-                from[ny][nx] = queue[head];
-                if (isgoal) {
-                    int cell = ny * MAP_WIDTH + nx;
-                    while (from[cell / MAP_WIDTH][cell % MAP_WIDTH] != start)
-                        cell = from[cell / MAP_WIDTH][cell % MAP_WIDTH];
-                    *dx = cell % MAP_WIDTH - player.x;
-                    *dy = cell / MAP_WIDTH - player.y;
-                    return true;
-                }
-                queue.push_back(ny * MAP_WIDTH + nx);
+    static DistanceMap way;
+    way.Clear();
+    for (int y = 0; y < MAP_HEIGHT; y++)
+        for (int x = 0; x < MAP_WIDTH; x++)
+            if (goal(x, y))
+                way.Goal(x, y);
+    way.Spread(Passable, player.x, player.y);
+    short best = DistanceMap::FAR;
+    for (int sy = -1; sy <= 1; sy++)
+        for (int sx = -1; sx <= 1; sx++) {
+            const short d = way.At(player.x + sx, player.y + sy);
+            if ((sx != 0 || sy != 0) && d < best) {
+                best = d;
+                *dx = sx;
+                *dy = sy;
             }
-    }
-    return false;
+        }
+    return best != DistanceMap::FAR;
 }
 
 // Walks towards what goal accepts until done() holds; false if the way is lost.
@@ -135,7 +95,7 @@ bool WalkUntil(Goal goal, Done finished, int steps = 2000)
         if (!FirstStep(goal, &dx, &dy))
             return false;
         answer = SDLK_y; // "Are you sure?": yes, that one
-        Press(KeyFor(dx, dy), KMOD_NONE, 2);
+        Press(PadKey(dx, dy), KMOD_NONE, 2);
     }
     return finished();
 }
@@ -155,7 +115,7 @@ bool Travel(int dx, int dy)
         return false;
     }
     for (int tries = 0; tries < 5 && player.areax == ax && player.areay == ay && done == STATE_PLAYING; tries++)
-        Press(KeyFor(dx, dy));
+        Press(PadKey(dx, dy));
     return player.areax != ax || player.areay != ay;
 }
 
@@ -174,7 +134,7 @@ template <typename Pick, typename Done>
 bool Fight(Pick pick, Done finished, int steps = 4000)
 {
     auto target = [&](int x, int y) {
-        int i = MonsterAt(x, y);
+        int i = CreatureAt(x, y);
         return i >= 0 && pick(monsters[i]);
     };
     return WalkUntil(target, finished, steps);
@@ -236,10 +196,10 @@ bool TownWalk()
         return false;
     };
     bool ok = WalkUntil(doorstep, besidedoor, 600);
-    Press(KeyFor(ddx, ddy)); // opens the door
-    Press(KeyFor(ddx, ddy)); // into the doorway
-    Press(KeyFor(ddx, ddy)); // and in
-    answer = KeyFor(-ddx, -ddy);
+    Press(PadKey(ddx, ddy)); // opens the door
+    Press(PadKey(ddx, ddy)); // into the doorway
+    Press(PadKey(ddx, ddy)); // and in
+    answer = PadKey(-ddx, -ddy);
     Press(SDLK_c, KMOD_NONE, 5); // the door behind closed again
     ok = ok && closeddoor(player.x - ddx, player.y - ddy);
     // The nearest item on the map: picked up, looked at, dropped.

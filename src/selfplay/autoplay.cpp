@@ -1,4 +1,4 @@
-#include "shell/autoplay.h"
+#include "selfplay/autoplay.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,36 +21,20 @@
 #include "shell/sound.h"
 #include "world/level.h"
 #include "world/look.h"
+#include "selfplay/toolkit.h"
 
 namespace {
 
-// Our own generator, so that the keys do not disturb the game's dice.
-unsigned long long dice = 1;
+// Our own dice, so that the keys do not disturb the game's.
+Dice dice;
 
-unsigned Roll(unsigned n)
-{
-    dice ^= dice << 13;
-    dice ^= dice >> 7;
-    dice ^= dice << 17;
-    return static_cast<unsigned>(dice % n);
-}
+unsigned Roll(unsigned n) { return dice.Roll(n); }
 
 int spaces_pushed; // Space presses pushed for the frame about to run
 
 void Push(SDLKey key, SDLMod mod)
 {
-    SDL_Event ev;
-    std::memset(&ev, 0, sizeof ev);
-    ev.type = SDL_KEYDOWN;
-    ev.key.type = SDL_KEYDOWN;
-    ev.key.state = SDL_PRESSED;
-    ev.key.keysym.sym = key;
-    ev.key.keysym.mod = mod;
-    SDL_PushEvent(&ev);
-    ev.type = SDL_KEYUP;
-    ev.key.type = SDL_KEYUP;
-    ev.key.state = SDL_RELEASED;
-    SDL_PushEvent(&ev);
+    PushKey(key, mod);
     if (key == SDLK_SPACE)
         spaces_pushed++;
 }
@@ -242,31 +226,12 @@ int Distance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 - x2)
 // The key for a step; straight steps use the arrows or the keypad.
 SDLKey KeyFor(int dx, int dy)
 {
-    static const SDLKey pad[3][3] = {{SDLK_KP7, SDLK_KP8, SDLK_KP9}, {SDLK_KP4, SDLK_KP5, SDLK_KP6}, {SDLK_KP1, SDLK_KP2, SDLK_KP3}};
-    if (Roll(2) == 0) {
-        if (dx == 0 && dy < 0)
-            return SDLK_UP;
-        if (dx == 0 && dy > 0)
-            return SDLK_DOWN;
-        if (dy == 0 && dx < 0)
-            return SDLK_LEFT;
-        if (dy == 0 && dx > 0)
-            return SDLK_RIGHT;
-    }
-    return pad[dy + 1][dx + 1];
+    if (Roll(2) == 0 && ArrowKey(dx, dy) != SDLK_UNKNOWN)
+        return ArrowKey(dx, dy);
+    return PadKey(dx, dy);
 }
 
 void Step(int dx, int dy) { Push(KeyFor(dx, dy)); }
-
-int MonsterCount() { return std::min(std::max(curmonsters, 0), MAX_MONSTERS); }
-
-int MonsterAt(int x, int y)
-{
-    for (int i = 0; i < MonsterCount(); i++)
-        if (monsters[i].alive && monsters[i].x == x && monsters[i].y == y)
-            return i;
-    return -1;
-}
 
 bool Friendly(const MonsterRecord &m) { return m.hostility == FRIENDLY && player.peace; }
 
@@ -283,7 +248,7 @@ int FightCost(const MonsterRecord &m)
 // A creature beside the player that attacks it, and that the player can afford to answer.
 int AdjacentFoe(int budget)
 {
-    for (int i = 0; i < MonsterCount(); i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         const MonsterRecord &m = monsters[i];
         if (m.alive && m.hostility == HOSTILE && FightCost(m) <= budget && Distance(m.x, m.y, player.x, player.y) == 1)
             return i;
@@ -294,9 +259,8 @@ int AdjacentFoe(int budget)
 // ---- Walking plans: distances to a goal over the map, made once per goal and area.
 
 enum Goal { GOAL_NONE, GOAL_EDGE, GOAL_DOORSTEP, GOAL_ITEM, GOAL_CELL };
-constexpr short FAR = 0x7fff;
-short field[MAP_HEIGHT][MAP_WIDTH];
-int fieldqueue[MAP_HEIGHT * MAP_WIDTH];
+constexpr short FAR = DistanceMap::FAR;
+DistanceMap field;
 struct FieldKey {
     int goal, a, b;
     long areas;
@@ -328,13 +292,10 @@ void MakeField(int goal, int a, int b)
         return;
     fieldkey = key;
     fieldsmade++;
-    std::fill(&field[0][0], &field[0][0] + MAP_HEIGHT * MAP_WIDTH, FAR);
-    int tail = 0;
+    field.Clear();
     auto seed = [&](int x, int y) {
-        if (OnMap(x, y) && field[y][x] == FAR && !IsWallTile(worldmap[y][x])) {
-            field[y][x] = 0;
-            fieldqueue[tail++] = y * MAP_WIDTH + x;
-        }
+        if (OnMap(x, y) && !IsWallTile(worldmap[y][x]))
+            field.Goal(x, y);
     };
     if (goal == GOAL_ITEM) {
         for (int i = 0; i < std::min(std::max(cursmallitems, 0), MAX_MAP_ITEMS); i++)
@@ -348,24 +309,15 @@ void MakeField(int goal, int a, int b)
                 if (IsGoal(goal, a, b, x, y))
                     seed(x, y);
     }
-    for (int head = 0; head < tail; head++) {
-        const int cx = fieldqueue[head] % MAP_WIDTH, cy = fieldqueue[head] / MAP_WIDTH;
-        const short next = static_cast<short>(field[cy][cx] + 1);
-        for (int dy = -1; dy <= 1; dy++)
-            for (int dx = -1; dx <= 1; dx++) {
-                const int nx = cx + dx, ny = cy + dy;
-                if (!OnMap(nx, ny) || field[ny][nx] != FAR || IsWallTile(worldmap[ny][nx]))
-                    continue;
-                field[ny][nx] = next;
-                fieldqueue[tail++] = ny * MAP_WIDTH + nx;
-            }
-        // Walking to one cell needs the distances only up to the player's.
-        if (goal == GOAL_CELL && OnMap(player.x, player.y) && field[player.y][player.x] != FAR)
-            break;
-    }
+    // Walking to one cell needs the distances only up to the player's.
+    auto open = [](int x, int y) { return !IsWallTile(worldmap[y][x]); };
+    if (goal == GOAL_CELL)
+        field.Spread(open, player.x, player.y);
+    else
+        field.Spread(open);
 }
 
-short FieldHere() { return OnMap(player.x, player.y) ? field[player.y][player.x] : FAR; }
+short FieldHere() { return field.At(player.x, player.y); }
 
 // A creature in a cell the walk would take: fight it, or walk around it.
 bool WillStrike(int slot, int budget)
@@ -379,7 +331,7 @@ bool WillStrike(int slot, int budget)
 // A creature too strong to fight that would strike whoever stands on (x, y) next turn.
 bool Threatened(int x, int y, int budget, int except)
 {
-    for (int i = 0; i < MonsterCount(); i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         const MonsterRecord &m = monsters[i];
         if (i != except && m.alive && m.hostility == HOSTILE && FightCost(m) > budget && Distance(m.x, m.y, x, y) <= 1)
             return true;
@@ -401,12 +353,12 @@ void StepDownField(int budget)
     for (int k = 0; k < 8; k++) {
         const int dx = dirs[(k + turn) % 8][0], dy = dirs[(k + turn) % 8][1];
         const int nx = player.x + dx, ny = player.y + dy;
-        if (!OnMap(nx, ny) || field[ny][nx] == FAR)
+        if (!OnMap(nx, ny) || field.At(nx, ny) == FAR)
             continue;
-        const int m = MonsterAt(nx, ny);
+        const int m = CreatureAt(nx, ny);
         if (m >= 0 && !WillStrike(m, brave ? 1000000 : budget))
             continue;
-        const short f = field[ny][nx];
+        const short f = field.At(nx, ny);
         if (f < any) {
             any = f;
             anydx = dx;
@@ -492,7 +444,7 @@ template <typename Pick>
 int NearestCreature(Pick pick, int reach)
 {
     int found = -1, best = reach + 1;
-    for (int i = 0; i < MonsterCount(); i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         const MonsterRecord &m = monsters[i];
         if (!m.alive || !pick(m))
             continue;
@@ -571,7 +523,7 @@ void Approach(int slot, int budget)
             const int nx = player.x + t[0], ny = player.y + t[1];
             if (!OnMap(nx, ny) || IsWallTile(worldmap[ny][nx]))
                 continue;
-            const int other = MonsterAt(nx, ny);
+            const int other = CreatureAt(nx, ny);
             if (other >= 0 && !WillStrike(other, budget))
                 continue;
             Step(t[0], t[1]);
@@ -645,7 +597,7 @@ bool SeekDeath()
         }
     }
     int strongest = -1;
-    for (int i = 0; i < MonsterCount(); i++) {
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
         const MonsterRecord &m = monsters[i];
         if (!m.alive)
             continue;
@@ -934,7 +886,7 @@ void Remember(Before &b)
     b.areax = player.areax;
     b.areay = player.areay;
     b.level = player.level;
-    b.count = MonsterCount();
+    b.count = MonsterSlotsInUse();
     for (int i = 0; i < b.count; i++)
         b.alive[i] = monsters[i].alive;
     b.newgame = done == STATE_MENU && fadeimg > 199 && selectmenu == 1 && spaces_pushed > 0;
@@ -951,7 +903,7 @@ void Count(const Before &b)
             tally.ways[player.areay < b.areay ? 0 : player.areay > b.areay ? 1 : player.areax < b.areax ? 2 : 3]++;
             agent.areas++;
         } else {
-            for (int i = 0; i < std::min(b.count, MonsterCount()); i++)
+            for (int i = 0; i < std::min(b.count, MonsterSlotsInUse()); i++)
                 if (b.alive[i] && !monsters[i].alive)
                     tally.slain++;
         }
@@ -1130,7 +1082,7 @@ static unsigned long long MixSeed(unsigned seed)
 
 int RunAutoplay(unsigned seed, long frames, bool verbose)
 {
-    dice = MixSeed(seed);
+    dice.state = MixSeed(seed);
     tally = Tally();
     agent = Agent();
     agent.areas = 1;
