@@ -9,6 +9,7 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
+#include "shell/layout.h"
 #include "items/inventory.h"
 #include "player/player.h"
 #include "shell/free.h"
@@ -206,7 +207,7 @@ void PutMonster(int slot, int kind, int x, int y)
 }
 
 // The n-th look line (from 1) on the bottom strip.
-bool LookLineIs(int n, const char *text) { return qt::TextAt(5, 465 + 15 * n, text); }
+bool LookLineIs(int n, const char *text) { return qt::TextAt(PROMPT_X, PROMPT_Y + LINE_HEIGHT * n, text); }
 
 // This frame draws exactly these look lines (their words read where the font is built).
 void ExpectLook(std::initializer_list<const char *> lines, int at = 0)

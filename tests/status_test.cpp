@@ -9,6 +9,7 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
+#include "shell/layout.h"
 #include "items/item.h"
 #include "player/player.h"
 #include "shell/global.h"
@@ -75,7 +76,7 @@ TEST(MessageStrip, ShowsTheFiveNewestLinesWithTheTurnBesideTheFirstOfEachTurn)
     }
     qt::Frame(1);
     for (int k = 1; k <= 5; k++)
-        EXPECT_TRUE(qt::TextAt(320, 465 + 15 * k, texts[k])) << texts[k];
+        EXPECT_TRUE(qt::TextAt(320, PROMPT_Y + LINE_HEIGHT * k, texts[k])) << texts[k];
     EXPECT_FALSE(qt::TextAt(320, 480, texts[0]));
     // The top line's turn shows: the line before it belongs to another turn.
     EXPECT_TRUE(qt::TextAt(280, 480, "7"));

@@ -11,6 +11,7 @@
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
@@ -217,8 +218,8 @@ void makeMonster(int kind, int slot, int row, int col)
     bool placed = false;
     if (row < 0) {
         for (int n = 0; n < PLACE_DRAWS && !placed; n++) {
-            x = RandNum(3, 239);
-            y = RandNum(3, 72);
+            x = RandNum(PLACE_LEFT, PLACE_RIGHT);
+            y = RandNum(PLACE_TOP, PLACE_BOTTOM);
             bornx = x;
             borny = y;
             placed = SlidePlace(x, y, slot);
@@ -265,8 +266,8 @@ void MoveMonstersOffPlayer()
         if (!m.alive || m.x != player.x || m.y != player.y)
             continue;
         for (int n = 0; n < PLACE_DRAWS; n++) {
-            int x = RandNum(3, 239);
-            int y = RandNum(3, 72);
+            int x = RandNum(PLACE_LEFT, PLACE_RIGHT);
+            int y = RandNum(PLACE_TOP, PLACE_BOTTOM);
             if (SlidePlace(x, y, i)) {
                 m.x = x;
                 m.y = y;

@@ -73,11 +73,9 @@ static bool FirstOpenCell(int &col, int &row)
 
 void NewInventory()
 {
-    AddItem(1, false);
-    for (int i = 0; i < 5; i++)
-        AddItem(23, false);
-    AddItem(31, false);
-    AddItem(33, false);
+    for (const KitItem &k : starting_kit)
+        for (int i = 0; i < k.amount; i++)
+            AddItem(k.kind, false);
 
     for (int n = 0; n < 20; n++) {
         int kind = RandNum(1, 110);

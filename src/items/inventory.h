@@ -7,6 +7,13 @@
 
 constexpr int INVENTORY_SLOTS = 25;
 
+// What every new hero carries: kinds and how many of each.
+struct KitItem {
+    int kind;
+    int amount;
+};
+constexpr KitItem starting_kit[] = {{1, 1}, {23, 5}, {31, 1}, {33, 1}};
+
 extern ItemClass user_inventory[INVENTORY_SLOTS];
 extern int user_amounts[NUM_ITEM_KINDS];
 extern int curitems;

@@ -6,6 +6,7 @@
 #include "items/inventory.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/record.h"
@@ -190,9 +191,9 @@ static bool ConfirmAttack(int i)
     const char *name = kind >= 0 && kind < NUM_MONSTER_KINDS ? monster_names[kind] : "";
     bobcount += 1;
     std::snprintf(line, sizeof line, "The %s is friendly.", name);
-    Message(5, 465, line, bobcount);
+    Message(PROMPT_X, PROMPT_Y, line, bobcount);
     bobcount += 1;
-    Message(5, 465, "Are you sure? (y/n)", bobcount);
+    Message(PROMPT_X, PROMPT_Y, "Are you sure? (y/n)", bobcount);
     UpdateScreen();
     keys = GetInput();
     return keys[SDLK_y] != 0;

@@ -14,6 +14,7 @@
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/record.h"
@@ -1067,7 +1068,7 @@ bool CheckInvariants(char *why, int size)
     for (int k = 0; k <= curhistory; k++)
         if (std::memchr(history[k].text, '\0', HISTORY_TEXT) == nullptr)
             return fail("history line not terminated", k, 0);
-    if (gametime < 0 || gametime > 2999)
+    if (gametime < 0 || gametime > TURNS_PER_DAY - 1)
         return fail("gametime out of range", gametime, 0);
     return true;
 }

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "shell/global.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
@@ -46,8 +47,8 @@ void WalkClouds(StateWalker &w)
 void NewFree()
 {
     for (Cloud &c : clouds) {
-        c.drift = RandNum(1, 600);
-        c.fixed = RandNum(1, 800);
+        c.drift = RandNum(1, SCREEN_HEIGHT);
+        c.fixed = RandNum(1, SCREEN_WIDTH);
         c.step = RandNum(1, 2);
         SetPictureAlpha(c.image, CLOUD_ALPHA);
         if (c.step == 2)

@@ -1,4 +1,5 @@
 #include "shell/global.h"
+#include "shell/layout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -218,7 +219,7 @@ void UpdateScreen()
     if (screen->flags & SDL_DOUBLEBUF)
         SDL_Flip(screen);
     else
-        SDL_UpdateRect(screen, 0, 0, 800, 600);
+        SDL_UpdateRect(screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
 }
 
 void PresentScreen()
@@ -227,7 +228,7 @@ void PresentScreen()
         return;
     SDL_Rect rects[MAX_PRESENT_RECTS];
     int n = RememberShownFrame(rects);
-    if (++unchangedframes >= 25) {
+    if (++unchangedframes >= FRAMES_PER_SECOND) {
         // Once a second the whole frame, changed or not.
         unchangedframes = 0;
         SDL_Flip(screen);
@@ -297,7 +298,7 @@ void GetDirection()
     xchange = 0;
     ychange = 0;
     bobcount += 1;
-    Message(5, 465, "Which direction?", bobcount);
+    Message(PROMPT_X, PROMPT_Y, "Which direction?", bobcount);
     UpdateScreen();
     keys = GetInput();
 

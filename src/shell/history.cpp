@@ -1,4 +1,5 @@
 #include "shell/history.h"
+#include "shell/layout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -65,7 +66,7 @@ static void DrawHistoryLines(int n, int stampx, int textx, int basey)
 
 void WriteHistory(int n)
 {
-    DrawHistoryLines(n, 280, 320, 465);
+    DrawHistoryLines(n, 280, 320, PROMPT_Y);
 }
 
 void WriteExtendedHistory(int n)

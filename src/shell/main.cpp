@@ -20,6 +20,7 @@
 #include "shell/free.h"
 #include "shell/global.h"
 #include "shell/help.h"
+#include "shell/layout.h"
 #include "shell/history.h"
 #include "shell/menu.h"
 #include "shell/options.h"
@@ -129,7 +130,7 @@ int RandNum(int low, int high)
 void WalkClock(StateWalker &w)
 {
     w.Section("clock");
-    w.Int(gametime, 0, 2999);
+    w.Int(gametime, 0, TURNS_PER_DAY - 1);
     w.Int(gamedays);
     w.Int(gameyears);
 }
@@ -220,9 +221,9 @@ void StartGame()
     Uint32 flags = SDL_DOUBLEBUF | SDL_RLEACCEL | SDL_HWACCEL | SDL_HWSURFACE;
     if (use_fullscreen)
         flags |= SDL_FULLSCREEN;
-    screen = SDL_SetVideoMode(800, 600, 16, flags);
+    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, flags);
     if (!screen && ForgetSoftwarePresent()) // no software path here: SDL chooses as it would
-        screen = SDL_SetVideoMode(800, 600, 16, flags);
+        screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, flags);
     if (!screen) {
         std::printf("Can't init screen-mode...\n");
         std::fflush(stdout);
@@ -330,7 +331,7 @@ void DrawPlayView()
 
 void UpdateGame()
 {
-    if (gametime == 3000) {
+    if (gametime == TURNS_PER_DAY) {
         gamedays += 1;
         gametime = 0;
     }
@@ -391,9 +392,9 @@ void CorrectFrameTime()
     // it is over.
     for (;;) {
         Uint32 elapsed = SDL_GetTicks() - stime;
-        if (elapsed >= 40)
+        if (elapsed >= FRAME_MS)
             break;
-        Uint32 left = 40 - elapsed;
+        Uint32 left = FRAME_MS - elapsed;
         if (left > 2) {
             SDL_Delay(left - 2);
         } else {

@@ -38,7 +38,7 @@ extern int gamedays;
 extern int gameyears;
 extern SDL_Event event; // the one event record every key handler is given
 
-// Tests and the soak run frames back to back: no 40 ms wait.
+// Tests and the soak run frames back to back: no wait for the end of the slot.
 extern bool skip_pacing;
 
 // Set the game state, unless a quit was already asked for in this frame.

@@ -2,6 +2,7 @@
 
 #include "shell/font.h"
 #include "shell/global.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/record.h"
@@ -34,7 +35,7 @@ void DrawBoxes(int n)
     SDL_FillRect(screen, nullptr, bgcolor);
     for (int i = 0; i < n && i < 8; i++)
         DrawIMG(loadboxes[i], 300 + 25 * i, 350);
-    centerString(800, 300, "Forsooth, patience as the game doth load...");
+    centerString(SCREEN_WIDTH, 300, "Forsooth, patience as the game doth load...");
     UpdateScreen();
 }
 
@@ -44,7 +45,7 @@ void DrawMenu()
     DrawIMG(background, 0, 0);
     fadeimg += fadecount;
     if (fadeimg > 99)
-        centerString(800, 360, credit_line);
+        centerString(SCREEN_WIDTH, 360, credit_line);
     if (fadeimg > 254) {
         fadeimg = 255;
         drawString(324, 430 + 15 * selectmenu, ">");

@@ -2,6 +2,7 @@
 
 #include "shell/font.h"
 #include "shell/global.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/record.h"
@@ -10,7 +11,7 @@ void DrawOptions()
 {
     SDL_FillRect(screen, nullptr, bgcolor);
     DrawIMG(background, 0, 0);
-    centerString(800, 360, credit_line);
+    centerString(SCREEN_WIDTH, 360, credit_line);
     drawString(324, 445 + 15 * selectmenu, ">");
     drawString(340, 445, use_fullscreen ? "Windowed" : "Fullscreen");
     drawString(340, 460, "Return to Menu");

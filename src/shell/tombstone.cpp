@@ -7,6 +7,7 @@
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/pictures.h"
@@ -24,12 +25,12 @@ void DrawTombstone()
     SDL_FillRect(screen, nullptr, bgcolor);
     SetPictureAlpha(tombstone, 150);
     DrawIMG(tombstone, 0, 0);
-    centerString(800, 345, "Here lies an adventurer,");
+    centerString(SCREEN_WIDTH, 345, "Here lies an adventurer,");
     if (player.killer >= 0 && player.killer < MAX_MONSTERS) {
         std::snprintf(line, sizeof line, "Killed by a %s", monsters[player.killer].name ? monsters[player.killer].name : "");
-        centerString(800, 360, line);
+        centerString(SCREEN_WIDTH, 360, line);
     } else if (player.poisoned) {
-        centerString(800, 360, "Killed by poison");
+        centerString(SCREEN_WIDTH, 360, "Killed by poison");
     }
     PresentScreen();
 }

@@ -6,6 +6,7 @@
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/save.h"
 #include "shell/pictures.h"
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int STATUS_X = 690;
 constexpr int CONDITION_BASE_Y = 130;
-constexpr int PROMPT_X = 5;
-constexpr int PROMPT_BASE_Y = 465;
 
 void DrawValue(int y, const char *format, int value)
 {
@@ -38,7 +37,7 @@ void Condition(const char *text)
 void Prompt(const char *text)
 {
     bobcount += 1;
-    Message(PROMPT_X, PROMPT_BASE_Y, text, bobcount);
+    Message(PROMPT_X, PROMPT_Y, text, bobcount);
 }
 
 } // namespace
@@ -119,5 +118,5 @@ void DrawStats()
 
 void Message(int x, int y, const char *text, int n)
 {
-    drawString(x, y + 15 * n, text);
+    drawString(x, y + LINE_HEIGHT * n, text);
 }

@@ -9,6 +9,7 @@
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/record.h"
@@ -140,7 +141,7 @@ void ProcessLooking(SDL_Event *ev)
 static void LookLine(const char *text)
 {
     bobcount += 1;
-    Message(5, 465, text, bobcount);
+    Message(PROMPT_X, PROMPT_Y, text, bobcount);
 }
 
 void DrawLookDescriptions()

@@ -4,11 +4,10 @@
 
 #include <array>
 
+#include "shell/layout.h" // the view's size and its cells'
+
 constexpr int MAP_WIDTH = 242;
 constexpr int MAP_HEIGHT = 75;
-constexpr int VIEW_COLS = 22;
-constexpr int VIEW_ROWS = 15;
-constexpr int TILE_SIZE = 30;
 constexpr int WORLD_COLS = 8;
 constexpr int WORLD_ROWS = 6;
 

@@ -12,6 +12,7 @@
 #include "sheet.h"
 #include "creatures/monsterdata.h"
 #include "items/itemdata.h"
+#include "shell/layout.h"
 #include "shell/pictures.h"
 #include "world/tiles.h"
 
@@ -110,12 +111,12 @@ void WriteSingles()
     Save(logo, PIC_LOGO, Backdrop::Dark, "logo.png");
 
     Image bg = DrawBackground();
-    Check(bg, 800, 600, PIC_BACKGROUND);
+    Check(bg, SCREEN_WIDTH, SCREEN_HEIGHT, PIC_BACKGROUND);
     WriteJpeg(bg, datadir + PIC_BACKGROUND, 92);
     sheet.push_back(SheetEntry{"background.jpg", bg, Backdrop::None});
 
     Image tomb = DrawTombstone();
-    Check(tomb, 800, 600, PIC_TOMBSTONE);
+    Check(tomb, SCREEN_WIDTH, SCREEN_HEIGHT, PIC_TOMBSTONE);
     WriteJpeg(tomb, datadir + PIC_TOMBSTONE, 92);
     sheet.push_back(SheetEntry{"tombstone.jpg", tomb, Backdrop::None});
 
@@ -140,10 +141,10 @@ void WriteSingles()
     Check(hl, 60, 60, PIC_HIGHLIGHTER);
     Save(hl, PIC_HIGHLIGHTER, Backdrop::Dark, "highlighter.png");
     Image bottom = DrawBottomBar();
-    Check(bottom, 800, 150, PIC_BOTTOMBAR);
+    Check(bottom, SCREEN_WIDTH, SCREEN_HEIGHT - VIEW_ROWS * TILE_SIZE, PIC_BOTTOMBAR);
     Save(bottom, PIC_BOTTOMBAR, Backdrop::None, "bottombar.png");
     Image stats = DrawStatsBar();
-    Check(stats, 140, 600, PIC_STATSBAR);
+    Check(stats, SCREEN_WIDTH - VIEW_COLS * TILE_SIZE, SCREEN_HEIGHT, PIC_STATSBAR);
     Save(stats, PIC_STATSBAR, Backdrop::None, "statsbar.png");
 }
 

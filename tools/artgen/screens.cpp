@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "artgen.h"
+#include "shell/layout.h"
 
 namespace {
 
@@ -211,14 +212,14 @@ void TownSilhouette(Image &img, int x0, int base)
 
 Image DrawBackground()
 {
-    Image img = NewImage(800, 600);
+    Image img = NewImage(SCREEN_WIDTH, SCREEN_HEIGHT);
     NightSky(img, 420, 3);
     Moon(img, 660, 96, 34);
     Ridge(img, 420, 130, 170, 11, RGB(42, 42, 70), 600);   // far mountains
     Ridge(img, 470, 70, 120, 12, RGB(28, 34, 46), 600);    // hills
     TownSilhouette(img, 80, 440);
     Ridge(img, 520, 50, 90, 13, RGB(16, 22, 20), 600);     // near slope
-    for (int x = 0; x < 800; x += 23) {
+    for (int x = 0; x < SCREEN_WIDTH; x += 23) {
         if (x > 250 && x < 560)
             continue; // keep the middle clear under the menu
         int h = 60 + static_cast<int>(Hash(x, 0, 14) % 70);
@@ -230,7 +231,7 @@ Image DrawBackground()
 
 Image DrawTombstone()
 {
-    Image img = NewImage(800, 600);
+    Image img = NewImage(SCREEN_WIDTH, SCREEN_HEIGHT);
     NightSky(img, 460, 21);
     Ridge(img, 470, 50, 140, 22, RGB(24, 30, 34), 600);
     // Graves in the distance.
@@ -271,7 +272,7 @@ Image DrawTombstone()
             Put(img, x, y, c);
         }
     // "R.I.P." carved near the top of the arch.
-    Mask m(800, 600);
+    Mask m(SCREEN_WIDTH, SCREEN_HEIGHT);
     const double rr = 4;
     auto seg = [&](double x0, double y0, double x1, double y1) { StrokeSegment(m, x0, y0, x1, y1, rr); };
     double x = 322, y0 = 150, y1 = 206;
@@ -289,20 +290,20 @@ Image DrawTombstone()
     seg(px, y0, px + 12, y0);
     seg(px, y0 + 28, px + 12, y0 + 28);
     StrokeSegment(m, px + 40, y1 - 2, px + 40, y1 - 2, 5);
-    for (int yy = 0; yy < 600; yy++)
-        for (int xx = 0; xx < 800; xx++)
+    for (int yy = 0; yy < SCREEN_HEIGHT; yy++)
+        for (int xx = 0; xx < SCREEN_WIDTH; xx++)
             if (m.At(xx, yy))
                 Put(img, xx, yy, m.At(xx - 2, yy - 2) ? RGB(62, 62, 70) : RGB(44, 44, 52));
     // Grass and earth at the foot.
-    for (int xx = 0; xx < 800; xx++)
-        for (int yy = 505; yy < 600; yy++) {
+    for (int xx = 0; xx < SCREEN_WIDTH; xx++)
+        for (int yy = 505; yy < SCREEN_HEIGHT; yy++) {
             Colour c = Mix(RGB(26, 40, 22), RGB(12, 18, 10), (yy - 505) / 95.0);
             int blade = static_cast<int>(Hash(xx, 0, 26) % 14);
             if (yy < 505 + blade / 2 + 2 && Hash(xx, 1, 26) % 3 == 0)
                 c = RGB(40, 66, 30);
             Put(img, xx, yy, c);
         }
-    for (int xx = 0; xx < 800; xx++) {
+    for (int xx = 0; xx < SCREEN_WIDTH; xx++) {
         int hgt = static_cast<int>(Hash(xx, 2, 27) % 12);
         if (Hash(xx, 3, 27) % 3 == 0)
             VLine(img, xx, 505 - hgt, 505, RGB(34, 58, 28));
@@ -449,9 +450,9 @@ void Rivet(Image &img, int x, int y)
 
 Image DrawBottomBar()
 {
-    Image img = NewImage(800, 150);
+    Image img = NewImage(SCREEN_WIDTH, SCREEN_HEIGHT - VIEW_ROWS * TILE_SIZE);
     for (int y = 0; y < 150; y++)
-        for (int x = 0; x < 800; x++)
+        for (int x = 0; x < SCREEN_WIDTH; x++)
             Put(img, x, y, PanelAt(x, y));
     // Bevelled top edge under the map, with a thin gold line.
     HLine(img, 0, 799, 0, RGB(10, 10, 14));
@@ -478,8 +479,8 @@ Image DrawBottomBar()
 
 Image DrawStatsBar()
 {
-    Image img = NewImage(140, 600);
-    for (int y = 0; y < 600; y++)
+    Image img = NewImage(SCREEN_WIDTH - VIEW_COLS * TILE_SIZE, SCREEN_HEIGHT);
+    for (int y = 0; y < SCREEN_HEIGHT; y++)
         for (int x = 0; x < 140; x++)
             Put(img, x, y, PanelAt(x + 700, y));
     VLine(img, 0, 0, 599, RGB(10, 10, 14));

@@ -260,7 +260,7 @@ Image PlayScreenSample(const Image &bottombar, const Image &statsbar)
     Image scene = Scene(cols, rows, g, o,
                         {{6, 11, body}, {9, 12, Creature("townguard.png")}, {17, 11, Creature("chicken.png")},
                          {4, 6, Creature("townswoman.png")}, {12, 14, Creature("pig.png")}});
-    Image screen = NewImage(800, 600, 0x010101);
+    Image screen = NewImage(SCREEN_WIDTH, SCREEN_HEIGHT, 0x010101);
     for (int y = 0; y < rows * TILE; y++)
         for (int x = 0; x < cols * TILE; x++)
             Put(screen, x, y, Get(scene, 2 * x, 2 * y));
