@@ -241,18 +241,11 @@ void ShowItem(int slot, int)
 void ProcessInventory(SDL_Event *ev)
 {
     player.acted = 0; // browsing costs no turn
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        SDLKey key = ev->key.keysym.sym;
+    DrainKeys(ev, [&](SDLKey key) {
         if (key >= SDLK_a && key <= SDLK_y) {
             displayitem = key - SDLK_a;
             mode = MODE_ITEM;
-            continue;
+            return;
         }
         switch (key) {
         case SDLK_ESCAPE:
@@ -290,13 +283,10 @@ void ProcessInventory(SDL_Event *ev)
             if (displayitem < 0)
                 displayitem += 25;
             break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
         default:
             break;
         }
-    }
+    });
     // Choosing a slot on the drop screen drops one of it and goes back to play.
     if (showmode == 1 && mode == MODE_ITEM) {
         DropItem(displayitem, 1);

@@ -169,9 +169,6 @@ void HandlePlayerKey(const SDL_Event *ev, bool &dropallowed)
         player.viewx = player.x - 10;
         FixScreen();
         break;
-    case SDLK_F1:
-        TakeScreenshot();
-        break;
     default:
         break;
     }
@@ -214,12 +211,7 @@ void ProcessPlayer(SDL_Event *ev)
     player.acted = 0;
     bool dropallowed = true;
 
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT)
-            done = STATE_QUIT;
-        else if (ev->type == SDL_KEYDOWN)
-            HandlePlayerKey(ev, dropallowed);
-    }
+    DrainKeys(ev, [&](SDLKey) { HandlePlayerKey(ev, dropallowed); });
 
     if (!player.acted)
         return;
@@ -234,16 +226,10 @@ void ProcessPlayer(SDL_Event *ev)
 
 void ProcessResting(SDL_Event *ev)
 {
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-        } else if (ev->type == SDL_KEYDOWN) {
-            if (ev->key.keysym.sym == SDLK_ESCAPE)
-                mode = MODE_NORMAL;
-            else if (ev->key.keysym.sym == SDLK_F1)
-                TakeScreenshot();
-        }
-    }
+    DrainKeys(ev, [](SDLKey key) {
+        if (key == SDLK_ESCAPE)
+            mode = MODE_NORMAL;
+    });
     player.acted = 1;
     Regenerate();
     // The frame that finds the player whole costs no turn.
@@ -257,16 +243,8 @@ void ProcessGoing(SDL_Event *ev)
 {
     // Only a step taken below spends a turn.
     player.acted = 0;
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-        } else if (ev->type == SDL_KEYDOWN) {
-            if (ev->key.keysym.sym == SDLK_F1)
-                TakeScreenshot();
-            else
-                mode = MODE_NORMAL;
-        }
-    }
+    // Any key but F1 stops.
+    DrainKeys(ev, [](SDLKey) { mode = MODE_NORMAL; });
     // Going without a way to go (a step in the same frame took the direction) ends.
     if (!player.gotdir || (xchange == 0 && ychange == 0)) {
         mode = MODE_NORMAL;

@@ -364,14 +364,8 @@ void TakeScreenshot()
 void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom)
 {
     player.acted = 0;
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
+    DrainKeys(ev, [&](SDLKey key) {
+        switch (key) {
         case SDLK_ESCAPE:
             mode = back;
             break;
@@ -382,13 +376,10 @@ void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom)
                 mode = MODE_HELP;
             }
             break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
         default:
             break;
         }
-    }
+    });
 }
 
 // Pictures that could not be loaded: several loaders ask for the same file (five clouds,

@@ -4,6 +4,9 @@
 
 #include <SDL/SDL.h>
 
+#include "shell/main.h"   // done
+#include "shell/record.h" // ReadEvent
+
 #include <cstddef>
 
 extern int xchange;
@@ -45,6 +48,25 @@ void TakeScreenshot();
 // Looking costs no turn. Drains the queue.
 constexpr int NO_HELP = -1;
 void ProcessPageKeys(SDL_Event *ev, int back, int helpfrom);
+
+// What every key handler does with the queue: drains it; a quit request (the window's
+// close button) ends the game, key releases are passed over, F1 takes a screenshot, and
+// every other key press is handed to the screen's own keys, onkey(key), in order.
+template <typename OnKey> void DrainKeys(SDL_Event *ev, OnKey onkey)
+{
+    while (ReadEvent(ev)) {
+        if (ev->type == SDL_QUIT) {
+            done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type != SDL_KEYDOWN)
+            continue;
+        if (ev->key.keysym.sym == SDLK_F1)
+            TakeScreenshot();
+        else
+            onkey(ev->key.keysym.sym);
+    }
+}
 int all_filter(const SDL_Event *ev);
 
 // Loads a picture from "<dataroot>/<relpath>", converts it to the display format and,

@@ -63,14 +63,8 @@ void DrawMenu()
 
 void ProcessMenu(SDL_Event *ev)
 {
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
+    DrainKeys(ev, [&](SDLKey key) {
+        switch (key) {
         case SDLK_UP:
         case SDLK_KP8:
             selectmenu -= 1;
@@ -98,13 +92,10 @@ void ProcessMenu(SDL_Event *ev)
         case SDLK_ESCAPE:
             SetDone(played ? STATE_PLAYING : STATE_QUIT);
             break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
         default:
             break;
         }
-    }
+    });
     if (done == STATE_MENU) {
         int lowest = played ? 0 : 1;
         if (selectmenu < lowest)

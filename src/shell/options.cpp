@@ -21,14 +21,8 @@ void DrawOptions()
 
 void ProcessOptions(SDL_Event *ev)
 {
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
+    DrainKeys(ev, [&](SDLKey key) {
+        switch (key) {
         case SDLK_UP:
         case SDLK_KP8:
             selectmenu -= 1;
@@ -51,13 +45,10 @@ void ProcessOptions(SDL_Event *ev)
             SetDone(STATE_MENU);
             selectmenu = played ? 0 : 1;
             break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
         default:
             break;
         }
-    }
+    });
     if (done == STATE_OPTIONS) {
         if (selectmenu < 0)
             selectmenu = 1;

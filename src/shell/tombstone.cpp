@@ -37,14 +37,8 @@ void DrawTombstone()
 
 void ProcessDead(SDL_Event *ev)
 {
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
+    DrainKeys(ev, [&](SDLKey key) {
+        switch (key) {
         case SDLK_SPACE: // give the game up
             SetDone(STATE_MENU);
             played = false;
@@ -57,11 +51,8 @@ void ProcessDead(SDL_Event *ev)
             fadeimg = 255;
             fadecount = 0;
             break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
         default:
             break;
         }
-    }
+    });
 }

@@ -64,14 +64,8 @@ static bool ShowsAt(int slot, int x, int y)
 void ProcessLooking(SDL_Event *ev)
 {
     player.acted = 0; // looking costs no turn
-    while (ReadEvent(ev)) {
-        if (ev->type == SDL_QUIT) {
-            done = STATE_QUIT;
-            continue;
-        }
-        if (ev->type != SDL_KEYDOWN)
-            continue;
-        switch (ev->key.keysym.sym) {
+    DrainKeys(ev, [&](SDLKey key) {
+        switch (key) {
         case SDLK_UP:
         case SDLK_KP8:
             cursory -= 1;
@@ -120,13 +114,10 @@ void ProcessLooking(SDL_Event *ev)
         case SDLK_ESCAPE:
             mode = MODE_NORMAL;
             break;
-        case SDLK_F1:
-            TakeScreenshot();
-            break;
         default:
             break;
         }
-    }
+    });
     // The cursor stays inside the view.
     if (cursory < player.viewy)
         cursory = player.viewy;
