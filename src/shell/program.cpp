@@ -1,3 +1,5 @@
+// The program: the switches, the dice's seed, recordings and replays, whether the player's
+// game is kept, then the title and the outer loop (or the self-play, for QUORVANE_AUTOPLAY).
 #include <cerrno>
 #include <climits>
 #include <cstdio>
