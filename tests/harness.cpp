@@ -78,6 +78,7 @@ void Drain()
 {
     for (SDL_Event ev; SDL_PollEvent(&ev);) {
     }
+    ForgetHeldKeys();
 }
 
 void NewSeededGame(unsigned seed)
@@ -94,6 +95,16 @@ void NewSeededGame(unsigned seed)
 void Key(SDLKey key, SDLMod mod)
 {
     PushKeyEvent(SDL_KEYDOWN, key, mod);
+    PushKeyEvent(SDL_KEYUP, key, mod);
+}
+
+void KeyDown(SDLKey key, SDLMod mod)
+{
+    PushKeyEvent(SDL_KEYDOWN, key, mod);
+}
+
+void KeyUp(SDLKey key, SDLMod mod)
+{
     PushKeyEvent(SDL_KEYUP, key, mod);
 }
 

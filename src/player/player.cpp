@@ -164,7 +164,7 @@ static bool ConfirmAttack(int i)
     bobcount += 1;
     Message(5, 465, "Are you sure? (y/n)", bobcount);
     UpdateScreen();
-    keys = GetInput();
+    keys = GetInput(true); // a walk held into the townsperson answers no
     return keys[SDLK_y] != 0;
 }
 

@@ -201,6 +201,7 @@ void StartGame()
         std::exit(1);
     }
     SDL_ShowCursor(SDL_DISABLE);
+    StartKeyRepeat();
     WatchDisplay();
     // SIGTERM, SIGINT and SIGHUP end the game from any screen and any prompt, as "Exit" does.
     CatchQuitSignals();

@@ -13,6 +13,7 @@
 #include "items/item.h"
 #include "player/player.h"
 #include "shell/free.h"
+#include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "world/level.h"
@@ -320,7 +321,7 @@ bool ReplayEvent(SDL_Event *ev)
 
 } // namespace
 
-bool ReadEvent(SDL_Event *ev)
+static bool ReadOneEvent(SDL_Event *ev)
 {
     if (replaying) {
         if (!ReplayEvent(ev))
@@ -337,6 +338,16 @@ bool ReadEvent(SDL_Event *ev)
             break;
     }
     WriteEvent(*ev);
+    return true;
+}
+
+bool ReadEvent(SDL_Event *ev)
+{
+    // Repeats of keys that act once a press are read and written down, not handed on.
+    do {
+        if (!ReadOneEvent(ev))
+            return false;
+    } while (!PassKeyEvent(ev));
     return true;
 }
 
