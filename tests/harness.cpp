@@ -66,6 +66,7 @@ void Drain()
 {
     for (SDL_Event ev; SDL_PollEvent(&ev);) {
     }
+    ForgetHeldKeys();
 }
 
 void NewSeededGame(unsigned seed)
@@ -82,6 +83,16 @@ void NewSeededGame(unsigned seed)
 void Key(SDLKey key, SDLMod mod)
 {
     PushKey(key, mod);
+}
+
+void KeyDown(SDLKey key, SDLMod mod)
+{
+    PushKeyDown(key, mod);
+}
+
+void KeyUp(SDLKey key, SDLMod mod)
+{
+    PushKeyUp(key, mod);
 }
 
 void Keys(std::initializer_list<SDLKey> keys)

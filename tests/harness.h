@@ -21,6 +21,9 @@ void NewSeededGame(unsigned seed);
 // Push one key press (down and up) with the given modifiers.
 void Key(SDLKey key, SDLMod mod = KMOD_NONE);
 void Keys(std::initializer_list<SDLKey> keys);
+// A key held as SDL sends it: one key-down, a key-down for each repeat, the key-up.
+void KeyDown(SDLKey key, SDLMod mod = KMOD_NONE);
+void KeyUp(SDLKey key, SDLMod mod = KMOD_NONE);
 void Quit();
 
 // Run n frames of the outer loop (whatever state the game is in).

@@ -183,7 +183,9 @@ TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
     qt::Frame(1);
     qt::ExpectTexts({{330 - 4 * 13, 25, "GAME CONTROLS"}, {20, 95, "c"}, {50, 95, "close *"},
                      {280, 95, "Character Stats"}, {280, 275, "Quit and Save"}, {218, 395, "Enter"},
-                     {178, 415, "Arrow Keys"}, {532, 145, "Direction"}, {500, 225, "currently shown"}});
+                     {178, 415, "Arrow Keys"}, {114, 355, "Home PgUp End PgDn"}, {280, 355, "Diagonals"},
+                     {194, 375, "Keypad 5"}, {280, 375, "Wait"}, {532, 145, "Direction"},
+                     {500, 225, "currently shown"}});
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help")) << "the status column stays beside the page";
     EXPECT_EQ(qt::Press(SDLK_QUESTION), MODE_HELP);
     EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_LOOKING);

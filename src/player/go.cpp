@@ -157,13 +157,19 @@ void HandlePlayerKey(const SDL_Event *ev, bool &dropallowed)
     case SDLK_KP9: Step(-1, 1); break;
     case SDLK_KP4:
     case SDLK_LEFT: Step(0, -1); break;
-    case SDLK_KP5: player.acted = 1; break;
+    case SDLK_KP5:
+    case SDLK_CLEAR: player.acted = 1; break; // Clear: keypad 5 without NumLock on some systems
     case SDLK_KP6:
     case SDLK_RIGHT: Step(0, 1); break;
     case SDLK_KP1: Step(1, -1); break;
     case SDLK_KP2:
     case SDLK_DOWN: Step(1, 0); break;
     case SDLK_KP3: Step(1, 1); break;
+    // The diagonals on a keyboard without a keypad (and on the keypad with NumLock off).
+    case SDLK_HOME: Step(-1, -1); break;
+    case SDLK_PAGEUP: Step(-1, 1); break;
+    case SDLK_END: Step(1, -1); break;
+    case SDLK_PAGEDOWN: Step(1, 1); break;
     case SDLK_KP_ENTER:
         player.viewy = player.y - 6;
         player.viewx = player.x - 10;
@@ -243,8 +249,11 @@ void ProcessGoing(SDL_Event *ev)
 {
     // Only a step taken below spends a turn.
     player.acted = 0;
-    // Any key but F1 stops.
-    DrainKeys(ev, [](SDLKey) { mode = MODE_NORMAL; });
+    // Any key but F1 stops; a key held from before goes on.
+    DrainKeys(ev, [](SDLKey) {
+        if (!KeyRepeated())
+            mode = MODE_NORMAL;
+    });
     // Going without a way to go (a step in the same frame took the direction) ends.
     if (!player.gotdir || (xchange == 0 && ychange == 0)) {
         mode = MODE_NORMAL;

@@ -195,7 +195,7 @@ static bool ConfirmAttack(int i)
     bobcount += 1;
     Message(PROMPT_X, PROMPT_Y, "Are you sure? (y/n)", bobcount);
     UpdateScreen();
-    keys = GetInput();
+    keys = GetInput(true); // a walk held into the townsperson answers no
     return keys[SDLK_y] != 0;
 }
 

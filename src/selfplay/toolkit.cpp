@@ -4,18 +4,31 @@
 
 #include "creatures/monster.h"
 
-void PushKey(SDLKey key, SDLMod mod)
+static void PushKeyEvent(Uint8 type, SDLKey key, SDLMod mod)
 {
     SDL_Event ev;
     std::memset(&ev, 0, sizeof ev);
-    ev.type = ev.key.type = SDL_KEYDOWN;
-    ev.key.state = SDL_PRESSED;
+    ev.type = ev.key.type = type;
+    ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     ev.key.keysym.sym = key;
     ev.key.keysym.mod = mod;
     SDL_PushEvent(&ev);
-    ev.type = ev.key.type = SDL_KEYUP;
-    ev.key.state = SDL_RELEASED;
-    SDL_PushEvent(&ev);
+}
+
+void PushKeyDown(SDLKey key, SDLMod mod)
+{
+    PushKeyEvent(SDL_KEYDOWN, key, mod);
+}
+
+void PushKeyUp(SDLKey key, SDLMod mod)
+{
+    PushKeyEvent(SDL_KEYUP, key, mod);
+}
+
+void PushKey(SDLKey key, SDLMod mod)
+{
+    PushKeyDown(key, mod);
+    PushKeyUp(key, mod);
 }
 
 SDLKey PadKey(int dx, int dy)

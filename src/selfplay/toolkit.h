@@ -10,8 +10,11 @@
 #include "world/level.h"
 #include "world/tiles.h"
 
-// A press and its release, in SDL's queue.
+// A press and its release, in SDL's queue; or either alone (a key held down: a repeat is
+// another press while it is down).
 void PushKey(SDLKey key, SDLMod mod = KMOD_NONE);
+void PushKeyDown(SDLKey key, SDLMod mod = KMOD_NONE);
+void PushKeyUp(SDLKey key, SDLMod mod = KMOD_NONE);
 
 // The keypad key for a step (dx, dy each -1, 0 or 1; keypad 5 stays), and the arrow for a
 // straight step (SDLK_UNKNOWN for a diagonal or none).

@@ -30,6 +30,12 @@ char dataroot[4096] = "data";
 #endif
 void (*input_wait_hook)() = nullptr;
 
+// Keys seen going down and not yet up, and the key that answered the last modal wait,
+// which does not act again until it is let go.
+static bool heldkeys[SDLK_LAST];
+static SDLKey spentkey = SDLK_UNKNOWN;
+static bool lastrepeat;
+
 // The key state handed back by the modal wait: SDL's array, with the key that ended
 // the wait marked held (a quick tap may already read as released).
 static Uint8 waitkeys[SDLK_LAST];
@@ -245,12 +251,88 @@ int all_filter(const SDL_Event *)
     return 0;
 }
 
-Uint8 *GetInput()
+static bool ValidKeySym(int key)
+{
+    return key > SDLK_UNKNOWN && key < SDLK_LAST;
+}
+
+void StartKeyRepeat()
+{
+    SDL_EnableKeyRepeat(KEY_REPEAT_DELAY, KEY_REPEAT_INTERVAL);
+}
+
+bool CursorKey(SDLKey key)
+{
+    switch (key) {
+    case SDLK_UP: case SDLK_DOWN: case SDLK_LEFT: case SDLK_RIGHT:
+    case SDLK_KP1: case SDLK_KP2: case SDLK_KP3: case SDLK_KP4: case SDLK_KP5:
+    case SDLK_KP6: case SDLK_KP7: case SDLK_KP8: case SDLK_KP9:
+    case SDLK_HOME: case SDLK_END: case SDLK_PAGEUP: case SDLK_PAGEDOWN: case SDLK_CLEAR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PassKeyEvent(const SDL_Event *ev)
+{
+    lastrepeat = false;
+    if (ev->type != SDL_KEYDOWN && ev->type != SDL_KEYUP)
+        return true;
+    SDLKey key = ev->key.keysym.sym;
+    if (!ValidKeySym(key))
+        return true;
+    if (ev->type == SDL_KEYUP) {
+        heldkeys[key] = false;
+        if (spentkey == key)
+            spentkey = SDLK_UNKNOWN;
+        return true;
+    }
+    if (!heldkeys[key]) {
+        heldkeys[key] = true;
+        return true;
+    }
+    if (key == spentkey || !CursorKey(key))
+        return false;
+    lastrepeat = true;
+    return true;
+}
+
+bool KeyRepeated()
+{
+    return lastrepeat;
+}
+
+void ForgetHeldKeys()
+{
+    std::memset(heldkeys, 0, sizeof heldkeys);
+    spentkey = SDLK_UNKNOWN;
+    lastrepeat = false;
+}
+
+// After a modal wait the keys that read as held in its answer are the held keys (keys let
+// go while the queue was thrown away are not), and the answer stays spent until let go.
+static void HoldAnswer(SDLKey answer, const Uint8 *state)
+{
+    ForgetHeldKeys();
+    for (int k = 1; k < SDLK_LAST; k++)
+        heldkeys[k] = state[k] != 0;
+    if (ValidKeySym(answer)) {
+        heldkeys[answer] = true;
+        spentkey = answer;
+    }
+}
+
+Uint8 *GetInput(bool repeat_answers)
 {
     if (ReplayingGame()) {
         std::memset(waitkeys, 0, sizeof waitkeys);
-        if (!QuitSignalled())
-            RecordWait(ReplayWait(waitkeys), waitkeys); // recorded again when re-recording
+        SDLKey answer = SDLK_UNKNOWN;
+        if (!QuitSignalled()) {
+            answer = ReplayWait(waitkeys);
+            RecordWait(answer, waitkeys); // recorded again when re-recording
+        }
+        HoldAnswer(answer, waitkeys);
         return waitkeys;
     }
 
@@ -260,6 +342,13 @@ Uint8 *GetInput()
     while (SDL_PollEvent(&ev)) {
     }
     SDL_SetEventFilter(old);
+
+    // Keys let go while the queue was thrown away no longer count as held.
+    int n = 0;
+    Uint8 *state = SDL_GetKeyState(&n);
+    for (int k = 1; k < SDLK_LAST; k++)
+        if (heldkeys[k] && (!state || k >= n || !state[k]))
+            heldkeys[k] = false;
 
     if (input_wait_hook)
         input_wait_hook();
@@ -271,24 +360,40 @@ Uint8 *GetInput()
             SDL_Delay(10);
             continue;
         }
-        if (ev.type == SDL_KEYDOWN) {
-            pressed = ev.key.keysym.sym;
-            break;
-        }
         if (ev.type == SDL_QUIT)
             break;
+        if (ev.type != SDL_KEYDOWN && ev.type != SDL_KEYUP)
+            continue;
+        SDLKey key = ev.key.keysym.sym;
+        if (!ValidKeySym(key)) {
+            if (ev.type == SDL_KEYDOWN) {
+                pressed = key;
+                break;
+            }
+            continue;
+        }
+        if (ev.type == SDL_KEYUP) {
+            heldkeys[key] = false;
+            continue;
+        }
+        bool repeat = heldkeys[key];
+        heldkeys[key] = true;
+        if (repeat && !(repeat_answers && CursorKey(key) && key != spentkey))
+            continue;
+        pressed = key;
+        break;
     }
-    int n = 0;
-    Uint8 *state = SDL_GetKeyState(&n);
+    state = SDL_GetKeyState(&n);
     if (n > SDLK_LAST)
         n = SDLK_LAST;
     std::memset(waitkeys, 0, sizeof waitkeys);
     if (state && n > 0)
         std::memcpy(waitkeys, state, static_cast<size_t>(n));
-    if (pressed > SDLK_UNKNOWN && pressed < SDLK_LAST)
+    if (ValidKeySym(pressed))
         waitkeys[pressed] = 1;
     if (!quit_signal)
         RecordWait(pressed, waitkeys);
+    HoldAnswer(pressed, waitkeys);
     return waitkeys;
 }
 
@@ -311,6 +416,8 @@ void GetDirection()
         {SDLK_KP6, 1, 0},    {SDLK_KP4, -1, 0},  {SDLK_KP2, 0, 1},    {SDLK_KP8, 0, -1},
         {SDLK_RIGHT, 1, 0},  {SDLK_LEFT, -1, 0}, {SDLK_DOWN, 0, 1},   {SDLK_UP, 0, -1},
         {SDLK_KP7, -1, -1},  {SDLK_KP9, 1, -1},  {SDLK_KP1, -1, 1},   {SDLK_KP3, 1, 1},
+        // The same diagonals on a keyboard without a keypad (and on the keypad with NumLock off).
+        {SDLK_HOME, -1, -1}, {SDLK_PAGEUP, 1, -1}, {SDLK_END, -1, 1}, {SDLK_PAGEDOWN, 1, 1},
     };
     if (keys[SDLK_F1]) {
         TakeScreenshot();

@@ -37,7 +37,10 @@ size_t LastDifferentByte(const Uint8 *a, const Uint8 *b, size_t n);
 // would otherwise cost a tenth of a core in presenting alone); once a second the whole
 // frame goes, so that an uncovered window is repainted.
 void PresentScreen();
-Uint8 *GetInput();
+// The modal wait. A repeat of a held key never answers it, except a cursor key's repeat
+// when repeat_answers is set (the yes/no question: a walk held into a townsperson answers
+// "no"). The key that answers does not act again until it is let go.
+Uint8 *GetInput(bool repeat_answers = false);
 void GetDirection();
 void FixScreen();
 void TakeScreenshot();
@@ -68,6 +71,25 @@ template <typename OnKey> void DrainKeys(SDL_Event *ev, OnKey onkey)
     }
 }
 int all_filter(const SDL_Event *ev);
+
+// Held keys. SDL repeats the key pressed last while it is held (after KEY_REPEAT_DELAY ms,
+// every KEY_REPEAT_INTERVAL ms): a repeat is a key-down of a key that is already down.
+// Only the cursor keys act again on a repeat; every other key acts once a press.
+constexpr int KEY_REPEAT_DELAY = 500;
+constexpr int KEY_REPEAT_INTERVAL = 50;
+void StartKeyRepeat();
+// The keys that walk and move cursors: arrows, keypad 1 to 9, Home, End, PgUp, PgDn and
+// Clear (keypad 5 without NumLock on some systems).
+bool CursorKey(SDLKey key);
+// Called by ReadEvent for every event it reads (and records): keeps the held keys and
+// returns false for a repeat that is not handed on (a key that acts once a press, or the
+// answer of the last modal wait still held).
+bool PassKeyEvent(const SDL_Event *ev);
+// The last event ReadEvent handed on was a cursor key's repeat.
+bool KeyRepeated();
+// No key counts as held any more (tests that threw events away).
+void ForgetHeldKeys();
+
 
 // Loads a picture from "<dataroot>/<relpath>", converts it to the display format and,
 // when keyed, gives it the colour key magenta. On any failure prints

@@ -16,6 +16,7 @@
 #include "items/item.h"
 #include "player/go.h"
 #include "player/player.h"
+#include "shell/desktop.h"
 #include "shell/font.h"
 #include "shell/free.h"
 #include "shell/global.h"
@@ -164,50 +165,21 @@ int ParseCommandLine(int argc, char **argv)
     return -1;
 }
 
-// The window is shown through SDL2's plain software path: on a machine without a graphics
-// card a GL renderer emulated in software costs several times more per frame. A player who
-// set these variables keeps the choice.
-struct PresentHint {
-    const char *name;
-    const char *value;
-    bool ours;
-};
-static PresentHint present_hints[] = {
-    {"SDL_RENDER_DRIVER", "software", false},
-    {"SDL_FRAMEBUFFER_ACCELERATION", "0", false},
-};
-
-static void ChooseSoftwarePresent()
-{
-    for (PresentHint &h : present_hints) {
-        h.ours = std::getenv(h.name) == nullptr;
-        if (h.ours)
-            setenv(h.name, h.value, 0);
-    }
-}
-
-// Takes back the hints the game set; true when there were any.
-static bool ForgetSoftwarePresent()
-{
-    bool any = false;
-    for (PresentHint &h : present_hints) {
-        if (h.ours)
-            unsetenv(h.name);
-        any = any || h.ours;
-        h.ours = false;
-    }
-    return any;
-}
-
 void StartGame()
 {
     done = STATE_MENU;
     mode = MODE_NORMAL;
     oldmode = MODE_NORMAL;
 
-    ChooseSoftwarePresent();
+    ChooseDesktopDefaults();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Can't init SDL!\n");
+        std::fflush(stdout);
+        std::exit(1);
+    }
+    if (!DisplayFound()) {
+        std::printf("Can't init screen-mode...\n");
+        std::printf("Quorvane: no display found; start the game on a desktop, or give it one (xvfb-run ./play.sh).\n");
         std::fflush(stdout);
         std::exit(1);
     }
@@ -221,8 +193,9 @@ void StartGame()
     Uint32 flags = SDL_DOUBLEBUF | SDL_RLEACCEL | SDL_HWACCEL | SDL_HWSURFACE;
     if (use_fullscreen)
         flags |= SDL_FULLSCREEN;
+    ChooseWindowScale();
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, flags);
-    if (!screen && ForgetSoftwarePresent()) // no software path here: SDL chooses as it would
+    if (!screen && ForgetPresentDefaults()) // no software path here: SDL chooses as it would
         screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, flags);
     if (!screen) {
         std::printf("Can't init screen-mode...\n");
@@ -230,6 +203,7 @@ void StartGame()
         std::exit(1);
     }
     SDL_ShowCursor(SDL_DISABLE);
+    StartKeyRepeat();
     WatchDisplay();
     // SIGTERM, SIGINT and SIGHUP end the game from any screen and any prompt, as "Exit" does.
     CatchQuitSignals();

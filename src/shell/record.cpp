@@ -14,6 +14,7 @@
 #include "items/item.h"
 #include "player/player.h"
 #include "shell/free.h"
+#include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/state.h"
@@ -416,7 +417,7 @@ bool ReplayEvent(SDL_Event *ev)
 
 } // namespace
 
-bool ReadEvent(SDL_Event *ev)
+static bool ReadOneEvent(SDL_Event *ev)
 {
     if (replaying) {
         if (!ReplayEvent(ev))
@@ -433,6 +434,16 @@ bool ReadEvent(SDL_Event *ev)
             break;
     }
     WriteEvent(*ev);
+    return true;
+}
+
+bool ReadEvent(SDL_Event *ev)
+{
+    // Repeats of keys that act once a press are read and written down, not handed on.
+    do {
+        if (!ReadOneEvent(ev))
+            return false;
+    } while (!PassKeyEvent(ev));
     return true;
 }
 

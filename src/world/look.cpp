@@ -83,18 +83,22 @@ void ProcessLooking(SDL_Event *ev)
             cursorx += 1;
             break;
         case SDLK_KP7:
+        case SDLK_HOME:
             cursory -= 1;
             cursorx -= 1;
             break;
         case SDLK_KP9:
+        case SDLK_PAGEUP:
             cursory -= 1;
             cursorx += 1;
             break;
         case SDLK_KP1:
+        case SDLK_END:
             cursory += 1;
             cursorx -= 1;
             break;
         case SDLK_KP3:
+        case SDLK_PAGEDOWN:
             cursory += 1;
             cursorx += 1;
             break;

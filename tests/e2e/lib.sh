@@ -30,11 +30,12 @@ wait_for() {
   return 1
 }
 
+# start_x [WxH]: a private X server with a screen of that size (1024x768 by default).
 start_x() {
   local n
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+      Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
       XPID=$!
       export DISPLAY=":$n"
       if wait_for 100 xdotool getdisplaygeometry; then return 0; fi
@@ -42,6 +43,20 @@ start_x() {
     fi
   done
   fail "no X server could be started"
+}
+
+# stop_x: the game (if it still runs) and then its X server end.
+stop_x() {
+  if [ -n "$GPID" ]; then
+    kill "$GPID" 2>/dev/null || true
+    wait "$GPID" 2>/dev/null || true
+    GPID=""
+  fi
+  if [ -n "$XPID" ]; then
+    kill "$XPID" 2>/dev/null || true
+    wait "$XPID" 2>/dev/null || true
+    XPID=""
+  fi
 }
 
 # start_game [args...]: runs the game in $WORK (with the sounds beside it).

@@ -156,7 +156,17 @@ else
            ./usr/share/man/man6/quorvane.6.gz ./usr/share/doc/quorvane/copyright; do
     grep -qxF "$f" "$WORK/files" || fail "the package lacks $f"
   done
+  # SDL 1.2 is the compatibility library first, the one that scales the window; apt's
+  # simulation of an install takes that alternative (or finds everything there).
+  dpkg-deb -f "$deb" Depends | grep -q 'libsdl1.2-compat-shim | libsdl1.2debian (>= 1.2.15)' ||
+    fail "the package does not ask for the compatibility library first: $(dpkg-deb -f "$deb" Depends)"
+  if have apt-get; then
+    apt-get install -s "$deb" > "$WORK/apt-sim.log" 2>&1 || { cat "$WORK/apt-sim.log" >&2; fail "apt cannot install the package"; }
+    grep -q '^Inst libsdl1.2debian ' "$WORK/apt-sim.log" && fail "apt would install the classic SDL 1.2 for the package"
+  fi
   dpkg-deb -x "$deb" "$WORK/unpacked"
+  grep -qx 'StartupWMClass=quorvane' "$WORK/unpacked/usr/share/applications/org.quorvane.quorvane.desktop" ||
+    fail "the package's menu entry does not name the window's class"
   grep -qx 'Exec=/usr/games/quorvane' "$WORK/unpacked/usr/share/applications/org.quorvane.quorvane.desktop" ||
     fail "the package's menu entry does not start /usr/games/quorvane"
   check_root package "$WORK/unpacked/usr"
