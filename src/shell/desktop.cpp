@@ -7,6 +7,8 @@
 
 #include <SDL/SDL.h>
 
+#include "shell/layout.h"
+
 namespace {
 
 // An environment variable the game sets only when the player has not.
@@ -95,8 +97,9 @@ bool DisplayFound()
 
 int FittingScale(int w, int h)
 {
-    int byw = w / GAME_WIDTH;
-    int byh = (h - WINDOW_FRAME_ALLOWANCE) / GAME_HEIGHT;
+    // The picture the game draws (SCREEN_WIDTH x SCREEN_HEIGHT), a whole number of times.
+    int byw = w / SCREEN_WIDTH;
+    int byh = (h - WINDOW_FRAME_ALLOWANCE) / SCREEN_HEIGHT;
     int scale = byw < byh ? byw : byh;
     return scale < 1 ? 1 : scale;
 }

@@ -4,9 +4,6 @@
 // SDL12COMPAT_SCALE_METHOD, SDL_RENDER_DRIVER, SDL_FRAMEBUFFER_ACCELERATION) stays.
 #pragma once
 
-// The picture the game draws; a scaled window shows it a whole number of times larger.
-constexpr int GAME_WIDTH = 800;
-constexpr int GAME_HEIGHT = 600;
 // Room kept free above and around the window for the window manager's frame and title.
 constexpr int WINDOW_FRAME_ALLOWANCE = 48;
 
