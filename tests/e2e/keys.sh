@@ -53,6 +53,6 @@ shoot_until 690 100 "Time: $((walked + 2))" 20 || fail "Home took no turn"
 kill "$GPID"
 rc=0; wait_exit 50 || rc=$?
 [ "$rc" = 0 ] || fail "exit status $rc"
-(cd "$WORK" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_REPLAY="$WORK/keys.rec" "$BIN/quorvane" >"$WORK/replay.log" 2>&1) ||
+(cd "$WORK" && headless env QUORVANE_REPLAY="$WORK/keys.rec" "$BIN/quorvane" >"$WORK/replay.log" 2>&1) ||
   { tail -3 "$WORK/replay.log" >&2; fail "the recording with held keys does not replay"; }
 echo "keys: ok ($(tail -1 "$WORK/replay.log"))"

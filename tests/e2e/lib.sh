@@ -73,6 +73,10 @@ start_game() {
 
 key() { xdotool key --window "$WID" "$@"; }
 
+# headless <command...>: the game on SDL's dummy drivers, away from the test's display
+# (with one, SDL brings up D-Bus, whose leak at exit the sanitizers would report as ours).
+headless() { env -u DISPLAY SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$@"; }
+
 shot_has() { "$BIN/shotcheck" "$BIN/data" "$WORK/$1" "$2" "$3" "$4"; }
 
 # window_at: the window's top-left corner on the X server's screen, left in WX and WY.

@@ -96,9 +96,9 @@ done
 
 # Self-play and replays play their own games: the save is neither read nor written.
 cp "$SAVE" "$WORK/kept.copy"
-(cd "$WORK" && env -u DISPLAY SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_SEED=3 QUORVANE_AUTOPLAY=600 \
+(cd "$WORK" && headless QUORVANE_SEED=3 QUORVANE_AUTOPLAY=600 \
   "$BIN/quorvane" >"$WORK/auto.log" 2>&1) || { cat "$WORK/auto.log" >&2; fail "self-play failed"; }
-(cd "$WORK" && env -u DISPLAY SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVANE_REPLAY="$RECORDINGS/town-walk.rec" \
+(cd "$WORK" && headless QUORVANE_REPLAY="$RECORDINGS/town-walk.rec" \
   "$BIN/quorvane" >"$WORK/replay.log" 2>&1) || { cat "$WORK/replay.log" >&2; fail "the replay failed"; }
 cmp -s "$SAVE" "$WORK/kept.copy" || fail "self-play or a replay touched the save"
 grep -q "saved game" "$WORK/auto.log" "$WORK/replay.log" && fail "self-play or a replay read the save"
