@@ -1,0 +1,241 @@
+// The game in a browser page: what differs from the desktop (see web.h). Built only by
+// the web build; the page's own files are in web/.
+#include "shell/web.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+#include <emscripten.h>
+
+#include "shell/global.h"
+#include "shell/main.h"
+#include "shell/save.h"
+#include "world/level.h"
+
+namespace {
+
+// The player's folder: the page's own storage (IndexedDB), the working directory of the
+// game as the folder it is started in is on the desktop. The pictures and sounds are
+// packed with the page: the pictures under /data, the sounds under this folder's
+// sounds/, decoded for the page before the folder's storage is laid over it.
+constexpr const char *PLAYER_FOLDER = "/quorvane";
+
+// Mounts the page's storage on the player's folder and reads back what it held.
+EM_ASYNC_JS(int, MountPlayerFolder, (const char *folder), {
+    var path = UTF8ToString(folder);
+    try {
+        FS.mkdirTree(path);
+        FS.mount(IDBFS, {}, path);
+    } catch (e) {
+        console.warn('Quorvane: the saved game cannot be kept in this browser (' + e + ')');
+        return 0;
+    }
+    var failure = await new Promise(function(done) { FS.syncfs(true, done); });
+    if (failure) {
+        console.warn('Quorvane: the saved game could not be read from the browser (' + failure + ')');
+        return 0;
+    }
+    return 1;
+});
+
+// Writes the player's folder to the page's storage; a write asked for while one runs
+// follows it.
+EM_JS(void, StorePlayerFolder, (), {
+    var store = StorePlayerFolder;
+    if (store.running) {
+        store.again = true;
+        return;
+    }
+    store.running = true;
+    store.again = false;
+    FS.syncfs(false, function(failure) {
+        store.running = false;
+        if (failure)
+            console.warn('Quorvane: the saved game could not be stored in the browser (' + failure + ')');
+        if (store.again)
+            StorePlayerFolder();
+    });
+});
+
+// Keys are taken by where they are on the keyboard: the keypad gives its own keys
+// whatever NumLock says (the browser names keypad 7 "Home" without NumLock) and keypad
+// Enter is not Return. And the full-screen switch is the browser's full screen, of the
+// page's frame around the game.
+EM_JS(void, LearnKeysAndScreen, (), {
+    var pad = {
+        'Numpad0': 98, 'Numpad1': 89, 'Numpad2': 90, 'Numpad3': 91, 'Numpad4': 92,
+        'Numpad5': 93, 'Numpad6': 94, 'Numpad7': 95, 'Numpad8': 96, 'Numpad9': 97,
+        'NumpadEnter': 88, 'NumpadDecimal': 99, 'NumpadAdd': 87, 'NumpadSubtract': 86,
+        'NumpadMultiply': 85, 'NumpadDivide': 84
+    };
+    // A keypad key is given a key code of its own (2048 and up), which its release is
+    // also known by when the page lets go of the keys it held when it lost the focus.
+    var byCode = SDL.lookupKeyCodeForEvent;
+    SDL.lookupKeyCodeForEvent = function(event) {
+        var scan = pad[event.code];
+        if (scan !== undefined && event.keyCode !== 2048 + scan)
+            Object.defineProperty(event, 'keyCode', {value: 2048 + scan});
+        if (event.keyCode >= 2048 && event.keyCode < 2048 + 128)
+            return (event.keyCode - 2048) | 1024;
+        return byCode(event);
+    };
+    Module['requestFullscreen'] = function() {
+        var frame = document.getElementById('frame') || Module['canvas'];
+        if (document.fullscreenElement) {
+            document.exitFullscreen();
+        } else if (frame.requestFullscreen) {
+            frame.requestFullscreen().catch(function() {});
+        }
+    };
+});
+
+// Waits until the browser has painted the canvas (or a tenth of a second, in a page the
+// browser does not paint).
+EM_ASYNC_JS(void, WaitForPaint, (), {
+    await new Promise(function(done) {
+        var timer = setTimeout(done, 100);
+        requestAnimationFrame(function() {
+            clearTimeout(timer);
+            done();
+        });
+    });
+});
+
+// Offers the bytes as a file the player downloads.
+EM_JS(void, OfferDownload, (const char *name, const unsigned char *bytes, int size), {
+    var data = HEAPU8.slice(bytes, bytes + size);
+    var link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([data], {type: 'image/bmp'}));
+    link.download = UTF8ToString(name);
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(function() { URL.revokeObjectURL(link.href); }, 10000);
+});
+
+// The file name the game opened the handle for.
+EM_JS(int, NameOfFile, (int handle, char *name, int size), {
+    var file = SDL.rwops[handle];
+    if (!file || file.filename === undefined)
+        return 0;
+    stringToUTF8(file.filename, name, size);
+    return 1;
+});
+
+void PutLE(std::vector<unsigned char> &out, size_t at, Uint32 value, int bytes)
+{
+    for (int i = 0; i < bytes; i++)
+        out[at + static_cast<size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+} // namespace
+
+// Called from the page when it is hidden or closed: the game in progress is kept, as the
+// desktop keeps it when its window is closed.
+extern "C" EMSCRIPTEN_KEEPALIVE void KeepGameOfPage()
+{
+    KeepGame();
+}
+
+void StartWebPage()
+{
+    // The game's pictures are drawn into the page's canvas by the browser; a picture kept
+    // in a surface of its own would be copied back into memory at every blit into it, so
+    // the ground is drawn from scratch every frame.
+    draw_from_scratch = true;
+    // The program stands at the top of the page's files, with its data beside it (the
+    // page has no /proc/self/exe to find it by).
+    std::snprintf(dataroot, sizeof dataroot, "/data");
+    LearnKeysAndScreen();
+    // The first file handle of the emulation is 0, which reads as a failure.
+    SDL_RWFromFile("/", "rb");
+    if (MountPlayerFolder(PLAYER_FOLDER) && chdir(PLAYER_FOLDER) != 0)
+        std::fprintf(stderr, "quorvane: %s: the player's folder cannot be entered\n", PLAYER_FOLDER);
+}
+
+int EndWebPage(int status)
+{
+    // The page keeps its program alive while it waits for the browser, so the end is
+    // forced: the exit hook (ExitGame) runs, then the page's onExit.
+    emscripten_force_exit(status);
+    return status;
+}
+
+void StoreWebFiles()
+{
+    if (keep_games)
+        StorePlayerFolder();
+}
+
+void ShowWebProgress()
+{
+    WaitForPaint();
+}
+
+int KeyOutColour(SDL_Surface *surface, Uint32 flag, Uint32 key)
+{
+    if (!surface || !(flag & SDL_SRCCOLORKEY) || surface->format->BytesPerPixel != 4)
+        return 0;
+    const Uint32 colour = ~surface->format->Amask;
+    SDL_LockSurface(surface);
+    for (int y = 0; y < surface->h; y++) {
+        Uint8 *row = static_cast<Uint8 *>(surface->pixels) + y * surface->pitch;
+        for (int x = 0; x < surface->w; x++) {
+            Uint32 pixel;
+            std::memcpy(&pixel, row + 4 * x, 4);
+            if ((pixel & colour) == (key & colour)) {
+                pixel = 0;
+                std::memcpy(row + 4 * x, &pixel, 4);
+            }
+        }
+    }
+    SDL_UnlockSurface(surface);
+    return 0;
+}
+
+int DownloadBMP(SDL_Surface *surface, SDL_RWops *file, int freefile)
+{
+    char name[256];
+    const int handle = static_cast<int>(reinterpret_cast<intptr_t>(file));
+    const bool named = NameOfFile(handle, name, sizeof name) != 0;
+    if (freefile)
+        SDL_FreeRW(file);
+    if (!surface || !named)
+        return -1;
+    // A picture of 24 bits a pixel, rows from the bottom up, each padded to 4 bytes.
+    const int w = surface->w;
+    const int h = surface->h;
+    const size_t rowbytes = (static_cast<size_t>(w) * 3 + 3) & ~static_cast<size_t>(3);
+    const size_t size = 54 + rowbytes * static_cast<size_t>(h);
+    std::vector<unsigned char> out(size, 0);
+    out[0] = 'B';
+    out[1] = 'M';
+    PutLE(out, 2, static_cast<Uint32>(size), 4);
+    PutLE(out, 10, 54, 4);
+    PutLE(out, 14, 40, 4);
+    PutLE(out, 18, static_cast<Uint32>(w), 4);
+    PutLE(out, 22, static_cast<Uint32>(h), 4);
+    PutLE(out, 26, 1, 2);
+    PutLE(out, 28, 24, 2);
+    PutLE(out, 34, static_cast<Uint32>(rowbytes * static_cast<size_t>(h)), 4);
+    SDL_LockSurface(surface);
+    for (int y = 0; y < h; y++) {
+        const Uint8 *row = static_cast<const Uint8 *>(surface->pixels) + y * surface->pitch;
+        unsigned char *to = out.data() + 54 + rowbytes * static_cast<size_t>(h - 1 - y);
+        for (int x = 0; x < w; x++) {
+            Uint32 pixel;
+            std::memcpy(&pixel, row + 4 * x, 4);
+            Uint8 r, g, b;
+            SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+            to[3 * x] = b;
+            to[3 * x + 1] = g;
+            to[3 * x + 2] = r;
+        }
+    }
+    SDL_UnlockSurface(surface);
+    OfferDownload(name, out.data(), static_cast<int>(size));
+    return 0;
+}
