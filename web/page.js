@@ -9,6 +9,15 @@ var running = false;
 var logging = /[?&]log\b/.test(location.search);
 var seed = /[?&]seed=(\d+)/.exec(location.search);
 
+// The game reads its pictures back from their canvases (to key out their transparent
+// colour, and each frame to find what changed): canvases kept in memory do that quickly.
+var getContext = HTMLCanvasElement.prototype.getContext;
+HTMLCanvasElement.prototype.getContext = function(kind, options) {
+  if (kind === '2d')
+    options = Object.assign({willReadFrequently: true}, options);
+  return getContext.call(this, kind, options);
+};
+
 function fitCanvas() {
   var scale = Math.max(1, Math.floor(Math.min(innerWidth / 800, innerHeight / 600)));
   canvas.style.transform = scale > 1 ? 'scale(' + scale + ')' : '';
@@ -33,6 +42,8 @@ function keepGame() {
 
 var Module = {
   canvas: canvas,
+  // The game decodes its pictures itself, when it loads them.
+  noImageDecoding: true,
   print: function(text) {
     if (logging)
       console.log(text);

@@ -82,6 +82,9 @@ EM_JS(void, LearnKeysAndScreen, (), {
             return (event.keyCode - 2048) | 1024;
         return byCode(event);
     };
+    // Every frame is drawn over an opaque fill, so the screen needs no pass that makes
+    // each of its pixels opaque whenever the game reads it back.
+    SDL.defaults.opaqueFrontBuffer = false;
     Module['requestFullscreen'] = function() {
         var frame = document.getElementById('frame') || Module['canvas'];
         if (document.fullscreenElement) {
@@ -173,6 +176,13 @@ void StoreWebFiles()
 void ShowWebProgress()
 {
     WaitForPaint();
+}
+
+SDL_Surface *ShareSurface(SDL_Surface *surface)
+{
+    if (surface)
+        surface->refcount += 1;
+    return surface;
 }
 
 int KeyOutColour(SDL_Surface *surface, Uint32 flag, Uint32 key)

@@ -49,8 +49,10 @@ inline int EndWebPage(int status) { return status; }
 // drains it, since the page's events only arrive while the game waits.
 #define SDL_GetEventFilter() static_cast<SDL_EventFilter>(nullptr)
 #define SDL_SetEventFilter(filter) static_cast<void>(filter)
-// A picture in the display's format: every surface there is already of one format.
-#define SDL_DisplayFormat(surface) SDL_DisplayFormatAlpha(surface)
+// A picture in the display's format: every surface there is already of that format, so
+// the picture itself is handed back (and counted once more, as it is freed once more).
+SDL_Surface *ShareSurface(SDL_Surface *surface);
+#define SDL_DisplayFormat(surface) ShareSurface(surface)
 // Colour keys are not honoured by the emulation's blits: the key's pixels are made
 // transparent once, when the key is given.
 int KeyOutColour(SDL_Surface *surface, Uint32 flag, Uint32 key);
