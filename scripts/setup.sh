@@ -3,8 +3,9 @@
 # its data tree, the tests and the benchmarks into build/ (or the directory given).
 #   scripts/setup.sh [build-dir] [extra cmake arguments...]
 #   scripts/setup.sh --packages          only the packages
-# The tools that check and package the installed game are installed too when they can
-# be; without them the build goes on and their tests say what they skip.
+# The tools that check and package the installed game, and those that build and try the
+# game's web page (Emscripten, Chromium), are installed too when they can be; without
+# them the build goes on and their tests say what they skip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +13,8 @@ packages=(cmake make g++ pkg-config
           libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
           libpng-dev libjpeg-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-apps python3)
-tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db gcovr)
+tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db gcovr
+       emscripten chromium)
 missing_from() {
   local p
   for p in "$@"; do
@@ -35,7 +37,7 @@ if ((${#missing[@]} + ${#missing_tools[@]})); then
   if ((${#missing_tools[@]})); then
     echo "Installing: ${missing_tools[*]}"
     $sudo apt-get install -y -qq "${missing_tools[@]}" >/dev/null ||
-      echo "Could not install ${missing_tools[*]}: the packaging checks that need them will be skipped"
+      echo "Could not install ${missing_tools[*]}: the checks that need them will be skipped"
   fi
 fi
 if [ "${1:-}" = "--packages" ]; then
