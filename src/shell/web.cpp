@@ -17,59 +17,72 @@
 
 namespace {
 
-// The player's folder: the page's own storage (IndexedDB), the working directory of the
-// game as the folder it is started in is on the desktop. The pictures and sounds are
-// packed with the page: the pictures under /data, the sounds under this folder's
-// sounds/, decoded for the page before the folder's storage is laid over it.
+// The player's folder, the working directory of the game as the folder it is started in
+// is on the desktop: its files are kept in the page's own storage (localStorage, one
+// entry a file), read back before start-up and written whenever the game changed them.
+// That storage is written at once, so a game kept as the page is closed is not lost.
+// The pictures and sounds are packed with the page: the pictures under /data, the
+// sounds under this folder's sounds/.
 constexpr const char *PLAYER_FOLDER = "/quorvane";
 
-// Mounts the page's storage on the player's folder and reads back what it held.
-EM_ASYNC_JS(int, MountPlayerFolder, (const char *folder), {
+// Each file of the folder from its entry (its bytes, one character each).
+EM_JS(void, RestorePlayerFolder, (const char *folder), {
     var path = UTF8ToString(folder);
+    FS.mkdirTree(path);
+    var prefix = "quorvane:" + path + "/";
     try {
-        FS.mkdirTree(path);
-        FS.mount(IDBFS, {}, path);
+        for (var i = 0; i < localStorage.length; i++) {
+            var key = localStorage.key(i);
+            if (key.indexOf(prefix) !== 0)
+                continue;
+            var text = localStorage.getItem(key);
+            var bytes = new Uint8Array(text.length);
+            for (var j = 0; j < text.length; j++)
+                bytes[j] = text.charCodeAt(j);
+            FS.writeFile(path + "/" + key.substring(prefix.length), bytes);
+        }
     } catch (e) {
-        console.warn('Quorvane: the saved game cannot be kept in this browser (' + e + ')');
-        return 0;
+        console.warn("Quorvane: the saved game cannot be read from this browser (" + e + ")");
     }
-    var failure = await new Promise(function(done) { FS.syncfs(true, done); });
-    if (failure) {
-        console.warn('Quorvane: the saved game could not be read from the browser (' + failure + ')');
-        return 0;
-    }
-    return 1;
 });
 
-// Writes the player's folder to the page's storage; a write asked for while one runs
-// follows it.
-EM_JS(void, StorePlayerFolder, (), {
-    var store = StorePlayerFolder;
-    if (store.running) {
-        store.again = true;
-        return;
+// Writes the files of the player's folder to the page's storage, and forgets there the
+// files that are gone.
+EM_JS(void, StorePlayerFolder, (const char *folder), {
+    var path = UTF8ToString(folder);
+    var prefix = "quorvane:" + path + "/";
+    try {
+        var kept = {};
+        FS.readdir(path).forEach(function(name) {
+            var file = path + "/" + name;
+            if (!FS.isFile(FS.stat(file).mode))
+                return;
+            var bytes = FS.readFile(file);
+            var text = "";
+            for (var i = 0; i < bytes.length; i += 0x8000)
+                text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+            localStorage.setItem(prefix + name, text);
+            kept[prefix + name] = true;
+        });
+        for (var i = localStorage.length - 1; i >= 0; i--) {
+            var key = localStorage.key(i);
+            if (key.indexOf(prefix) === 0 && !kept[key])
+                localStorage.removeItem(key);
+        }
+    } catch (e) {
+        console.warn("Quorvane: the saved game could not be stored in this browser (" + e + ")");
     }
-    store.running = true;
-    store.again = false;
-    FS.syncfs(false, function(failure) {
-        store.running = false;
-        if (failure)
-            console.warn('Quorvane: the saved game could not be stored in the browser (' + failure + ')');
-        if (store.again)
-            StorePlayerFolder();
-    });
 });
 
 // Keys are taken by where they are on the keyboard: the keypad gives its own keys
 // whatever NumLock says (the browser names keypad 7 "Home" without NumLock) and keypad
-// Enter is not Return. And the full-screen switch is the browser's full screen, of the
-// page's frame around the game.
+// Enter is not Return.
 EM_JS(void, LearnKeysAndScreen, (), {
     var pad = {
-        'Numpad0': 98, 'Numpad1': 89, 'Numpad2': 90, 'Numpad3': 91, 'Numpad4': 92,
-        'Numpad5': 93, 'Numpad6': 94, 'Numpad7': 95, 'Numpad8': 96, 'Numpad9': 97,
-        'NumpadEnter': 88, 'NumpadDecimal': 99, 'NumpadAdd': 87, 'NumpadSubtract': 86,
-        'NumpadMultiply': 85, 'NumpadDivide': 84
+        "Numpad0": 98, "Numpad1": 89, "Numpad2": 90, "Numpad3": 91, "Numpad4": 92,
+        "Numpad5": 93, "Numpad6": 94, "Numpad7": 95, "Numpad8": 96, "Numpad9": 97,
+        "NumpadEnter": 88, "NumpadDecimal": 99, "NumpadAdd": 87, "NumpadSubtract": 86,
+        "NumpadMultiply": 85, "NumpadDivide": 84
     };
     // A keypad key is given a key code of its own (2048 and up), which its release is
     // also known by when the page lets go of the keys it held when it lost the focus.
@@ -77,7 +90,7 @@ EM_JS(void, LearnKeysAndScreen, (), {
     SDL.lookupKeyCodeForEvent = function(event) {
         var scan = pad[event.code];
         if (scan !== undefined && event.keyCode !== 2048 + scan)
-            Object.defineProperty(event, 'keyCode', {value: 2048 + scan});
+            Object.defineProperty(event, "keyCode", {value: 2048 + scan});
         if (event.keyCode >= 2048 && event.keyCode < 2048 + 128)
             return (event.keyCode - 2048) | 1024;
         return byCode(event);
@@ -85,14 +98,22 @@ EM_JS(void, LearnKeysAndScreen, (), {
     // Every frame is drawn over an opaque fill, so the screen needs no pass that makes
     // each of its pixels opaque whenever the game reads it back.
     SDL.defaults.opaqueFrontBuffer = false;
-    Module['requestFullscreen'] = function() {
-        var frame = document.getElementById('frame') || Module['canvas'];
-        if (document.fullscreenElement) {
-            document.exitFullscreen();
-        } else if (frame.requestFullscreen) {
-            frame.requestFullscreen().catch(function() {});
-        }
-    };
+});
+
+// The browser's full screen, of the page's frame around the game, or back: 1 when asked
+// for. A page may only ask while the player's key press is recent (it is: the game reads
+// its keys within a frame).
+EM_JS(int, ToggleFullScreen, (), {
+    if (document.fullscreenElement) {
+        document.exitFullscreen().catch(function() {});
+        return 1;
+    }
+    var frame = document.getElementById("frame") || Module["canvas"];
+    var allowed = !navigator.userActivation || navigator.userActivation.isActive;
+    if (!frame.requestFullscreen || !allowed)
+        return 0;
+    frame.requestFullscreen().catch(function() {});
+    return 1;
 });
 
 // Waits until the browser has painted the canvas (or a tenth of a second, in a page the
@@ -110,8 +131,8 @@ EM_ASYNC_JS(void, WaitForPaint, (), {
 // Offers the bytes as a file the player downloads.
 EM_JS(void, OfferDownload, (const char *name, const unsigned char *bytes, int size), {
     var data = HEAPU8.slice(bytes, bytes + size);
-    var link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([data], {type: 'image/bmp'}));
+    var link = document.createElement("a");
+    link.href = URL.createObjectURL(new Blob([data], {type: "image/bmp"}));
     link.download = UTF8ToString(name);
     document.body.appendChild(link);
     link.click();
@@ -155,7 +176,8 @@ void StartWebPage()
     LearnKeysAndScreen();
     // The first file handle of the emulation is 0, which reads as a failure.
     SDL_RWFromFile("/", "rb");
-    if (MountPlayerFolder(PLAYER_FOLDER) && chdir(PLAYER_FOLDER) != 0)
+    RestorePlayerFolder(PLAYER_FOLDER);
+    if (chdir(PLAYER_FOLDER) != 0)
         std::fprintf(stderr, "quorvane: %s: the player's folder cannot be entered\n", PLAYER_FOLDER);
 }
 
@@ -170,7 +192,7 @@ int EndWebPage(int status)
 void StoreWebFiles()
 {
     if (keep_games)
-        StorePlayerFolder();
+        StorePlayerFolder(PLAYER_FOLDER);
 }
 
 void ShowWebProgress()
@@ -183,6 +205,11 @@ SDL_Surface *ShareSurface(SDL_Surface *surface)
     if (surface)
         surface->refcount += 1;
     return surface;
+}
+
+int SwitchFullScreen(SDL_Surface *)
+{
+    return ToggleFullScreen();
 }
 
 int KeyOutColour(SDL_Surface *surface, Uint32 flag, Uint32 key)

@@ -57,6 +57,9 @@ SDL_Surface *ShareSurface(SDL_Surface *surface);
 // transparent once, when the key is given.
 int KeyOutColour(SDL_Surface *surface, Uint32 flag, Uint32 key);
 #define SDL_SetColorKey(surface, flag, key) KeyOutColour(surface, flag, key)
+// The full-screen switch is the browser's full screen.
+int SwitchFullScreen(SDL_Surface *surface);
+#define SDL_WM_ToggleFullScreen(surface) SwitchFullScreen(surface)
 // A screenshot is handed to the player as a download of the file's name.
 int DownloadBMP(SDL_Surface *surface, SDL_RWops *file, int freefile);
 #define SDL_SaveBMP_RW(surface, file, freefile) DownloadBMP(surface, file, freefile)

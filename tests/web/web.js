@@ -88,7 +88,7 @@ async function launch() {
     headless: true,
     userDataDir: profile,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+           '--disable-component-update', '--disable-sync'],
   });
 }
 
@@ -134,6 +134,23 @@ async function open(browser) {
     };
     requestAnimationFrame(watch);
   });
+  // The sounds the page plays, and whether the browser let them play (it does once the
+  // player has pressed a key).
+  await page.evaluateOnNewDocument(() => {
+    window.sounds = {played: 0, refused: 0};
+    const play = HTMLMediaElement.prototype.play;
+    HTMLMediaElement.prototype.play = function() {
+      const p = play.apply(this, arguments);
+      if (p && p.then)
+        p.then(() => sounds.played++, () => sounds.refused++);
+      return p;
+    };
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function() {
+      sounds.played++;
+      return start.apply(this, arguments);
+    };
+  });
   await page.evaluateOnNewDocument(() => {
     window.taskTimes = [];
     window.timing = false;
@@ -178,6 +195,36 @@ async function main() {
               'fade) at ' + Math.round(start.menu) + ' ms; ' + start.boxes + ' loading boxes were seen');
   if (start.boxes < 2)
     fail('the loading boxes were not shown');
+
+  // Crisp, and scaled by whole numbers to fit the window.
+  step = 'scaling';
+  const scaled = async (w, h) => {
+    await page.setViewport({width: w, height: h});
+    return page.waitForFunction(s => getComputedStyle(document.getElementById('canvas')).transform === s,
+                                {timeout: 5000}, w >= 1600 && h >= 1200 ? 'matrix(2, 0, 0, 2, 0, 0)' : 'none')
+      .then(() => true, () => false);
+  };
+  if (!await scaled(1700, 1300) || !await scaled(1000, 700))
+    fail('the canvas is not scaled by whole numbers to the window');
+  if (!/pixelated|crisp-edges/.test(await page.evaluate(() => getComputedStyle(document.getElementById('canvas')).imageRendering)))
+    fail('the canvas is smoothed');
+
+  // The options' switch is the browser's full screen (of the page's frame), both ways.
+  step = 'full screen';
+  await key(page, 'ArrowDown');
+  await until(page, 'the cursor did not move to Options', [[324, 460, '>']]);
+  await key(page, 'Space');
+  await until(page, 'no options screen', [[340, 460, 'Return to Menu'], [340, 445, 'Fullscreen'], [324, 445, '>']]);
+  await key(page, 'Space');
+  await until(page, 'the switch did not turn', [[340, 445, 'Windowed']]);
+  await page.waitForFunction(() => document.fullscreenElement && document.fullscreenElement.id === 'frame', {timeout: 5000})
+    .catch(() => fail('the page is not in full screen'));
+  await key(page, 'Space');
+  await until(page, 'the switch did not turn back', [[340, 445, 'Fullscreen']]);
+  await page.waitForFunction(() => !document.fullscreenElement, {timeout: 5000})
+    .catch(() => fail('the page did not leave full screen'));
+  await key(page, 'Escape');
+  await until(page, 'not back on the title', [[340, 445, 'New Game'], [324, 445, '>']]);
 
   step = 'new game';
   await page.evaluate(() => { window.timing = true; });
@@ -254,20 +301,24 @@ async function main() {
   await page.evaluate(() => { window.timing = false; });
   const frames = await page.evaluate(() => window.taskTimes);
 
-  // Q: the title, with the game kept; the page opened again offers it and resumes it.
-  step = 'quit to the title';
-  await key(page, 'KeyQ', true);
-  await until(page, 'Q did not lead to the title', [[340, 430, 'Continue'], [324, 430, '>']]);
+  const sounds = await page.evaluate(() => window.sounds);
+  if (!sounds.played || sounds.refused)
+    fail('the sounds did not play (' + sounds.played + ' played, ' + sounds.refused + ' refused)');
+
+  // The page left in the middle of play (here reloaded, as a closed tab opened again):
+  // it offers the game as it was and resumes it.
   step = 'reload';
   await page.reload();
   await until(page, 'no Continue after a reload', [[340, 430, 'Continue'], [324, 430, '>']], 400);
   await key(page, 'Space');
   await until(page, 'the kept game was not resumed', [PLAY, time(t)]);
 
-  // Exit: the page says that the game has ended, and starts it again on request.
-  step = 'exit';
+  // Q: the title, with the game kept; Exit: the page says that the game has ended, and
+  // starts it again on request, with the game to continue.
+  step = 'quit to the title';
   await key(page, 'KeyQ', true);
-  await until(page, 'Q did not lead to the title', [[340, 430, 'Continue']]);
+  await until(page, 'Q did not lead to the title', [[340, 430, 'Continue'], [324, 430, '>']]);
+  step = 'exit';
   await key(page, 'ArrowUp');
   await until(page, 'the cursor is not on Exit', [[324, 475, '>']]);
   await key(page, 'Space');
