@@ -15,6 +15,8 @@ const SEED = 4;
 let failures = 0;
 let step = 'start';
 const errors = [];
+// Console errors a step expects (the game's own lines on its error stream), each once.
+const expected = [];
 
 function fail(what) {
   console.error('FAIL: ' + what + ' (at ' + step + ')');
@@ -96,7 +98,12 @@ async function open(browser) {
   const page = await browser.newPage();
   await page.setViewport({width: 1000, height: 700});
   page.on('console', m => {
-    if (m.type() === 'error')
+    if (m.type() !== 'error')
+      return;
+    const known = expected.findIndex(e => e.test(m.text()));
+    if (known >= 0)
+      expected.splice(known, 1);
+    else
       errors.push('console: ' + m.text());
   });
   page.on('pageerror', e => errors.push('page: ' + e));
@@ -313,11 +320,57 @@ async function main() {
   await key(page, 'Space');
   await until(page, 'the kept game was not resumed', [PLAY, time(t)]);
 
-  // Q: the title, with the game kept; Exit: the page says that the game has ended, and
-  // starts it again on request, with the game to continue.
+  // Q: the title, with the game kept and Continue chosen.
   step = 'quit to the title';
   await key(page, 'KeyQ', true);
   await until(page, 'Q did not lead to the title', [[340, 430, 'Continue'], [324, 430, '>']]);
+  await key(page, 'Space');
+  await until(page, 'Continue did not resume the game', [PLAY, time(t)]);
+
+  // Death: the guard, now hostile, is fought until the hero dies; the tombstone leads to
+  // the title without a game to continue, and the save is gone from the page's storage.
+  step = 'death';
+  const SAVE = 'quorvane:/quorvane/quorvane.sav';
+  let dead = false;
+  for (let i = 0; i < 40 && !dead; i++) {
+    // Each blow is a turn; the next is struck once the clock shows it (or the hero fell).
+    await key(page, 'ArrowLeft');
+    let turned = false;
+    for (let j = 0; j < 100 && !turned; j++) {
+      const file = await grab(page);
+      if (blow.some(y => has(file, 320, y, '(Press a key)')))
+        dead = turned = true;
+      else if (has(file, 5, 480, 'Are you sure? (y/n)') || has(file, 5, 495, 'Are you sure? (y/n)'))
+        await key(page, 'y');
+      else if (has(file, ...time(t + 1)))
+        turned = true;
+    }
+    if (!turned)
+      fail('a blow at the guard took no turn');
+    t++;
+  }
+  if (!dead)
+    fail('the hero did not die');
+  await key(page, 'Space');
+  await until(page, 'no last words', [[320, 540, 'You die.']]);
+  await key(page, 'Space');
+  await until(page, 'no tombstone', [PLAY, [340, 445, 'New Game']].map(([x, y, text]) => [x, y, text, true]));
+  await key(page, 'Space');
+  await until(page, 'the tombstone did not lead to the title', [[340, 445, 'New Game'], [324, 445, '>'],
+                                                              [340, 430, 'Continue', true]]);
+  if (await page.evaluate(k => localStorage.getItem(k), SAVE) !== null)
+    fail('the dead hero\'s game is still kept');
+
+  // A damaged save: told of in one line, moved aside, and the title offers a new game.
+  step = 'damaged save';
+  await page.evaluate(k => localStorage.setItem(k, 'quorvane-save 1\ndigest 0\nplayer 1'), SAVE);
+  expected.push(/quorvane\.sav: .*moved aside to quorvane\.sav\.bad/);
+  await page.reload();
+  await until(page, 'no title after a damaged save', [[340, 445, 'New Game'], [324, 445, '>'], [340, 430, 'Continue', true]], 400);
+  if (await page.evaluate(k => localStorage.getItem(k) === null && localStorage.getItem(k + '.bad') !== null, SAVE) !== true)
+    fail('the damaged save was not moved aside');
+
+  // Exit: the page says that the game has ended, and starts it again on request.
   step = 'exit';
   await key(page, 'ArrowUp');
   await until(page, 'the cursor is not on Exit', [[324, 475, '>']]);
@@ -326,7 +379,7 @@ async function main() {
                              /The game has ended/.test(document.getElementById('ended').textContent), {timeout: 10000})
     .catch(() => fail('no page saying the game has ended'));
   await page.click('#again');
-  await until(page, 'Play again did not start the game with its Continue', [[340, 430, 'Continue']], 400);
+  await until(page, 'Play again did not start the game', [[340, 445, 'New Game'], [324, 445, '>']], 400);
 
   await browser.close();
 
@@ -353,6 +406,8 @@ main().catch(e => {
     console.error('FAIL: ' + e.message + ' (at ' + step + ')');
   failures++;
 }).finally(() => {
+  for (const e of expected)
+    errors.push('expected, not shown: ' + e);
   for (const e of errors)
     console.error('FAIL: the browser\'s console: ' + e);
   process.exit(failures || errors.length ? 1 : 0);
