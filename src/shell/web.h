@@ -7,7 +7,7 @@
 //   this file for the web build only (the web build includes this header first in every
 //   unit of the game).
 //
-// The page itself (its HTML, its script, the saved game's storage) is in web/.
+// The page itself (its HTML and its script) and its build are in web/.
 #pragma once
 
 #ifdef __EMSCRIPTEN__
