@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Serves the page's folder on 127.0.0.1 and prints its address.
 
-    web/serve.py FOLDER [PORT]     (PORT 0, the default, takes any free one)
+    web/serve.py FOLDER [PORT]     (PORT 0, the default, takes any free one; so does a
+                                    port that is taken)
 """
 import functools
 import http.server
@@ -21,7 +22,10 @@ def main():
     folder = sys.argv[1]
     port = int(sys.argv[2]) if len(sys.argv) > 2 else 0
     handler = functools.partial(Handler, directory=folder)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
+    try:
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
+    except OSError:
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     print('Quorvane is served at http://127.0.0.1:%d/ (Ctrl+C stops)' % server.server_address[1], flush=True)
     try:
         server.serve_forever()
