@@ -42,8 +42,10 @@ function keepGame() {
 
 var Module = {
   canvas: canvas,
-  // The game decodes its pictures itself, when it loads them.
+  // The game decodes its pictures itself, when it loads them, and the browser its sounds
+  // (as the game loads them too) for the page's audio, which plays once a key is pressed.
   noImageDecoding: true,
+  noAudioDecoding: true,
   print: function(text) {
     if (logging)
       console.log(text);

@@ -34,11 +34,11 @@ set_target_properties(quorvane PROPERTIES
   SUFFIX .js
   RUNTIME_OUTPUT_DIRECTORY ${QUORVANE_PAGE}
   LINK_DEPENDS ${QUORVANE_NATIVE}/bin/data/.generated)
-# The blocking loops and modal waits of the game stay as they are (ASYNCIFY); the pictures
-# land under /data, decoded by the game
-# as it loads them (STB_IMAGE: quicker than handing the browser three hundred small
-# pictures first), and the sounds under the player's folder, decoded by the browser as
-# the page loads (the page asks for no other decoding).
+# The blocking loops and modal waits of the game stay as they are (ASYNCIFY). The pictures
+# land under /data, decoded by the game as it loads them (STB_IMAGE: quicker than handing
+# the browser three hundred small pictures first), and the sounds under the player's
+# folder, decoded by the browser's audio as the game loads them. The player's folder is
+# kept in the page's storage by the game (src/shell/web.cpp).
 target_link_options(quorvane PRIVATE
   -sASYNCIFY
   -sALLOW_MEMORY_GROWTH
@@ -47,7 +47,6 @@ target_link_options(quorvane PRIVATE
   -sEXPORTED_RUNTIME_METHODS=ENV
   -sSTB_IMAGE=1
   -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_stbi_load,_stbi_load_from_memory,_stbi_image_free
-  --use-preload-plugins
   "SHELL:--preload-file ${QUORVANE_NATIVE}/bin/data@/data"
   "SHELL:--exclude-file */.generated"
   "SHELL:--preload-file ${QUORVANE_NATIVE}/bin/sounds@/quorvane/sounds")

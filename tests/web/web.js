@@ -144,7 +144,14 @@ async function open(browser) {
   // The sounds the page plays, and whether the browser let them play (it does once the
   // player has pressed a key).
   await page.evaluateOnNewDocument(() => {
-    window.sounds = {played: 0, refused: 0};
+    window.sounds = {played: 0, refused: 0, contexts: []};
+    const Audio = window.AudioContext;
+    window.AudioContext = class extends Audio {
+      constructor(...args) {
+        super(...args);
+        sounds.contexts.push(this);
+      }
+    };
     const play = HTMLMediaElement.prototype.play;
     HTMLMediaElement.prototype.play = function() {
       const p = play.apply(this, arguments);
@@ -308,9 +315,11 @@ async function main() {
   await page.evaluate(() => { window.timing = false; });
   const frames = await page.evaluate(() => window.taskTimes);
 
-  const sounds = await page.evaluate(() => window.sounds);
-  if (!sounds.played || sounds.refused)
-    fail('the sounds did not play (' + sounds.played + ' played, ' + sounds.refused + ' refused)');
+  const sounds = await page.evaluate(() => ({played: sounds.played, refused: sounds.refused,
+                                             running: sounds.contexts.length > 0 && sounds.contexts.every(c => c.state === 'running')}));
+  if (!sounds.played || sounds.refused || !sounds.running)
+    fail('the sounds did not play (' + sounds.played + ' played, ' + sounds.refused + ' refused, the audio ' +
+         (sounds.running ? 'running)' : 'held back)'));
 
   // The page left in the middle of play (here reloaded, as a closed tab opened again):
   // it offers the game as it was and resumes it.
