@@ -263,6 +263,30 @@ async function main() {
     fail('the door did not open');
   t = await walk(page, ['ArrowUp', 'ArrowUp'], t);
 
+  // Keypad Enter (not Return, which picks up) centres the view on the hero: the town's
+  // west wall, at the view's left edge until then, goes out of it.
+  step = 'keypad Enter';
+  const leftEdge = () => page.evaluate(() => {
+    const d = document.getElementById('canvas').getContext('2d').getImageData(5, 195, 10, 10).data;
+    const sum = [0, 0, 0];
+    for (let i = 0; i < d.length; i += 4)
+      for (let c = 0; c < 3; c++)
+        sum[c] += d[i + c];
+    return sum[1] > sum[0] * 1.2 && sum[1] > sum[2] * 1.2 ? 'grass' : 'wall';
+  });
+  if (await leftEdge() !== 'wall')
+    fail('the town wall is not at the left edge of the view');
+  await key(page, 'NumpadEnter');
+  let centred = false;
+  for (let i = 0; i < 100 && !centred; i++) {
+    centred = await leftEdge() === 'grass';
+    if (!centred)
+      await new Promise(r => setTimeout(r, 40));
+  }
+  if (!centred)
+    fail('keypad Enter did not centre the view');
+  await until(page, 'keypad Enter took a turn', [PLAY, time(t)]);
+
   step = 'inventory';
   await key(page, 'i');
   await until(page, 'no inventory', [[209, 30, 'INVENTORY']]);
