@@ -128,6 +128,23 @@ EM_ASYNC_JS(void, WaitForPaint, (), {
     });
 });
 
+// Makes the pixels of the colour (r, g, b) transparent in a picture just loaded, in the
+// copy of its pixels that loading left beside it (the emulation's own), which goes back
+// to the picture's canvas; 0 when there is no such copy.
+EM_JS(int, KeyOutLoaded, (SDL_Surface *surface, int r, int g, int b), {
+    var picture = SDL.surfaces[surface];
+    if (!picture || !picture.image || picture.locked)
+        return 0;
+    var pixels = new Uint32Array(picture.image.data.buffer);
+    var key = (r | (g << 8) | (b << 16)) >>> 0;
+    for (var i = 0; i < pixels.length; i++) {
+        if ((pixels[i] & 0xffffff) === key)
+            pixels[i] = 0;
+    }
+    picture.ctx.putImageData(picture.image, 0, 0);
+    return 1;
+});
+
 // Offers the bytes as a file the player downloads.
 EM_JS(void, OfferDownload, (const char *name, const unsigned char *bytes, int size), {
     var data = HEAPU8.slice(bytes, bytes + size);
@@ -215,6 +232,10 @@ int SwitchFullScreen(SDL_Surface *)
 int KeyOutColour(SDL_Surface *surface, Uint32 flag, Uint32 key)
 {
     if (!surface || !(flag & SDL_SRCCOLORKEY) || surface->format->BytesPerPixel != 4)
+        return 0;
+    Uint8 r, g, b;
+    SDL_GetRGB(key, surface->format, &r, &g, &b);
+    if (KeyOutLoaded(surface, r, g, b))
         return 0;
     const Uint32 colour = ~surface->format->Amask;
     SDL_LockSurface(surface);
