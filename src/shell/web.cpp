@@ -98,6 +98,11 @@ EM_JS(void, LearnKeysAndScreen, (), {
     // Every frame is drawn over an opaque fill, so the screen needs no pass that makes
     // each of its pixels opaque whenever the game reads it back.
     SDL.defaults.opaqueFrontBuffer = false;
+    // The browser also leaves its full screen by itself (Escape): the options' switch
+    // follows it.
+    document.addEventListener("fullscreenchange", function() {
+        Module["_NoteFullScreen"](document.fullscreenElement ? 1 : 0);
+    });
 });
 
 // The browser's full screen, of the page's frame around the game, or back: 1 when asked
@@ -112,7 +117,9 @@ EM_JS(int, ToggleFullScreen, (), {
     var allowed = !navigator.userActivation || navigator.userActivation.isActive;
     if (!frame.requestFullscreen || !allowed)
         return 0;
-    frame.requestFullscreen().catch(function() {});
+    frame.requestFullscreen().catch(function() {
+        Module["_NoteFullScreen"](document.fullscreenElement ? 1 : 0);
+    });
     return 1;
 });
 
@@ -179,6 +186,13 @@ void PutLE(std::vector<unsigned char> &out, size_t at, Uint32 value, int bytes)
 extern "C" EMSCRIPTEN_KEEPALIVE void KeepGameOfPage()
 {
     KeepGame();
+}
+
+// Called from the page when it went into the browser's full screen or out of it, or was
+// refused it.
+extern "C" EMSCRIPTEN_KEEPALIVE void NoteFullScreen(int on)
+{
+    use_fullscreen = on != 0;
 }
 
 void StartWebPage()

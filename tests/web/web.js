@@ -237,6 +237,13 @@ async function main() {
   await until(page, 'the switch did not turn back', [[340, 445, 'Fullscreen']]);
   await page.waitForFunction(() => !document.fullscreenElement, {timeout: 5000})
     .catch(() => fail('the page did not leave full screen'));
+  // The browser leaves its full screen by itself too (its Escape): the switch follows.
+  await key(page, 'Space');
+  await until(page, 'the switch did not turn again', [[340, 445, 'Windowed']]);
+  await page.waitForFunction(() => document.fullscreenElement, {timeout: 5000})
+    .catch(() => fail('the page is not in full screen again'));
+  await page.evaluate(() => document.exitFullscreen());
+  await until(page, 'the switch did not follow the browser', [[340, 445, 'Fullscreen']]);
   await key(page, 'Escape');
   await until(page, 'not back on the title', [[340, 445, 'New Game'], [324, 445, '>']]);
 
