@@ -3,6 +3,10 @@
 # game. Any arguments go to the game: ./play.sh --fullscreen
 set -euo pipefail
 cd "$(dirname "$0")"
+# ./play.sh --web: the game in a browser page, served on 127.0.0.1 (scripts/web.sh).
+if [ "${1:-}" = "--web" ]; then
+  exec scripts/web.sh --serve
+fi
 # The switches' help needs no build when the game is already built.
 if [ -x build/bin/quorvane ] && { [ "${1:-}" = "--help" ] || [ "${1:-}" = "-h" ]; }; then
   exec build/bin/quorvane "$@"

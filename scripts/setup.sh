@@ -5,8 +5,9 @@
 #   scripts/setup.sh --play [build-dir]  only what building and playing need; builds only
 #                                        the game and its pictures and sounds
 #   scripts/setup.sh --packages          only the packages
-# The tools that check and package the installed game are installed too when they can
-# be; without them the build goes on and their tests say what they skip.
+# The tools that check and package the installed game, and those that build and try the
+# game's web page (Emscripten, Chromium), are installed too when they can be; without
+# them the build goes on and their tests say what they skip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,8 +24,9 @@ packages=(cmake make g++ pkg-config
 tools=()
 if [ -z "$play" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps python3)
-  # Also for scripts/idle.sh: a window manager.
-  tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db gcovr openbox)
+  # Also for scripts/idle.sh: a window manager; for the page's test: Emscripten and Chromium.
+  tools=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db gcovr openbox
+         emscripten chromium)
 fi
 missing_from() {
   local p
@@ -49,7 +51,7 @@ if ((${#missing[@]} + ${#missing_tools[@]})); then
   if ((${#missing_tools[@]})); then
     echo "Installing: ${missing_tools[*]}"
     $sudo apt-get install -y -qq "${missing_tools[@]}" >/dev/null ||
-      echo "Could not install ${missing_tools[*]}: the packaging checks that need them will be skipped"
+      echo "Could not install ${missing_tools[*]}: the checks that need them will be skipped"
   fi
 fi
 if [ "${1:-}" = "--packages" ]; then

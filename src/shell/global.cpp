@@ -89,6 +89,9 @@ void DrawIMG(SDL_Surface *img, int x, int y)
     SDL_Rect dest;
     dest.x = static_cast<Sint16>(x);
     dest.y = static_cast<Sint16>(y);
+    // SDL only writes the size back, but a blit may also be clipped to it.
+    dest.w = static_cast<Uint16>(img->w);
+    dest.h = static_cast<Uint16>(img->h);
     SDL_BlitSurface(img, nullptr, screen, &dest);
 }
 
@@ -104,6 +107,8 @@ void DrawIMGPart(SDL_Surface *img, int sx, int sy, int w, int h, int x, int y)
     SDL_Rect dest;
     dest.x = static_cast<Sint16>(x);
     dest.y = static_cast<Sint16>(y);
+    dest.w = src.w;
+    dest.h = src.h;
     SDL_BlitSurface(img, &src, screen, &dest);
 }
 

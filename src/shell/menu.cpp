@@ -6,6 +6,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/record.h"
+#include "shell/web.h"
 
 SDL_Surface *logo;
 SDL_Surface *background;
@@ -37,6 +38,7 @@ void DrawBoxes(int n)
         DrawIMG(loadboxes[i], 300 + 25 * i, 350);
     centerString(SCREEN_WIDTH, 300, "Forsooth, patience as the game doth load...");
     UpdateScreen();
+    ShowWebProgress();
 }
 
 void DrawMenu()

@@ -12,6 +12,7 @@
 #include "shell/record.h"
 #include "shell/save.h"
 #include "shell/state.h"
+#include "shell/web.h"
 
 // The number held by the environment variable name: false when it is unset or empty.
 // Anything but a whole decimal number from 0 to 4294967295 ends the program with a line
@@ -62,6 +63,7 @@ int main(int argc, char **argv)
     // they play games of their own, and a recording must start from the title as it was.
     keep_games = !ReplayingGame() && !RecordingPath() && !autoplay;
 
+    StartWebPage();
     InitDataRoot();
     StartGame();
 
@@ -74,5 +76,5 @@ int main(int argc, char **argv)
     }
 
     RunOuterLoop();
-    return FinishRecordedGame();
+    return EndWebPage(FinishRecordedGame());
 }

@@ -29,7 +29,7 @@ struct RecordedLine {
     int number; // line number in the file, for messages
     long frame;
     int poll;
-    Uint8 type; // of an event: SDL_KEYDOWN, SDL_KEYUP or SDL_QUIT
+    Uint32 type; // of an event: SDL_KEYDOWN, SDL_KEYUP or SDL_QUIT
     int sym;    // of an event, or the key that answered a wait
     int mod;
     std::vector<int> held;
@@ -342,7 +342,7 @@ int LoadRecording(const char *path, unsigned *seed)
         if (l.frame > MAX_RECORDED_FRAME) {
             char text[160];
             std::snprintf(text, sizeof text,
-                          "frame %ld is beyond any a game reaches (at most %ld: ten years at 25 frames a second)",
+                          "frame %ld is beyond any a game reaches (at most %lld: ten years at 25 frames a second)",
                           l.frame, MAX_RECORDED_FRAME);
             return BadFile(l.number, text);
         }

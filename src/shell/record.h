@@ -35,7 +35,7 @@ constexpr int REPLAY_STOPPED = 3;
 // No game reaches a frame beyond this: ten years at 25 frames a second (more than a
 // self-play of the longest QUORVANE_AUTOPLAY, 4294967295 frames). A recording with a
 // later frame is refused.
-constexpr long MAX_RECORDED_FRAME = long{FRAMES_PER_SECOND} * 60 * 60 * 24 * 366 * 10;
+constexpr long long MAX_RECORDED_FRAME = static_cast<long long>(FRAMES_PER_SECOND) * 60 * 60 * 24 * 366 * 10; // beyond a 32-bit long
 
 // The key handlers' read of the next event: SDL's queue, or the recording being replayed.
 // While recording, every event read is written down. Only key presses, key releases and

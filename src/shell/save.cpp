@@ -12,6 +12,7 @@
 #include "shell/main.h"
 #include "shell/menu.h"
 #include "shell/state.h"
+#include "shell/web.h"
 #include "world/level.h"
 
 bool keep_games;
@@ -433,6 +434,7 @@ void SetAside(const char *why)
     else
         std::fprintf(stderr, "quorvane: %s: %s; it could not be moved aside (%s) and is left as it is\n", SAVE_FILE,
                      why, std::strerror(errno));
+    StoreWebFiles();
 }
 
 } // namespace
@@ -457,7 +459,9 @@ bool KeepGame()
 {
     if (!keep_games || !played || player.chp < 0)
         return false;
-    return WriteFileSafely(SAVE_FILE, WriteGameText());
+    const bool kept = WriteFileSafely(SAVE_FILE, WriteGameText());
+    StoreWebFiles();
+    return kept;
 }
 
 void ResumeSavedGame()
@@ -499,6 +503,7 @@ void ForgetSavedGame()
     if (keep_games && unlink(SAVE_FILE) != 0 && errno != ENOENT && errno != EISDIR)
         std::fprintf(stderr, "quorvane: %s: the dead hero's save could not be removed (%s)\n", SAVE_FILE,
                      std::strerror(errno));
+    StoreWebFiles();
 }
 
 bool CheckKeptGame(char *why, size_t size)

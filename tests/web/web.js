@@ -1,0 +1,454 @@
+// The game in a real browser (Chromium, headless, through puppeteer-core), played as a
+// player plays it: keys in, the page's own canvas pixels out, each text checked at the
+// same place as the desktop's end-to-end tests check it (shotcheck, the game's font).
+//   node web.js <page address> <bin folder with shotcheck and data> <work folder>
+// Prints the time to the title, the sizes of the page's files and the frame times.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+const {execFileSync} = require('child_process');
+const puppeteer = require('puppeteer-core');
+
+const [address, bin, work] = process.argv.slice(2);
+const SEED = 4;
+let failures = 0;
+let step = 'start';
+const errors = [];
+// Console errors a step expects (the game's own lines on its error stream), each once.
+const expected = [];
+
+function fail(what) {
+  console.error('FAIL: ' + what + ' (at ' + step + ')');
+  failures++;
+  throw new Error(what);
+}
+
+// The canvas as the game drew it, written as a BMP for shotcheck.
+async function grab(page, name) {
+  const b64 = await page.evaluate(() => {
+    const c = document.getElementById('canvas');
+    const w = c.width, h = c.height;
+    const d = c.getContext('2d').getImageData(0, 0, w, h).data;
+    const row = (w * 3 + 3) & ~3;
+    const out = new Uint8Array(54 + row * h);
+    const v = new DataView(out.buffer);
+    out[0] = 66; out[1] = 77;
+    v.setUint32(2, out.length, true); v.setUint32(10, 54, true); v.setUint32(14, 40, true);
+    v.setInt32(18, w, true); v.setInt32(22, h, true); v.setUint16(26, 1, true); v.setUint16(28, 24, true);
+    for (let y = 0; y < h; y++)
+      for (let x = 0; x < w; x++) {
+        const s = 4 * (y * w + x), t = 54 + (h - 1 - y) * row + 3 * x;
+        out[t] = d[s + 2]; out[t + 1] = d[s + 1]; out[t + 2] = d[s];
+      }
+    let text = '';
+    for (let i = 0; i < out.length; i += 0x8000)
+      text += String.fromCharCode.apply(null, out.subarray(i, i + 0x8000));
+    return btoa(text);
+  });
+  const file = path.join(work, name || 'canvas.bmp');
+  fs.writeFileSync(file, Buffer.from(b64, 'base64'));
+  return file;
+}
+
+function has(file, x, y, text) {
+  try {
+    execFileSync(path.join(bin, 'shotcheck'), [path.join(bin, 'data'), file, String(x), String(y), text]);
+    return true;
+  } catch (e) {
+    return false;
+  }
+}
+
+// Waits, a bounded number of looks, until the canvas shows every text at its place.
+async function until(page, what, texts, tries = 100) {
+  for (let i = 0; i < tries; i++) {
+    const file = await grab(page);
+    if (texts.every(([x, y, t, absent]) => has(file, x, y, t) !== !!absent))
+      return file;
+    await new Promise(r => setTimeout(r, 40));
+  }
+  await grab(page, 'failed-' + step.replace(/\W+/g, '-') + '.bmp');
+  fail(what);
+}
+
+async function key(page, name, shift) {
+  if (shift)
+    await page.keyboard.down('Shift');
+  await page.keyboard.press(name);
+  if (shift)
+    await page.keyboard.up('Shift');
+}
+
+const PLAY = [690, 560, '? for Help'];
+const time = n => [690, 100, 'Time: ' + n + ' '];
+
+async function launch() {
+  const profile = fs.mkdtempSync(path.join(work, 'profile-'));
+  return puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+  });
+}
+
+async function open(browser) {
+  const page = await browser.newPage();
+  await page.setViewport({width: 1000, height: 700});
+  page.on('console', m => {
+    if (m.type() !== 'error')
+      return;
+    const known = expected.findIndex(e => e.test(m.text()));
+    if (known >= 0)
+      expected.splice(known, 1);
+    else
+      errors.push('console: ' + m.text());
+  });
+  page.on('pageerror', e => errors.push('page: ' + e));
+  // The time of each task of the page, which is each stretch of the game's own work
+  // between two of its waits (the game waits for the browser with setTimeout).
+  // At each of the browser's paints while the game starts: how many loading boxes the
+  // canvas shows, when the title's picture is first shown, and when the menu's place on
+  // it first changes (the menu is drawn).
+  await page.evaluateOnNewDocument(() => {
+    window.start = {boxes: 0, title: 0, menu: 0};
+    const bright = d => d[0] + d[1] + d[2] > 30;
+    let menuWas = null;
+    const watch = () => {
+      const c = document.getElementById('canvas');
+      const ctx = c && c.getContext('2d');
+      if (ctx && c.width === 800) {
+        if (!start.title) {
+          let boxes = 0;
+          while (boxes < 8 && bright(ctx.getImageData(310 + 25 * boxes, 360, 1, 1).data))
+            boxes++;
+          start.boxes = Math.max(start.boxes, boxes);
+          if (bright(ctx.getImageData(10, 10, 1, 1).data))
+            start.title = performance.now();
+        }
+        if (start.title) {
+          const now = Array.from(ctx.getImageData(324, 440, 100, 50).data).join();
+          if (menuWas !== null && now !== menuWas) {
+            start.menu = performance.now();
+            return;
+          }
+          menuWas = now;
+        }
+      }
+      requestAnimationFrame(watch);
+    };
+    requestAnimationFrame(watch);
+  });
+  // The sounds the page plays, and whether the browser let them play (it does once the
+  // player has pressed a key).
+  await page.evaluateOnNewDocument(() => {
+    window.sounds = {played: 0, refused: 0, contexts: []};
+    const Audio = window.AudioContext;
+    window.AudioContext = class extends Audio {
+      constructor(...args) {
+        super(...args);
+        sounds.contexts.push(this);
+      }
+    };
+    const play = HTMLMediaElement.prototype.play;
+    HTMLMediaElement.prototype.play = function() {
+      const p = play.apply(this, arguments);
+      if (p && p.then)
+        p.then(() => sounds.played++, () => sounds.refused++);
+      return p;
+    };
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function() {
+      sounds.played++;
+      return start.apply(this, arguments);
+    };
+  });
+  await page.evaluateOnNewDocument(() => {
+    window.taskTimes = [];
+    window.timing = false;
+    const later = window.setTimeout;
+    window.setTimeout = function(fn, ms, ...rest) {
+      return later(function() {
+        const t0 = performance.now();
+        try {
+          return fn.apply(this, arguments);
+        } finally {
+          if (window.timing)
+            window.taskTimes.push(performance.now() - t0);
+        }
+      }, ms, ...rest);
+    };
+  });
+  const client = await page.target().createCDPSession();
+  await client.send('Page.setDownloadBehavior', {behavior: 'allow', downloadPath: work});
+  return page;
+}
+
+async function walk(page, keys, from) {
+  let t = from;
+  for (const k of keys) {
+    await key(page, k);
+    t++;
+    await until(page, 'step ' + k + ' to time ' + t, [PLAY, time(t)], 60);
+  }
+  return t;
+}
+
+async function main() {
+  const browser = await launch();
+  let page = await open(browser);
+  const url = address + '?seed=' + SEED;
+
+  step = 'title';
+  await page.goto(url);
+  await until(page, 'the title menu never appeared', [[340, 445, 'New Game'], [324, 445, '>'], [340, 430, 'Continue', true]], 400);
+  const start = await page.evaluate(() => window.start);
+  console.log('web: from opening the page: the title at ' + Math.round(start.title) + ' ms, its menu (after the ' +
+              'fade) at ' + Math.round(start.menu) + ' ms; ' + start.boxes + ' loading boxes were seen');
+  if (start.boxes < 2)
+    fail('the loading boxes were not shown');
+
+  // Crisp, and scaled by whole numbers to fit the window.
+  step = 'scaling';
+  const scaled = async (w, h) => {
+    await page.setViewport({width: w, height: h});
+    return page.waitForFunction(s => getComputedStyle(document.getElementById('canvas')).transform === s,
+                                {timeout: 5000}, w >= 1600 && h >= 1200 ? 'matrix(2, 0, 0, 2, 0, 0)' : 'none')
+      .then(() => true, () => false);
+  };
+  if (!await scaled(1700, 1300) || !await scaled(1000, 700))
+    fail('the canvas is not scaled by whole numbers to the window');
+  if (!/pixelated|crisp-edges/.test(await page.evaluate(() => getComputedStyle(document.getElementById('canvas')).imageRendering)))
+    fail('the canvas is smoothed');
+
+  // The options' switch is the browser's full screen (of the page's frame), both ways.
+  step = 'full screen';
+  await key(page, 'ArrowDown');
+  await until(page, 'the cursor did not move to Options', [[324, 460, '>']]);
+  await key(page, 'Space');
+  await until(page, 'no options screen', [[340, 460, 'Return to Menu'], [340, 445, 'Fullscreen'], [324, 445, '>']]);
+  await key(page, 'Space');
+  await until(page, 'the switch did not turn', [[340, 445, 'Windowed']]);
+  await page.waitForFunction(() => document.fullscreenElement && document.fullscreenElement.id === 'frame', {timeout: 5000})
+    .catch(() => fail('the page is not in full screen'));
+  await key(page, 'Space');
+  await until(page, 'the switch did not turn back', [[340, 445, 'Fullscreen']]);
+  await page.waitForFunction(() => !document.fullscreenElement, {timeout: 5000})
+    .catch(() => fail('the page did not leave full screen'));
+  // The browser leaves its full screen by itself too (its Escape): the switch follows.
+  await key(page, 'Space');
+  await until(page, 'the switch did not turn again', [[340, 445, 'Windowed']]);
+  await page.waitForFunction(() => document.fullscreenElement, {timeout: 5000})
+    .catch(() => fail('the page is not in full screen again'));
+  await page.evaluate(() => document.exitFullscreen());
+  await until(page, 'the switch did not follow the browser', [[340, 445, 'Fullscreen']]);
+  await key(page, 'Escape');
+  await until(page, 'not back on the title', [[340, 445, 'New Game'], [324, 445, '>']]);
+
+  step = 'new game';
+  await page.evaluate(() => { window.timing = true; });
+  await key(page, 'Space');
+  await until(page, 'no play screen after New Game', [PLAY, time(0)]);
+
+  // Walking, the keypad's diagonals whatever NumLock says (the browser sends keypad 3
+  // as PageDown here), and the house's door: opened by walking into it, then through.
+  step = 'walk';
+  let t = await walk(page, ['Numpad3', 'Numpad3', 'Numpad3', 'Numpad3', 'Numpad3',
+                            'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight'], 0);
+  step = 'door';
+  const door = () => page.evaluate(() => {
+    const d = document.getElementById('canvas').getContext('2d').getImageData(420, 270, 30, 30).data;
+    let sum = 0;
+    for (let i = 0; i < d.length; i++) sum = (sum * 31 + d[i]) >>> 0;
+    return sum;
+  });
+  const closed = await door();
+  t = await walk(page, ['ArrowUp'], t);
+  if (await door() === closed)
+    fail('the door did not open');
+  t = await walk(page, ['ArrowUp', 'ArrowUp'], t);
+
+  // Keypad Enter (not Return, which picks up) centres the view on the hero: the town's
+  // west wall, at the view's left edge until then, goes out of it.
+  step = 'keypad Enter';
+  const leftEdge = () => page.evaluate(() => {
+    const d = document.getElementById('canvas').getContext('2d').getImageData(5, 195, 10, 10).data;
+    const sum = [0, 0, 0];
+    for (let i = 0; i < d.length; i += 4)
+      for (let c = 0; c < 3; c++)
+        sum[c] += d[i + c];
+    return sum[1] > sum[0] * 1.2 && sum[1] > sum[2] * 1.2 ? 'grass' : 'wall';
+  });
+  if (await leftEdge() !== 'wall')
+    fail('the town wall is not at the left edge of the view');
+  await key(page, 'NumpadEnter');
+  let centred = false;
+  for (let i = 0; i < 100 && !centred; i++) {
+    centred = await leftEdge() === 'grass';
+    if (!centred)
+      await new Promise(r => setTimeout(r, 40));
+  }
+  if (!centred)
+    fail('keypad Enter did not centre the view');
+  await until(page, 'keypad Enter took a turn', [PLAY, time(t)]);
+
+  step = 'inventory';
+  await key(page, 'i');
+  await until(page, 'no inventory', [[209, 30, 'INVENTORY']]);
+  await key(page, 'Escape');
+  await until(page, 'not back in play from the inventory', [PLAY, [209, 30, 'INVENTORY', true]]);
+
+  step = 'look';
+  await key(page, 'l');
+  await until(page, 'no look mode', [[690, 145, 'Looking'], [5, 480, 'You see yourself.']]);
+  await key(page, 'Escape');
+  await until(page, 'not back in play from look mode', [PLAY, [690, 145, 'Looking', true]]);
+
+  step = 'help';
+  await key(page, 'Slash', true);
+  await until(page, 'no help', [[278, 25, 'GAME CONTROLS']]);
+  await key(page, 'Escape');
+  await until(page, 'not back in play from help', [PLAY, [278, 25, 'GAME CONTROLS', true]]);
+
+  step = 'history';
+  await key(page, 'KeyN', true);
+  await until(page, 'no history', [[302, 25, 'HISTORY']]);
+  await key(page, 'Escape');
+  await until(page, 'not back in play from the history', [PLAY, [302, 25, 'HISTORY', true]]);
+
+  step = 'screenshot';
+  await key(page, 'F1');
+  const shot = path.join(work, 'screenshot0.bmp');
+  for (let i = 0; i < 100 && !(fs.existsSync(shot) && fs.statSync(shot).size === 54 + 2400 * 600); i++)
+    await new Promise(r => setTimeout(r, 50));
+  if (!fs.existsSync(shot) || !has(shot, ...PLAY))
+    fail('F1 gave no screenshot0.bmp of the play screen');
+
+  // Out again and over to the town guard, who is struck (after the game's question).
+  step = 'fight';
+  t = await walk(page, ['ArrowDown', 'ArrowDown', 'ArrowLeft', 'ArrowLeft', 'ArrowLeft', 'ArrowLeft', 'Numpad7',
+                        'Numpad7', 'Numpad7', 'Numpad7', 'Numpad7', 'Numpad7', 'Numpad7', 'Numpad7'], t);
+  await key(page, 'ArrowLeft');
+  await until(page, 'no question before striking the guard', [[5, 495, 'Are you sure? (y/n)']]);
+  await key(page, 'y');
+  const blow = [480, 495, 510, 525, 540];
+  let struck = false;
+  for (let i = 0; i < 60 && !struck; i++) {
+    const file = await grab(page);
+    struck = blow.some(y => has(file, 320, y, 'You hit the Town Guard.') || has(file, 320, y, 'You miss the Town Guard.'));
+  }
+  if (!struck)
+    fail('no blow at the guard in the messages');
+  t++;
+  await until(page, 'the fight took no turn', [PLAY, time(t)]);
+  await page.evaluate(() => { window.timing = false; });
+  const frames = await page.evaluate(() => window.taskTimes);
+
+  const sounds = await page.evaluate(() => ({played: sounds.played, refused: sounds.refused,
+                                             running: sounds.contexts.length > 0 && sounds.contexts.every(c => c.state === 'running')}));
+  if (!sounds.played || sounds.refused || !sounds.running)
+    fail('the sounds did not play (' + sounds.played + ' played, ' + sounds.refused + ' refused, the audio ' +
+         (sounds.running ? 'running)' : 'held back)'));
+
+  // The page left in the middle of play (here reloaded, as a closed tab opened again):
+  // it offers the game as it was and resumes it.
+  step = 'reload';
+  await page.reload();
+  await until(page, 'no Continue after a reload', [[340, 430, 'Continue'], [324, 430, '>']], 400);
+  await key(page, 'Space');
+  await until(page, 'the kept game was not resumed', [PLAY, time(t)]);
+
+  // Q: the title, with the game kept and Continue chosen.
+  step = 'quit to the title';
+  await key(page, 'KeyQ', true);
+  await until(page, 'Q did not lead to the title', [[340, 430, 'Continue'], [324, 430, '>']]);
+  await key(page, 'Space');
+  await until(page, 'Continue did not resume the game', [PLAY, time(t)]);
+
+  // Death: the guard, now hostile, is fought until the hero dies; the tombstone leads to
+  // the title without a game to continue, and the save is gone from the page's storage.
+  step = 'death';
+  const SAVE = 'quorvane:/quorvane/quorvane.sav';
+  let dead = false;
+  for (let i = 0; i < 40 && !dead; i++) {
+    // Each blow is a turn; the next is struck once the clock shows it (or the hero fell).
+    await key(page, 'ArrowLeft');
+    let turned = false;
+    for (let j = 0; j < 100 && !turned; j++) {
+      const file = await grab(page);
+      if (blow.some(y => has(file, 320, y, '(Press a key)')))
+        dead = turned = true;
+      else if (has(file, 5, 480, 'Are you sure? (y/n)') || has(file, 5, 495, 'Are you sure? (y/n)'))
+        await key(page, 'y');
+      else if (has(file, ...time(t + 1)))
+        turned = true;
+    }
+    if (!turned)
+      fail('a blow at the guard took no turn');
+    t++;
+  }
+  if (!dead)
+    fail('the hero did not die');
+  await key(page, 'Space');
+  await until(page, 'no last words', [[320, 540, 'You die.']]);
+  await key(page, 'Space');
+  await until(page, 'no tombstone', [PLAY, [340, 445, 'New Game']].map(([x, y, text]) => [x, y, text, true]));
+  await key(page, 'Space');
+  await until(page, 'the tombstone did not lead to the title', [[340, 445, 'New Game'], [324, 445, '>'],
+                                                              [340, 430, 'Continue', true]]);
+  if (await page.evaluate(k => localStorage.getItem(k), SAVE) !== null)
+    fail('the dead hero\'s game is still kept');
+
+  // A damaged save: told of in one line, moved aside, and the title offers a new game.
+  step = 'damaged save';
+  await page.evaluate(k => localStorage.setItem(k, 'quorvane-save 1\ndigest 0\nplayer 1'), SAVE);
+  expected.push(/quorvane\.sav: .*moved aside to quorvane\.sav\.bad/);
+  await page.reload();
+  await until(page, 'no title after a damaged save', [[340, 445, 'New Game'], [324, 445, '>'], [340, 430, 'Continue', true]], 400);
+  if (await page.evaluate(k => localStorage.getItem(k) === null && localStorage.getItem(k + '.bad') !== null, SAVE) !== true)
+    fail('the damaged save was not moved aside');
+
+  // Exit: the page says that the game has ended, and starts it again on request.
+  step = 'exit';
+  await key(page, 'ArrowUp');
+  await until(page, 'the cursor is not on Exit', [[324, 475, '>']]);
+  await key(page, 'Space');
+  await page.waitForFunction(() => !document.getElementById('ended').hidden &&
+                             /The game has ended/.test(document.getElementById('ended').textContent), {timeout: 10000})
+    .catch(() => fail('no page saying the game has ended'));
+  await page.click('#again');
+  await until(page, 'Play again did not start the game', [[340, 445, 'New Game'], [324, 445, '>']], 400);
+
+  await browser.close();
+
+  // What the page weighs, each file compressed as a web server would send it.
+  const folder = process.env.PAGE_DIR;
+  if (folder) {
+    let raw = 0, packed = 0;
+    for (const f of fs.readdirSync(folder)) {
+      const bytes = fs.readFileSync(path.join(folder, f));
+      raw += bytes.length;
+      packed += zlib.gzipSync(bytes, {level: 9}).length;
+    }
+    console.log('web: the page is ' + Math.round(raw / 1024) + ' KB, ' + Math.round(packed / 1024) + ' KB compressed (gzip -9)');
+  }
+  const sorted = frames.slice().sort((a, b) => a - b);
+  const q = p => sorted[Math.min(sorted.length - 1, Math.floor(p * sorted.length))].toFixed(1);
+  console.log('web: the game\'s own work between two waits, ' + sorted.length + ' stretches from New Game to the blow: ' +
+              'median ' + q(0.5) + ' ms, 90% ' + q(0.9) + ', 99% ' + q(0.99) + ', max ' + sorted[sorted.length - 1].toFixed(1) +
+              ', over 40 ms: ' + sorted.filter(x => x > 40).length);
+}
+
+main().catch(e => {
+  if (!failures)
+    console.error('FAIL: ' + e.message + ' (at ' + step + ')');
+  failures++;
+}).finally(() => {
+  for (const e of expected)
+    errors.push('expected, not shown: ' + e);
+  for (const e of errors)
+    console.error('FAIL: the browser\'s console: ' + e);
+  process.exit(failures || errors.length ? 1 : 0);
+});
