@@ -52,7 +52,7 @@ bool skip_pacing;
 
 volatile std::sig_atomic_t quit_signal;
 
-static Uint32 stime; // tick count at which the last frame slot ended
+static Uint32 framemark; // tick count at which the last frame slot ended
 
 static void NoteQuitSignal(int)
 {
@@ -365,7 +365,7 @@ void CorrectFrameTime()
     // Sleep through most of the slot, then nap a quarter of a millisecond at a time until
     // it is over.
     for (;;) {
-        Uint32 elapsed = SDL_GetTicks() - stime;
+        Uint32 elapsed = SDL_GetTicks() - framemark;
         if (elapsed >= FRAME_MS)
             break;
         Uint32 left = FRAME_MS - elapsed;
@@ -376,7 +376,7 @@ void CorrectFrameTime()
             nanosleep(&nap, nullptr);
         }
     }
-    stime = SDL_GetTicks();
+    framemark = SDL_GetTicks();
 }
 
 void PlayFrame()

@@ -40,9 +40,6 @@ inline int EndWebPage(int status) { return status; }
 #include <dlfcn.h>
 #include <time.h>
 
-// The C library here declares stime(), a name the game gives its frame mark.
-#define stime frame_mark
-
 // Keys are read by their SDL 1.2 names; the emulation keeps the array under SDL 2's name.
 #define SDL_GetKeyState(numkeys) SDL_GetKeyboardState(numkeys)
 // There are no event filters. None is needed: nothing joins the queue while the game
