@@ -21,7 +21,7 @@ ExternalProject_Add(native_art
 
 # The game, with the web unit read first by every unit of it (web.h fills in what the
 # browser's SDL lacks).
-add_executable(quorvane src/shell/program.cpp ${QUORVANE_SOURCES} src/shell/web.cpp)
+add_executable(quorvane src/shell/program.cpp ${QUORVANE_SOURCES} ${QUORVANE_SELFPLAY_SOURCES} src/shell/web.cpp)
 target_include_directories(quorvane PRIVATE src)
 target_link_libraries(quorvane PRIVATE quorvane_catalog)
 target_compile_options(quorvane PRIVATE -include ${CMAKE_SOURCE_DIR}/src/shell/web.h)
