@@ -17,6 +17,7 @@
 #include "harness.h"
 #include "items/inventory.h"
 #include "player/player.h"
+#include "shell/free.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "shell/menu.h"
@@ -256,10 +257,14 @@ TEST_F(SaveFile, QGoesToTheTitleAndTheSavedGameComesBackWithContinueSelected)
     const std::string text = Read(SAVE_FILE);
     EXPECT_EQ(text.rfind("quorvane-save 1\ndigest ", 0), 0u);
 
+    // As the program starts: the pictures just loaded, no new game made.
     Elsewhere();
+    LoadFree();
     Start();
     std::string err = Stderr([] { ResumeSavedGame(); });
     EXPECT_EQ(err, "");
+    for (const Cloud &c : clouds)
+        EXPECT_EQ(c.image->format->alpha, 140) << "a resumed game's clouds are not translucent";
     EXPECT_TRUE(played);
     EXPECT_EQ(selectmenu, 0);
     EXPECT_EQ(DigestGame(), kept);

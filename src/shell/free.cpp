@@ -21,10 +21,16 @@ constexpr int CLOUD_ALPHA = 140;
 
 void LoadFree()
 {
-    crow_bird = LoadPicture(PIC_CROW);
-    // Each cloud is its own copy, so each carries its own alpha.
+    FreePicture(crow_bird);
     for (Cloud &c : clouds)
+        FreePicture(c.image);
+    crow_bird = LoadPicture(PIC_CROW);
+    // Each cloud is its own copy, so each carries its own alpha: translucent from the
+    // start, so that a game resumed from its save (no new game) shows them so too.
+    for (Cloud &c : clouds) {
         c.image = LoadPicture(PIC_CLOUD);
+        SetPictureAlpha(c.image, CLOUD_ALPHA);
+    }
 }
 
 void WalkCrow(StateWalker &w)
