@@ -1,5 +1,4 @@
 #include "shell/global.h"
-#include "shell/layout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,6 +13,7 @@
 #include <SDL/SDL_image.h>
 
 #include "player/player.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/record.h"
 #include "status/stats.h"

@@ -2,12 +2,12 @@
 // the view clamp, screenshots, and loading a picture from the data tree.
 #pragma once
 
+#include <cstddef>
+
 #include <SDL/SDL.h>
 
 #include "shell/main.h"   // done
 #include "shell/record.h" // ReadEvent
-
-#include <cstddef>
 
 extern int xchange;
 extern int ychange;
@@ -89,7 +89,6 @@ bool PassKeyEvent(const SDL_Event *ev);
 bool KeyRepeated();
 // No key counts as held any more (tests that threw events away).
 void ForgetHeldKeys();
-
 
 // Loads a picture from "<dataroot>/<relpath>", converts it to the display format and,
 // when keyed, gives it the colour key magenta. On any failure prints
