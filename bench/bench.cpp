@@ -14,8 +14,8 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/history.h"
-#include "shell/menu.h"
-#include "shell/save.h"
+#include "screens/menu.h"
+#include "keep/save.h"
 #include "world/level.h"
 
 namespace {

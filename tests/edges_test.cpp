@@ -16,7 +16,7 @@
 #include "player/player.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "world/level.h"
 
 using qt::At;

@@ -15,9 +15,9 @@
 #include "shell/free.h"
 #include "shell/global.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "shell/pictures.h"
-#include "shell/tombstone.h"
+#include "screens/tombstone.h"
 #include "world/level.h"
 #include "world/look.h"
 

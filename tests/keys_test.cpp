@@ -12,7 +12,7 @@
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "world/level.h"
 #include "world/look.h"
 

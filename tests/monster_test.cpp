@@ -12,7 +12,7 @@
 #include "player/player.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "shell/sound.h"
 #include "world/level.h"
 

@@ -9,7 +9,7 @@
 #include "items/item.h"
 #include "player/player.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "world/level.h"
 #include "world/look.h"
 

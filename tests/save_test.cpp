@@ -20,9 +20,9 @@
 #include "shell/free.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "shell/menu.h"
-#include "shell/save.h"
-#include "shell/state.h"
+#include "screens/menu.h"
+#include "keep/save.h"
+#include "keep/state.h"
 #include "world/level.h"
 
 namespace {

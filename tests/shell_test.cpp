@@ -17,8 +17,8 @@
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/main.h"
-#include "shell/menu.h"
-#include "shell/record.h"
+#include "screens/menu.h"
+#include "keep/record.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "world/level.h"
 
 namespace {

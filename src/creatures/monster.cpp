@@ -15,7 +15,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
-#include "shell/state.h"
+#include "keep/state.h"
 #include "world/level.h"
 
 MonsterRecord monsters[MAX_MONSTERS];

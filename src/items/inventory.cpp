@@ -8,8 +8,8 @@
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "shell/record.h"
-#include "shell/state.h"
+#include "keep/record.h"
+#include "keep/state.h"
 #include "world/level.h"
 
 ItemClass user_inventory[INVENTORY_SLOTS];

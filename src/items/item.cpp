@@ -5,7 +5,7 @@
 #include "items/inventory.h"
 #include "shell/global.h"
 #include "shell/pictures.h"
-#include "shell/state.h"
+#include "keep/state.h"
 #include "world/tiles.h"
 
 ItemClass items[MAX_MAP_ITEMS];

@@ -7,7 +7,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "shell/sound.h"
-#include "shell/state.h"
+#include "keep/state.h"
 
 SDL_Surface *crow_bird;
 int birdx;

@@ -15,7 +15,7 @@
 #include "player/player.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "shell/record.h"
+#include "keep/record.h"
 #include "status/stats.h"
 #include "world/tiles.h"
 

@@ -7,7 +7,7 @@
 #include <SDL/SDL.h>
 
 #include "shell/main.h"   // done
-#include "shell/record.h" // ReadEvent
+#include "keep/record.h" // ReadEvent
 
 extern int xchange;
 extern int ychange;

@@ -8,7 +8,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "player/player.h"
-#include "shell/state.h"
+#include "keep/state.h"
 #include "status/stats.h"
 
 HistoryLine history[HISTORY_LINES];

@@ -9,10 +9,10 @@
 #include "selfplay/autoplay.h"
 #include "shell/global.h"
 #include "shell/main.h"
-#include "shell/record.h"
-#include "shell/save.h"
-#include "shell/state.h"
-#include "shell/web.h"
+#include "keep/record.h"
+#include "keep/save.h"
+#include "keep/state.h"
+#include "platform/web/web.h"
 
 // The number held by the environment variable name: false when it is unset or empty.
 // Anything but a whole decimal number from 0 to 4294967295 ends the program with a line

@@ -8,7 +8,7 @@
 #include "shell/history.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "shell/save.h"
+#include "keep/save.h"
 #include "shell/pictures.h"
 #include "world/look.h"
 

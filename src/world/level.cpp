@@ -4,7 +4,7 @@
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
-#include "shell/state.h"
+#include "keep/state.h"
 
 int worldmap[MAP_HEIGHT][MAP_WIDTH];
 int overmap[MAP_HEIGHT][MAP_WIDTH];

@@ -12,7 +12,7 @@
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
-#include "shell/record.h"
+#include "keep/record.h"
 #include "status/stats.h"
 #include "world/level.h"
 

@@ -1,4 +1,4 @@
-#include "shell/save.h"
+#include "keep/save.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,9 +10,9 @@
 
 #include "player/player.h"
 #include "shell/main.h"
-#include "shell/menu.h"
-#include "shell/state.h"
-#include "shell/web.h"
+#include "screens/menu.h"
+#include "keep/state.h"
+#include "platform/web/web.h"
 #include "world/level.h"
 
 bool keep_games;

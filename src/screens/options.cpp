@@ -1,11 +1,11 @@
-#include "shell/options.h"
+#include "screens/options.h"
 
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "shell/menu.h"
-#include "shell/record.h"
+#include "screens/menu.h"
+#include "keep/record.h"
 
 void DrawOptions()
 {

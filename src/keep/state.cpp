@@ -1,4 +1,4 @@
-#include "shell/state.h"
+#include "keep/state.h"
 
 #include "creatures/monster.h"
 #include "items/inventory.h"

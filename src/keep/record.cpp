@@ -1,4 +1,4 @@
-#include "shell/record.h"
+#include "keep/record.h"
 
 #include <cerrno>
 #include <climits>
@@ -17,7 +17,7 @@
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "shell/state.h"
+#include "keep/state.h"
 #include "world/level.h"
 
 namespace {

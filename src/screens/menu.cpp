@@ -1,12 +1,12 @@
-#include "shell/menu.h"
+#include "screens/menu.h"
 
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
-#include "shell/record.h"
-#include "shell/web.h"
+#include "keep/record.h"
+#include "platform/web/web.h"
 
 SDL_Surface *logo;
 SDL_Surface *background;

@@ -1,4 +1,4 @@
-#include "shell/desktop.h"
+#include "platform/desktop/desktop.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The game in a browser page: what differs from the desktop (see web.h). Built only by
 // the web build; the page's own files are in web/.
-#include "shell/web.h"
+#include "platform/web/web.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +12,7 @@
 
 #include "shell/global.h"
 #include "shell/main.h"
-#include "shell/save.h"
+#include "keep/save.h"
 #include "world/level.h"
 
 namespace {

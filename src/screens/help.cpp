@@ -1,4 +1,4 @@
-#include "shell/help.h"
+#include "screens/help.h"
 
 #include "player/player.h"
 #include "shell/font.h"

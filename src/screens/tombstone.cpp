@@ -1,4 +1,4 @@
-#include "shell/tombstone.h"
+#include "screens/tombstone.h"
 
 #include <cstdio>
 
@@ -9,9 +9,9 @@
 #include "shell/history.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "shell/menu.h"
+#include "screens/menu.h"
 #include "shell/pictures.h"
-#include "shell/record.h"
+#include "keep/record.h"
 
 SDL_Surface *tombstone;
 
