@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "player/player.h"
 #include "shell/global.h"
@@ -37,7 +38,7 @@ void Boot()
 void NewTownGame()
 {
     Boot();
-    std::srand(1);
+    SeedDice(1);
     played = true;
     NewGame();
     done = STATE_PLAYING;

@@ -1,3 +1,4 @@
+#include "shell/dice.h"
 #include "harness.h"
 
 #include <cstring>
@@ -74,7 +75,7 @@ void NewSeededGame(unsigned seed)
     Boot();
     Drain();
     ResetWaits();
-    std::srand(seed);
+    SeedDice(seed);
     played = true;
     NewGame();
     done = STATE_PLAYING;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
@@ -110,11 +111,11 @@ TEST_F(Items, StartingItemsWalkOffWallsAndNeverOffTheMap)
 TEST_F(Items, AStartingItemOnAWallEndsOnTheFirstOpenCellDownAndRight)
 {
     // A block of walls in the north-west, well clear of the edges.
-    std::srand(77);
+    SeedDice(77);
     RestockOn([](int c, int r) { return r < 40 && c < 120 ? 45 : 0; });
     ASSERT_EQ(cursmallitems, 20);
     // Each item is drawn kind, column, row; one in the block walks down and right out of it.
-    std::srand(77);
+    SeedDice(77);
     for (int i = 0; i < 20; i++) {
         int kind = RandNum(1, 110);
         int col = RandNum(1, 241);

@@ -17,6 +17,7 @@
 #include "harness.h"
 #include "items/inventory.h"
 #include "player/player.h"
+#include "shell/dice.h"
 #include "shell/free.h"
 #include "shell/history.h"
 #include "shell/main.h"
@@ -132,8 +133,8 @@ TEST(SavedGame, DamagedTextIsRefusedAndTheGameInMemoryIsKept)
         refused(bad, "byte " + std::to_string(at) + " changed");
     }
     std::string newer = good;
-    newer.replace(0, 15, "quorvane-save 2");
-    EXPECT_NE(refused(newer, "newer").find("newer version (2)"), std::string::npos);
+    newer.replace(0, 15, "quorvane-save 3");
+    EXPECT_NE(refused(newer, "newer").find("newer version (3)"), std::string::npos);
     std::string huge = good;
     huge.replace(0, 15, "quorvane-save 4294967297");
     EXPECT_NE(refused(huge, "huge version").find("newer version"), std::string::npos);
@@ -153,6 +154,49 @@ TEST(SavedGame, DamagedTextIsRefusedAndTheGameInMemoryIsKept)
 
 // A file made by hand, its digest right, its numbers outside what the game can hold,
 // must never reach the game: each would index past a table or divide by nothing.
+TEST(SavedGame, TheDiceRollOnAfterAResumeAndAVersionOneSaveStillResumes)
+{
+    qt::NewSeededGame(21);
+    for (int i = 0; i < 57; i++)
+        RollDice();
+    const std::string text = WriteGameText();
+    int next[20];
+    for (int &n : next)
+        n = RollDice();
+    Elsewhere();
+    char why[200] = "";
+    ASSERT_TRUE(ReadGameText(text, why, sizeof why)) << why;
+    for (int n : next)
+        EXPECT_EQ(RollDice(), n);
+
+    // The same game as the first saves wrote it: no dice, the game's digest alone.
+    const size_t dice = text.find("\ndice ");
+    ASSERT_NE(dice, std::string::npos);
+    ASSERT_TRUE(ReadGameText(text, why, sizeof why)) << why;
+    const unsigned long long game = KeptDigest();
+    std::string old = text.substr(0, dice) + text.substr(text.find('\n', dice + 1));
+    char head[64];
+    std::snprintf(head, sizeof head, "quorvane-save 1\ndigest %016llx", game);
+    old.replace(0, old.find('\n', old.find('\n') + 1), head);
+    Elsewhere();
+    SeedDice(5);
+    const int fifth = RollDice();
+    SeedDice(5);
+    ASSERT_TRUE(ReadGameText(old, why, sizeof why)) << why;
+    EXPECT_EQ(DigestGame(), game);
+    EXPECT_EQ(RollDice(), fifth) << "a version-1 game rolls on with this run's dice";
+}
+
+TEST(Dice, TheSequenceOfEverySeedIsTheCLibrarysRand)
+{
+    for (unsigned seed : {0u, 1u, 2u, 5u, 16u, 77u, 12345u, 2147483647u, 2147483648u, 4294967295u}) {
+        std::srand(seed);
+        SeedDice(seed);
+        for (int i = 0; i < 2000; i++)
+            ASSERT_EQ(RollDice(), std::rand()) << "seed " << seed << ", roll " << i;
+    }
+}
+
 TEST(SavedGame, NumbersOutsideTheGameAreRefusedThoughTheDigestMatches)
 {
     qt::Boot();
@@ -255,7 +299,7 @@ TEST_F(SaveFile, QGoesToTheTitleAndTheSavedGameComesBackWithContinueSelected)
     ASSERT_TRUE(Exists(SAVE_FILE));
     const unsigned long long kept = KeptDigest();
     const std::string text = Read(SAVE_FILE);
-    EXPECT_EQ(text.rfind("quorvane-save 1\ndigest ", 0), 0u);
+    EXPECT_EQ(text.rfind("quorvane-save 2\ndigest ", 0), 0u);
 
     // As the program starts: the pictures just loaded, no new game made.
     Elsewhere();

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "shell/dice.h"
 #include "harness.h"
 #include "player/player.h"
 #include "shell/font.h"
@@ -304,7 +305,7 @@ TEST(Present, ChangedBytesAreFoundWithinTheRowAndSameRowsSayNone)
 
 TEST(Dice, BothEndsIncludedWhicheverWayRoundTheyAreGiven)
 {
-    std::srand(3);
+    SeedDice(3);
     bool seen[7] = {};
     for (int i = 0; i < 2000; i++) {
         EXPECT_EQ(RandNum(5, 5), 5);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "harness.h"
 #include "player/player.h"
@@ -128,7 +129,7 @@ TEST(Town, IsWalledAllRoundAndLeftThroughTheGates)
 TEST(Town, AWinterTownIsTheSummerTownInItsWinterTwins)
 {
     qt::NewSeededGame(5);
-    std::srand(77);
+    SeedDice(77);
     NewMap(AREA_TOWN);
     V summer = Ground(), over = Overlays();
     auto house = [](int type) {
@@ -144,7 +145,7 @@ TEST(Town, AWinterTownIsTheSummerTownInItsWinterTwins)
     };
 
     gamedays = LAST_SUMMER_DAY + 1;
-    std::srand(77);
+    SeedDice(77);
     NewMap(AREA_TOWN);
     gamedays = LAST_SUMMER_DAY;
     EXPECT_TRUE(over == Overlays());

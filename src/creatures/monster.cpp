@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/dice.h"
 #include "items/item.h"
 #include "items/itemdata.h"
 #include "player/player.h"

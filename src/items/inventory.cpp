@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "shell/dice.h"
 #include "player/player.h"
 #include "shell/font.h"
 #include "shell/global.h"

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "shell/dice.h"
 #include "items/inventory.h"
 #include "shell/global.h"
 #include "shell/pictures.h"
@@ -42,8 +43,8 @@ void ItemClass::SwapItem(ItemClass &other)
 void ItemClass::RandLoc()
 {
     // Row first, then column, straight from the C generator.
-    y = std::rand() % 74 + 1;
-    x = std::rand() % 241 + 1;
+    y = RollDice() % 74 + 1;
+    x = RollDice() % 241 + 1;
 }
 
 void LoadItems()

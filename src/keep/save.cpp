@@ -12,6 +12,7 @@
 #include "shell/main.h"
 #include "screens/menu.h"
 #include "keep/state.h"
+#include "shell/dice.h"
 #include "platform/web/web.h"
 #include "world/level.h"
 
@@ -72,10 +73,11 @@ std::string WriteState(bool kept)
         mode = MODE_NORMAL;
     }
     char head[80];
-    std::snprintf(head, sizeof head, "quorvane-save %d\ndigest %016llx", SAVE_VERSION, DigestGame());
+    std::snprintf(head, sizeof head, "quorvane-save %d\ndigest %016llx", SAVE_VERSION, DigestKeptGame());
     TextWriter w;
     w.out = head;
     WalkGame(w);
+    WalkDice(w);
     w.out += "\nend\n";
     done = was_done;
     mode = was_mode;
@@ -297,12 +299,15 @@ bool ReadState(const std::string &text, bool checked, char *why, size_t size)
     // The game itself follows the header; it is read in place.
     TextReader r(text, head.Position(), checked);
     WalkGame(r);
+    // Version 1 kept no dice: such a game rolls on with the dice of this run.
+    if (version >= 2)
+        WalkDice(r);
     r.Finish();
     if (r.failed) {
         std::snprintf(why, size, "%s", r.why);
         return false;
     }
-    if (checked && DigestGame() != static_cast<unsigned long long>(digest)) {
+    if (checked && (version >= 2 ? DigestKeptGame() : DigestGame()) != static_cast<unsigned long long>(digest)) {
         std::snprintf(why, size, "its digest does not match the game it holds");
         return false;
     }

@@ -4,20 +4,23 @@
 // memory; it is read at start-up, and removed the moment the player dies.
 //
 // The file is plain text (numbers in decimal, the digest in hexadecimal):
-//   quorvane-save 1                   format and version
-//   digest D                          DigestGame() of the game it holds
+//   quorvane-save 2                   format and version
+//   digest D                          DigestKeptGame() of the game it holds
 //   player ...                        then every field of the game, as WalkGame walks
 //   row ...                           it: a group of fields to a line, named by its
 //   ...                               first word; a text is written LENGTH:TEXT
+//   dice N W0 ... W33                 the dice's state (WalkDice)
 //   end
 // A kept game is always kept as on the title: done STATE_MENU, mode MODE_NORMAL.
-// The dice are not kept: a resumed game rolls them as any new run does.
+// The dice are kept, so that a resumed game rolls on as if the player had never left.
+// Version 1 (the same without the dice, digest DigestGame()) is still read; such a game
+// rolls on with the dice of the run that resumed it.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-constexpr int SAVE_VERSION = 1;
+constexpr int SAVE_VERSION = 2;
 constexpr const char *SAVE_FILE = "quorvane.sav";
 
 // Whether this run resumes and keeps the player's game. Off unless the program turns it

@@ -4,6 +4,7 @@
 #include "items/inventory.h"
 #include "items/item.h"
 #include "player/player.h"
+#include "shell/dice.h"
 #include "shell/free.h"
 #include "shell/history.h"
 #include "shell/main.h"
@@ -64,5 +65,13 @@ unsigned long long DigestGame()
 {
     DigestWalker d;
     WalkGame(d);
+    return d.h;
+}
+
+unsigned long long DigestKeptGame()
+{
+    DigestWalker d;
+    WalkGame(d);
+    WalkDice(d);
     return d.h;
 }

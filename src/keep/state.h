@@ -35,3 +35,6 @@ void WalkGame(StateWalker &w);
 // A 64-bit digest of the game: player, both grids, creatures, items on the map,
 // inventory, history, clock, sky layer, the state and the play mode.
 unsigned long long DigestGame();
+
+// The digest of a kept game: the game's digest and the dice's state.
+unsigned long long DigestKeptGame();

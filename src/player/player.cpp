@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "shell/global.h"

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "shell/dice.h"
 #include "shell/global.h"
 #include "shell/layout.h"
 #include "shell/main.h"

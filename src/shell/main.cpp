@@ -115,19 +115,6 @@ void SetDone(int state)
         done = state;
 }
 
-int RandNum(int low, int high)
-{
-    // Ends given the other way round name the same numbers; the span is counted in a
-    // long long so that no range overflows it.
-    if (high < low) {
-        int t = low;
-        low = high;
-        high = t;
-    }
-    long long span = static_cast<long long>(high) - low + 1;
-    return static_cast<int>(low + std::rand() % span);
-}
-
 void WalkClock(StateWalker &w)
 {
     w.Section("clock");

@@ -44,8 +44,6 @@ extern bool skip_pacing;
 // Set the game state, unless a quit was already asked for in this frame.
 void SetDone(int state);
 
-int RandNum(int low, int high);
-
 class StateWalker;
 // The clock: gametime, gamedays, gameyears.
 void WalkClock(StateWalker &w);

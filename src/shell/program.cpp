@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "shell/dice.h"
 #include "selfplay/autoplay.h"
 #include "shell/global.h"
 #include "shell/main.h"
@@ -57,7 +58,7 @@ int main(int argc, char **argv)
     status = StartRecordedGame(&seed);
     if (status >= 0)
         return status;
-    std::srand(seed);
+    SeedDice(seed);
 
     // The player's game is resumed and kept, but not by replays, recordings or self-play:
     // they play games of their own, and a recording must start from the title as it was.

@@ -1,5 +1,6 @@
 #include "world/level.h"
 
+#include "shell/dice.h"
 #include "player/player.h"
 #include "shell/global.h"
 #include "shell/main.h"

@@ -12,6 +12,7 @@
 
 #include <SDL/SDL.h>
 
+#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
@@ -363,7 +364,7 @@ int main(int argc, char **argv)
     int status = StartRecordedGame(&seed);
     if (status >= 0)
         return status;
-    std::srand(seed);
+    SeedDice(seed);
     InitDataRoot();
     StartGame();
     skip_pacing = true;
