@@ -14,9 +14,9 @@
 #include "harness.h"
 #include "items/inventory.h"
 #include "player/player.h"
+#include "screens/menu.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "screens/menu.h"
 #include "world/level.h"
 
 using qt::At;
@@ -123,9 +123,9 @@ TEST(Edges, EachCreatureAsTheDetailsScreenAndItsBlowsTellOfIt)
         int m = qt::Put(k, PX + 1, PY);
         const MonsterRecord &r = monsters[m];
         EXPECT_EQ(qt::Row({r.move, r.attacktype}), qt::Row({c.move, c.attack})) << at;
-        Press(SDLK_l);
-        Press(SDLK_RIGHT);
-        ASSERT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS) << at;
+        Press(KEY_L);
+        Press(KEY_RIGHT);
+        ASSERT_EQ(Press(KEY_Y, 2), MODE_MONSTER_DETAILS) << at;
         const std::string verb = std::string("It ") + c.verb + " to ";
         qt::ExpectTexts({{170, 100, c.name}, {170, 115, Str("CHP: %i", c.mhp).c_str()},
                          {170, 130, Str("MHP: %i", c.mhp).c_str()}, {170, 145, Str("STR: %i", c.max).c_str()},
@@ -245,7 +245,7 @@ TEST(Edges, TreesFallToCreaturesOfFiftyAndMoreAndToNoPlayerUpTo249)
         qt::Field(352);
         overmap[PY][PX + 1] = s.over, player.size = s.size;
         int time = gametime;
-        Press(SDLK_RIGHT, 2);
+        Press(KEY_RIGHT, 2);
         EXPECT_EQ(qt::Row({player.x, gametime}), qt::Row({PX + s.passes, time + s.passes})) << s.over << "," << s.size;
     }
     player.size = 150;
@@ -293,18 +293,18 @@ TEST(Edges, EveryLevelAtItsThresholdAndNotOneBelow)
     for (int level = 1; level <= MAX_LEVEL; level++) {
         qt::Field(380);
         player.level = level, player.mhp = player.chp = 20;
-        Press(SDLK_c, 2, KMOD_LSHIFT);
+        Press(KEY_C, 2, MOD_LSHIFT);
         EXPECT_TRUE(qt::TextAt(160, 220, level < 7 ? Str("EXP to Advance: %i", need[level]).c_str()
                                                    : "EXP to Advance: MAX"))
             << "level " << level;
-        Press(SDLK_ESCAPE);
+        Press(KEY_ESCAPE);
         player.exp = level < 7 ? need[level] - 1 : 100000;
         qt::Frame(2);
         EXPECT_EQ(player.level, level);
         if (level == 7)
             continue;
         player.exp += 1;
-        qt::ScriptWaits({SDLK_SPACE});
+        qt::ScriptWaits({KEY_SPACE});
         qt::Frame(1);
         EXPECT_EQ(player.level, level + 1);
         EXPECT_EQ(player.mhp, 20 + gain[level + 1]) << "level " << level + 1;
@@ -316,14 +316,14 @@ TEST(Edges, EveryLevelAtItsThresholdAndNotOneBelow)
 
 TEST(Edges, TravellersArriveByTheEdgeTheyCrossedOrAtTheGateOfTheirHalfOfTown)
 {
-    const struct { int ax, ay, x, y; SDLKey key; int tox, toy, viewx, viewy; } cases[] = {
+    const struct { int ax, ay, x, y; GameKey key; int tox, toy, viewx, viewy; } cases[] = {
         // Into the town of world cell (5, 2), from each side.
-        {5, 1, 120, 74, SDLK_DOWN, 11, 74, 0, 60},   {5, 1, 121, 74, SDLK_DOWN, 231, 74, 220, 60},
-        {5, 3, 120, 0, SDLK_UP, 11, 74, 0, 60},      {5, 3, 121, 0, SDLK_UP, 231, 74, 220, 60},
-        {4, 2, 241, 30, SDLK_RIGHT, 11, 74, 0, 60},  {6, 2, 0, 30, SDLK_LEFT, 231, 74, 220, 60},
+        {5, 1, 120, 74, KEY_DOWN, 11, 74, 0, 60},   {5, 1, 121, 74, KEY_DOWN, 231, 74, 220, 60},
+        {5, 3, 120, 0, KEY_UP, 11, 74, 0, 60},      {5, 3, 121, 0, KEY_UP, 231, 74, 220, 60},
+        {4, 2, 241, 30, KEY_RIGHT, 11, 74, 0, 60},  {6, 2, 0, 30, KEY_LEFT, 231, 74, 220, 60},
         // Elsewhere at the opposite edge, the view at its end of the map.
-        {1, 1, 241, 30, SDLK_RIGHT, 0, 30, 0, -1},   {2, 1, 0, 30, SDLK_LEFT, 241, 30, 220, -1},
-        {1, 2, 50, 0, SDLK_UP, 50, 74, -1, 60},      {1, 1, 50, 74, SDLK_DOWN, 50, 0, -1, 0},
+        {1, 1, 241, 30, KEY_RIGHT, 0, 30, 0, -1},   {2, 1, 0, 30, KEY_LEFT, 241, 30, 220, -1},
+        {1, 2, 50, 0, KEY_UP, 50, 74, -1, 60},      {1, 1, 50, 74, KEY_DOWN, 50, 0, -1, 0},
     };
     for (const auto &c : cases) {
         qt::Field(390);
@@ -349,21 +349,21 @@ TEST(Edges, EveryItemIsNamedWhenPickedUp)
         ClearInventory();
         items[0] = ItemClass(kind, PX, PY);
         cursmallitems = 1;
-        Press(SDLK_RETURN, 2);
+        Press(KEY_RETURN, 2);
         EXPECT_EQ(qt::HistoryLineText(0), std::string("You have a ") + item_kinds[kind] + ".") << "kind " << kind;
     }
     ClearInventory();
-    Press(SDLK_i, 2);
+    Press(KEY_I, 2);
     qt::ExpectTexts({{490, 265, item_kinds[0]}});
 }
 
 TEST(Edges, MenuCursorsWrapAroundTheirEntries)
 {
     const int M = STATE_MENU, O = STATE_OPTIONS;
-    const struct { int state; bool played; int from; SDLKey key; int to; } cases[] = {
-        {M, false, 1, SDLK_UP, 3}, {M, false, 3, SDLK_DOWN, 1}, {M, false, 2, SDLK_KP8, 1}, {M, false, 2, SDLK_KP2, 3},
-        {M, true, 0, SDLK_UP, 3},  {M, true, 3, SDLK_KP2, 0},   {M, true, 1, SDLK_UP, 0},    {O, false, 0, SDLK_UP, 1},
-        {O, false, 1, SDLK_DOWN, 0}, {O, true, 0, SDLK_KP2, 1}, {O, true, 1, SDLK_KP8, 0}};
+    const struct { int state; bool played; int from; GameKey key; int to; } cases[] = {
+        {M, false, 1, KEY_UP, 3}, {M, false, 3, KEY_DOWN, 1}, {M, false, 2, KEY_KP8, 1}, {M, false, 2, KEY_KP2, 3},
+        {M, true, 0, KEY_UP, 3},  {M, true, 3, KEY_KP2, 0},   {M, true, 1, KEY_UP, 0},    {O, false, 0, KEY_UP, 1},
+        {O, false, 1, KEY_DOWN, 0}, {O, true, 0, KEY_KP2, 1}, {O, true, 1, KEY_KP8, 0}};
     for (const auto &c : cases) {
         qt::NewSeededGame(410);
         qt::Drain();
@@ -381,10 +381,10 @@ TEST(Edges, TheLastTurnOfADayAndTheFirstDayOfWinter)
 {
     qt::Field(420);
     gametime = 2998;
-    Press(SDLK_KP5, 2);
+    Press(KEY_KP5, 2);
     EXPECT_EQ(qt::Row({gametime, gamedays}), qt::Row({2999, 180}));
     EXPECT_TRUE(qt::TextAt(690, 100, "Time: 2999"));
-    Press(SDLK_KP5, 2);
+    Press(KEY_KP5, 2);
     EXPECT_EQ(qt::Row({gametime, gamedays}), qt::Row({0, 181}));
     EXPECT_TRUE(qt::TextAt(690, 100, "Time: 0"));
     // A town built on day 180 is a summer town; on day 181 a winter one.

@@ -11,13 +11,13 @@
 #include "harness.h"
 #include "items/item.h"
 #include "player/player.h"
+#include "screens/menu.h"
+#include "screens/tombstone.h"
 #include "shell/font.h"
 #include "shell/free.h"
 #include "shell/global.h"
 #include "shell/main.h"
-#include "screens/menu.h"
 #include "shell/pictures.h"
-#include "screens/tombstone.h"
 #include "world/level.h"
 #include "world/look.h"
 
@@ -26,7 +26,7 @@ TEST(Faults, ADeadPlayerDoesNotLevelUpInTheFrameOfDeath)
     qt::NewSeededGame(21);
     player.exp = 40; // past the first threshold
     player.chp = -1;
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
     qt::Frame(1);
     EXPECT_EQ(qt::Row({done, qt::WaitsSeen()}), qt::Row({STATE_DEAD, 2}));
     EXPECT_EQ(qt::HistoryLineText(0), "You die.");
@@ -46,40 +46,40 @@ testing::AssertionResult PlayTitleToDeath()
     qt::ResetWaits();
     done = STATE_MENU, played = false, fadeimg = 0, fadecount = 10, selectmenu = 1;
     qt::Frame(20);
-    qt::Press(SDLK_SPACE);
+    qt::Press(KEY_SPACE);
     if (done != STATE_PLAYING)
         return testing::AssertionFailure() << "\"New Game\" did not start a game (state " << done << ")";
     struct Step {
-        SDLKey key;
-        SDLMod mod;
+        GameKey key;
+        int mod;
         int mode; // the play mode after the key
     };
     static const Step steps[] = {
-        {SDLK_KP2, KMOD_NONE, MODE_NORMAL},       {SDLK_KP6, KMOD_NONE, MODE_NORMAL},
-        {SDLK_KP3, KMOD_NONE, MODE_NORMAL},       {SDLK_KP5, KMOD_NONE, MODE_NORMAL},
-        {SDLK_l, KMOD_NONE, MODE_LOOKING},        {SDLK_KP6, KMOD_NONE, MODE_LOOKING},
-        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_i, KMOD_NONE, MODE_INVENTORY},
-        {SDLK_SPACE, KMOD_NONE, MODE_ITEM},       {SDLK_ESCAPE, KMOD_NONE, MODE_INVENTORY},
-        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_c, KMOD_LSHIFT, MODE_STATS},
-        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_QUESTION, KMOD_NONE, MODE_HELP},
-        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},    {SDLK_n, KMOD_LSHIFT, MODE_HISTORY},
-        {SDLK_ESCAPE, KMOD_NONE, MODE_NORMAL},
+        {KEY_KP2, MOD_NONE, MODE_NORMAL},       {KEY_KP6, MOD_NONE, MODE_NORMAL},
+        {KEY_KP3, MOD_NONE, MODE_NORMAL},       {KEY_KP5, MOD_NONE, MODE_NORMAL},
+        {KEY_L, MOD_NONE, MODE_LOOKING},        {KEY_KP6, MOD_NONE, MODE_LOOKING},
+        {KEY_ESCAPE, MOD_NONE, MODE_NORMAL},    {KEY_I, MOD_NONE, MODE_INVENTORY},
+        {KEY_SPACE, MOD_NONE, MODE_ITEM},       {KEY_ESCAPE, MOD_NONE, MODE_INVENTORY},
+        {KEY_ESCAPE, MOD_NONE, MODE_NORMAL},    {KEY_C, MOD_LSHIFT, MODE_STATS},
+        {KEY_ESCAPE, MOD_NONE, MODE_NORMAL},    {KEY_QUESTION, MOD_NONE, MODE_HELP},
+        {KEY_ESCAPE, MOD_NONE, MODE_NORMAL},    {KEY_N, MOD_LSHIFT, MODE_HISTORY},
+        {KEY_ESCAPE, MOD_NONE, MODE_NORMAL},
     };
     for (const Step &st : steps) {
         qt::Key(st.key, st.mod);
         qt::Frame(2);
         if (done != STATE_PLAYING || mode != st.mode)
-            return testing::AssertionFailure() << "after " << SDL_GetKeyName(st.key) << ": state " << done
+            return testing::AssertionFailure() << "after " << KeyWord(st.key) << ": state " << done
                                                << ", mode " << mode << ", not mode " << st.mode;
     }
     qt::Frame(20); // the crow crosses
     player.chp = -1;
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
     qt::Frame(1);
     if (done != STATE_DEAD)
         return testing::AssertionFailure() << "no tombstone after the death (state " << done << ")";
     qt::Frame(2);
-    qt::Press(SDLK_SPACE);
+    qt::Press(KEY_SPACE);
     if (done != STATE_MENU)
         return testing::AssertionFailure() << "the tombstone did not lead back to the title (state " << done << ")";
     qt::Frame(2);

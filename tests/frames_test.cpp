@@ -8,8 +8,8 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
-#include "selfplay/toolkit.h"
 #include "player/player.h"
+#include "selfplay/toolkit.h"
 #include "shell/global.h"
 #include "shell/main.h"
 #include "world/level.h"
@@ -26,11 +26,11 @@ Dice dice;
 
 unsigned Roll(unsigned n) { return dice.Roll(n); }
 
-const SDLKey moves[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_KP1, SDLK_KP3, SDLK_KP7, SDLK_KP9, SDLK_KP5};
+const GameKey moves[] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_KP1, KEY_KP3, KEY_KP7, KEY_KP9, KEY_KP5};
 // Mostly walking; opening and closing doors, looking around, centring the view, leaving screens.
-const SDLKey others[] = {SDLK_o, SDLK_c, SDLK_l, SDLK_KP_ENTER, SDLK_ESCAPE, SDLK_RETURN, SDLK_g};
+const GameKey others[] = {KEY_O, KEY_C, KEY_L, KEY_KP_ENTER, KEY_ESCAPE, KEY_RETURN, KEY_G};
 
-SDLKey AnyMove() { return moves[Roll(sizeof moves / sizeof moves[0])]; }
+GameKey AnyMove() { return moves[Roll(sizeof moves / sizeof moves[0])]; }
 
 void AnswerWithMove() { qt::Key(AnyMove()); }
 

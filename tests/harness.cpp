@@ -1,4 +1,3 @@
-#include "shell/dice.h"
 #include "harness.h"
 
 #include <cstring>
@@ -10,28 +9,30 @@
 
 #include "creatures/monster.h"
 #include "items/item.h"
+#include "platform/platform.h"
 #include "player/player.h"
+#include "screens/menu.h"
+#include "selfplay/toolkit.h"
+#include "shell/dice.h"
 #include "shell/font.h"
 #include "shell/global.h"
-#include "shell/pictures.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "screens/menu.h"
+#include "shell/pictures.h"
 #include "world/level.h"
-#include "selfplay/toolkit.h"
 
 namespace qt {
 
 static bool booted = false;
 static SDL_Surface *plainfont = nullptr; // the font picture without its colour key
-static std::deque<SDLKey> answers;
+static std::deque<GameKey> answers;
 static int waits = 0;
 static int unexpected = 0;
 
 static void AnswerWait()
 {
     waits += 1;
-    SDLKey k = SDLK_ESCAPE;
+    GameKey k = KEY_ESCAPE;
     if (!answers.empty()) {
         k = answers.front();
         answers.pop_front();
@@ -46,10 +47,8 @@ void Boot()
     if (booted)
         return;
     booted = true;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     skip_pacing = true;
-    InitDataRoot();
+    StartPlatform();
     StartGame();
     // Shut down as the game does, so the mixer's thread is stopped before the program ends.
     std::atexit(ExitGame);
@@ -58,16 +57,14 @@ void Boot()
     std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_FONT);
     SDL_Surface *raw = IMG_Load(path);
     if (raw) {
-        plainfont = SDL_DisplayFormat(raw);
+        plainfont = SDL_ConvertSurface(raw, screen->format, SDL_SWSURFACE);
         SDL_FreeSurface(raw);
     }
 }
 
 void Drain()
 {
-    for (SDL_Event ev; SDL_PollEvent(&ev);) {
-    }
-    ForgetHeldKeys();
+    DiscardInput();
 }
 
 void NewSeededGame(unsigned seed)
@@ -81,32 +78,32 @@ void NewSeededGame(unsigned seed)
     done = STATE_PLAYING;
 }
 
-void Key(SDLKey key, SDLMod mod)
+void Key(GameKey key, int mod)
 {
     PushKey(key, mod);
 }
 
-void KeyDown(SDLKey key, SDLMod mod)
+void KeyDown(GameKey key, int mod)
 {
     PushKeyDown(key, mod);
 }
 
-void KeyUp(SDLKey key, SDLMod mod)
+void KeyUp(GameKey key, int mod)
 {
     PushKeyUp(key, mod);
 }
 
-void Keys(std::initializer_list<SDLKey> keys)
+void Keys(std::initializer_list<GameKey> keys)
 {
-    for (SDLKey k : keys)
+    for (GameKey k : keys)
         Key(k);
 }
 
 void Quit()
 {
-    SDL_Event ev = {};
-    ev.type = SDL_QUIT;
-    SDL_PushEvent(&ev);
+    InputEvent ev;
+    ev.type = INPUT_QUIT;
+    PushInput(ev);
 }
 
 void Frame(int n)
@@ -115,9 +112,9 @@ void Frame(int n)
         RunStateFrame();
 }
 
-void ScriptWaits(std::initializer_list<SDLKey> keys)
+void ScriptWaits(std::initializer_list<GameKey> keys)
 {
-    for (SDLKey k : keys)
+    for (GameKey k : keys)
         answers.push_back(k);
 }
 
@@ -306,7 +303,7 @@ void Turn(int n)
     }
 }
 
-int Press(SDLKey key, int frames, SDLMod mod)
+int Press(GameKey key, int frames, int mod)
 {
     Key(key, mod);
     Frame(frames);

@@ -1,8 +1,10 @@
-// Drives the real game in tests: SDL's dummy drivers, pushed key events, frames run
-// without pacing, modal waits answered from a script, and the screen read back.
+// Drives the real game in tests: the platform without a machine (no window, no sound),
+// pushed key events, frames run without pacing, modal waits answered from a script, and the screen read back.
 #pragma once
 
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +21,11 @@ void Boot();
 void NewSeededGame(unsigned seed);
 
 // Push one key press (down and up) with the given modifiers.
-void Key(SDLKey key, SDLMod mod = KMOD_NONE);
-void Keys(std::initializer_list<SDLKey> keys);
+void Key(GameKey key, int mod = MOD_NONE);
+void Keys(std::initializer_list<GameKey> keys);
 // A key held as SDL sends it: one key-down, a key-down for each repeat, the key-up.
-void KeyDown(SDLKey key, SDLMod mod = KMOD_NONE);
-void KeyUp(SDLKey key, SDLMod mod = KMOD_NONE);
+void KeyDown(GameKey key, int mod = MOD_NONE);
+void KeyUp(GameKey key, int mod = MOD_NONE);
 void Quit();
 
 // Run n frames of the outer loop (whatever state the game is in).
@@ -31,7 +33,7 @@ void Frame(int n = 1);
 
 // Answers for the modal waits to come, in order. A wait with no scripted answer
 // gets Escape and is counted in UnexpectedWaits().
-void ScriptWaits(std::initializer_list<SDLKey> answers);
+void ScriptWaits(std::initializer_list<GameKey> answers);
 int WaitsSeen();
 int UnexpectedWaits();
 void ResetWaits();
@@ -73,7 +75,7 @@ int PlaceCreature(int kind, int x, int y, int hostility);
 // One player turn after another: the creatures act in the frame after each.
 void Turn(int n = 1);
 // A key, then frames; the mode the game is in after them.
-int Press(SDLKey key, int frames = 1, SDLMod mod = KMOD_NONE);
+int Press(GameKey key, int frames = 1, int mod = MOD_NONE);
 // Several numbers of the game's state compared at once.
 using Row = std::vector<long long>;
 // Slot i stands at (x, y).

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <string>
 
-#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
 #include "player/player.h"
+#include "shell/dice.h"
 #include "shell/history.h"
 #include "shell/main.h"
 #include "world/level.h"
@@ -164,13 +164,13 @@ TEST_F(Items, TheTwentySixthKindIsRefusedUntilAKindIsDroppedEntirely)
 
     // Dropping one of five cheeses frees nothing.
     OpenDropScreen();
-    Press(SDLK_b);
+    Press(KEY_B);
     EXPECT_EQ(user_amounts[23], 4);
     EXPECT_FALSE(AddItem(100, false));
 
     // Dropping the only Level I Mages frees its slot.
     OpenDropScreen();
-    Press(SDLK_a);
+    Press(KEY_A);
     EXPECT_EQ(qt::Row({user_amounts[1], curitems}), qt::Row({0, 24}));
     EXPECT_TRUE(AddItem(100, true));
     EXPECT_EQ(qt::HistoryLineText(0), "You have a Wand of Ice Balls.");
@@ -182,12 +182,12 @@ TEST_F(Items, TheDropScreenDropsOnceAfterAllTheKeysOfTheFrame)
     // An empty slot drops nothing.
     int lines = curhistory, onmap = cursmallitems;
     OpenDropScreen();
-    EXPECT_EQ(qt::Row({Press(SDLK_y), curhistory, cursmallitems}), qt::Row({MODE_NORMAL, lines, onmap}));
+    EXPECT_EQ(qt::Row({Press(KEY_Y), curhistory, cursmallitems}), qt::Row({MODE_NORMAL, lines, onmap}));
     EXPECT_EQ(curitems, 4);
 
     // a chooses slot A, then two steps right end on C, the Lantern: one drop, after all keys.
     OpenDropScreen();
-    qt::Keys({SDLK_a, SDLK_RIGHT, SDLK_RIGHT});
+    qt::Keys({KEY_A, KEY_RIGHT, KEY_RIGHT});
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(qt::HistoryCount("You drop a Lantern."), 1);
@@ -226,7 +226,7 @@ TEST_F(Items, ADropWithTheMapTableFullKeepsTheItem)
         if (items[i].getx() == -1)
             items[i].Place(1, 1);
     OpenDropScreen();
-    Press(SDLK_a);
+    Press(KEY_A);
     EXPECT_EQ(qt::Row({user_amounts[1], curitems, ItemsAt(100, 40, 1)}), qt::Row({1, 4, 0}));
     EXPECT_FALSE(qt::HistoryHas("You drop a Level I Mages."));
 }
@@ -266,16 +266,16 @@ protected:
 TEST_F(Play, TheDropScreenCostsItsTurnOnceAndADroppedCheeseCanBePickedUpAgain)
 {
     int t0 = gametime;
-    EXPECT_EQ(qt::Row({Press(SDLK_d), showmode}), qt::Row({MODE_INVENTORY, 1}));
+    EXPECT_EQ(qt::Row({Press(KEY_D), showmode}), qt::Row({MODE_INVENTORY, 1}));
     qt::Frame(60);
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE, 3), gametime, curitems}), qt::Row({MODE_NORMAL, t0 + 1, 4}));
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE, 3), gametime, curitems}), qt::Row({MODE_NORMAL, t0 + 1, 4}));
 
-    Press(SDLK_d);
-    EXPECT_EQ(qt::Row({Press(SDLK_b), user_amounts[23]}), qt::Row({MODE_NORMAL, 4}));
+    Press(KEY_D);
+    EXPECT_EQ(qt::Row({Press(KEY_B), user_amounts[23]}), qt::Row({MODE_NORMAL, 4}));
     EXPECT_EQ(user_inventory[1].getType(), 23);
     EXPECT_EQ(qt::HistoryLineText(0), "You drop a Piece of Cheese.");
     EXPECT_EQ(ItemsAt(player.x, player.y, 23), 1);
-    Press(SDLK_RETURN, 2);
+    Press(KEY_RETURN, 2);
     EXPECT_EQ(qt::Row({user_amounts[23], ItemsAt(player.x, player.y, 23)}), qt::Row({5, 0}));
 }
 
@@ -284,7 +284,7 @@ TEST_F(Play, ReturnTakesEverythingOnTheCellInOneTurnButWhatAFullPackCannotTake)
     PlaceMapItem(player.x, player.y, 24);
     PlaceMapItem(player.x, player.y, 23);
     int t0 = gametime;
-    Press(SDLK_RETURN, 2);
+    Press(KEY_RETURN, 2);
     EXPECT_EQ(qt::Row({user_amounts[24], user_amounts[23]}), qt::Row({1, 6}));
     EXPECT_TRUE(qt::HistoryHas("You have a Slime Mold."));
     EXPECT_TRUE(qt::HistoryHas("You have a Piece of Cheese."));
@@ -294,7 +294,7 @@ TEST_F(Play, ReturnTakesEverythingOnTheCellInOneTurnButWhatAFullPackCannotTake)
     // A kind a full pack cannot take stays where it lies.
     FillPack();
     PlaceMapItem(player.x, player.y, 100);
-    Press(SDLK_RETURN, 2);
+    Press(KEY_RETURN, 2);
     EXPECT_TRUE(qt::HistoryHas("You can't carry a Wand of Ice Balls."));
     EXPECT_EQ(qt::Row({user_amounts[100], ItemsAt(player.x, player.y, 100)}), qt::Row({0, 1}));
 }
@@ -303,9 +303,9 @@ TEST_F(Play, TheInventoryKeyOpensThePackWithoutATurn)
 {
     int t0 = gametime;
     displayitem = 7;
-    EXPECT_EQ(qt::Row({Press(SDLK_i), showmode, displayitem}), qt::Row({MODE_INVENTORY, 0, 0}));
-    EXPECT_EQ(qt::Row({Press(SDLK_c, 2), displayitem}), qt::Row({MODE_ITEM, 2}));
+    EXPECT_EQ(qt::Row({Press(KEY_I), showmode, displayitem}), qt::Row({MODE_INVENTORY, 0, 0}));
+    EXPECT_EQ(qt::Row({Press(KEY_C, 2), displayitem}), qt::Row({MODE_ITEM, 2}));
     EXPECT_TRUE(qt::TextAt(170, 100, "Lantern"));
-    Press(SDLK_ESCAPE);
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE, 2), gametime}), qt::Row({MODE_NORMAL, t0}));
+    Press(KEY_ESCAPE);
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE, 2), gametime}), qt::Row({MODE_NORMAL, t0}));
 }

@@ -10,9 +10,9 @@
 #include "harness.h"
 #include "items/item.h"
 #include "player/player.h"
+#include "screens/menu.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "screens/menu.h"
 #include "shell/sound.h"
 #include "world/level.h"
 
@@ -81,7 +81,7 @@ bool StrikeUntil(int i, bool hit) { return BlowsUntil(i, hit); }
 void TurnsUntilDead()
 {
     player.chp = 0;
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
     for (int n = 0; n < 100 && done == STATE_PLAYING; n++)
         Turn();
 }
@@ -339,7 +339,7 @@ TEST(Drawing, CreaturesInsideTheViewAreDrawnAndMissingPicturesAreSkipped)
     SDL_Surface *saved = monsters_list[11];
     SDL_Surface *pic = SDL_CreateRGBSurface(SDL_SWSURFACE, TILE_SIZE, TILE_SIZE, 16, 0, 0, 0, 0);
     ASSERT_NE(pic, nullptr);
-    SDL_Surface *shown = SDL_DisplayFormat(pic);
+    SDL_Surface *shown = SDL_ConvertSurface(pic, screen->format, SDL_SWSURFACE);
     SDL_FreeSurface(pic);
     Uint32 red = SDL_MapRGB(shown->format, 255, 0, 0);
     SDL_FillRect(shown, nullptr, red);
@@ -517,7 +517,7 @@ TEST(Blows, WalkingIntoAGoblinFightsItToTheDeathSaysHitThenSlainAndLeavesACorpse
     int plays = die_plays;
     monsters[g].chp = 1;
     for (int n = 0; n < 30 && monsters[g].alive; n++)
-        qt::Press(SDLK_KP6, 2);
+        qt::Press(KEY_KP6, 2);
     ASSERT_EQ(monsters[g].alive, 0);
     EXPECT_EQ(player.x, PX);
     EXPECT_EQ(Line(1), "You hit the Goblin.");
@@ -536,11 +536,11 @@ TEST(Blows, StrikingAFriendlyTownsmanAsksFirstThenRaisesTheAlarm)
     qt::Field(41, AREA_TOWN);
     int t = Put(18, PX + 1, PY);
     monsters[t].move = MOVE_ROOTED;
-    qt::ScriptWaits({SDLK_n});
-    qt::Press(SDLK_KP6, 2);
+    qt::ScriptWaits({KEY_N});
+    qt::Press(KEY_KP6, 2);
     EXPECT_EQ(qt::Row({player.peace, monsters[t].hostility, qt::WaitsSeen()}), qt::Row({1, FRIENDLY, 1}));
-    qt::ScriptWaits({SDLK_y});
-    qt::Press(SDLK_KP6, 2);
+    qt::ScriptWaits({KEY_Y});
+    qt::Press(KEY_KP6, 2);
     EXPECT_EQ(player.peace, 0);
     EXPECT_EQ(qt::HistoryCount("The Townsman cries: \"Raise the alarm!\""), 1);
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
@@ -555,12 +555,12 @@ TEST(PlayerDeath, AfterADeathNobodyActsAndNoTimePassesWhenTheGameIsContinued)
     const int time = gametime, lines = curhistory, hp = monsters[g].chp;
     const std::string last = Line(2);
     // Escape on the tombstone, then "Continue" on the title: the dead game is shown dying again.
-    qt::Press(SDLK_ESCAPE);
+    qt::Press(KEY_ESCAPE);
     ASSERT_EQ(done, STATE_MENU);
     for (int n = 0; n < 4 && selectmenu != 0; n++)
-        qt::Press(SDLK_UP);
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
-    qt::Press(SDLK_SPACE, 3);
+        qt::Press(KEY_UP);
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
+    qt::Press(KEY_SPACE, 3);
     EXPECT_EQ(qt::Row({done, gametime, monsters[g].chp}), qt::Row({STATE_DEAD, time, hp}));
     EXPECT_TRUE(At(g, PX + 1, PY));
     // Only the two death lines again, nothing struck or said in between.

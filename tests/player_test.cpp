@@ -8,8 +8,8 @@
 #include "harness.h"
 #include "items/item.h"
 #include "player/player.h"
-#include "shell/main.h"
 #include "screens/menu.h"
+#include "shell/main.h"
 #include "world/level.h"
 #include "world/look.h"
 
@@ -33,13 +33,13 @@ void StandInField(unsigned seed, int x = 100, int y = 30, int vx = 90, int vy = 
 }
 
 // One key in normal play, and the frame in which its turn (if any) is counted.
-void Press(SDLKey key, SDLMod mod = KMOD_NONE) { qt::Press(key, 2, mod); }
+void Press(GameKey key, int mod = MOD_NONE) { qt::Press(key, 2, mod); }
 
 // g, the direction, and frames until going ends (at most n).
-void Go(SDLKey direction, int n = 20)
+void Go(GameKey direction, int n = 20)
 {
     qt::ScriptWaits({direction});
-    qt::Press(SDLK_g);
+    qt::Press(KEY_G);
     for (int i = 0; i < n && mode == MODE_GOING; i++)
         qt::Frame(1);
 }
@@ -69,11 +69,11 @@ TEST(NewCharacter, StartsWithRolledNumbersInTheNorthWestOfTheStartingTown)
 TEST(Walking, EveryDirectionKeyIsAStepAndATurnAndTwoInOneFrameMakeOne)
 {
     const struct {
-        SDLKey key;
+        GameKey key;
         int dx, dy;
-    } cases[] = {{SDLK_KP7, -1, -1}, {SDLK_KP8, 0, -1}, {SDLK_UP, 0, -1},   {SDLK_KP9, 1, -1}, {SDLK_KP4, -1, 0},
-                 {SDLK_LEFT, -1, 0}, {SDLK_KP5, 0, 0},  {SDLK_KP6, 1, 0},   {SDLK_RIGHT, 1, 0}, {SDLK_KP1, -1, 1},
-                 {SDLK_KP2, 0, 1},   {SDLK_DOWN, 0, 1}, {SDLK_KP3, 1, 1}};
+    } cases[] = {{KEY_KP7, -1, -1}, {KEY_KP8, 0, -1}, {KEY_UP, 0, -1},   {KEY_KP9, 1, -1}, {KEY_KP4, -1, 0},
+                 {KEY_LEFT, -1, 0}, {KEY_KP5, 0, 0},  {KEY_KP6, 1, 0},   {KEY_RIGHT, 1, 0}, {KEY_KP1, -1, 1},
+                 {KEY_KP2, 0, 1},   {KEY_DOWN, 0, 1}, {KEY_KP3, 1, 1}};
     StandInField(1);
     for (const auto &c : cases) {
         At(100, 30);
@@ -84,8 +84,8 @@ TEST(Walking, EveryDirectionKeyIsAStepAndATurnAndTwoInOneFrameMakeOne)
     }
     At(100, 30);
     int time = gametime;
-    qt::Key(SDLK_KP6);
-    qt::Press(SDLK_KP2, 2);
+    qt::Key(KEY_KP6);
+    qt::Press(KEY_KP2, 2);
     EXPECT_EQ(Place(), V({100, 31}));
     EXPECT_EQ(gametime, time + 1);
 }
@@ -94,13 +94,13 @@ TEST(Walking, TheViewScrollsAtItsMarginsAndKeypadEnterCentresIt)
 {
     const struct {
         V view;
-        SDLKey key;
+        GameKey key;
         V after2; // after one step the view has not moved
     } cases[] = {
-        {{90, 20}, SDLK_DOWN, {90, 30}},   // down to view row 11 stays, to 12 scrolls 10
-        {{90, 27}, SDLK_UP, {90, 17}},     // up to view row 2 stays, to 1 scrolls 10
-        {{83, 24}, SDLK_RIGHT, {100, 24}}, // right to view column 18 stays, to 19 scrolls 17
-        {{97, 24}, SDLK_LEFT, {80, 24}},   // left to view column 2 stays, to 1 scrolls 17
+        {{90, 20}, KEY_DOWN, {90, 30}},   // down to view row 11 stays, to 12 scrolls 10
+        {{90, 27}, KEY_UP, {90, 17}},     // up to view row 2 stays, to 1 scrolls 10
+        {{83, 24}, KEY_RIGHT, {100, 24}}, // right to view column 18 stays, to 19 scrolls 17
+        {{97, 24}, KEY_LEFT, {80, 24}},   // left to view column 2 stays, to 1 scrolls 17
     };
     for (const auto &c : cases) {
         StandInField(3, 100, 30, c.view[0], c.view[1]);
@@ -111,10 +111,10 @@ TEST(Walking, TheViewScrollsAtItsMarginsAndKeypadEnterCentresIt)
     }
     // A diagonal scrolls both ways; at the map's corner the view stops at the edge.
     StandInField(3, 230, 70, 212, 59);
-    Press(SDLK_KP3);
+    Press(KEY_KP3);
     EXPECT_EQ(View(), V({MAP_WIDTH - VIEW_COLS, MAP_HEIGHT - VIEW_ROWS}));
     At(100, 30);
-    Press(SDLK_KP_ENTER);
+    Press(KEY_KP_ENTER);
     EXPECT_EQ(View(), V({90, 24}));
 }
 
@@ -123,11 +123,11 @@ TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrollsAndTreesDoNot)
     StandInField(4, 100, 30, 82, 24);
     worldmap[30][101] = TILE_HOUSE_TOP;
     int time = gametime;
-    Press(SDLK_KP6);
+    Press(KEY_KP6);
     EXPECT_EQ(qt::Row({player.x, gametime, player.viewx}), qt::Row({100, time, 99}));
     // Trees do not stop a player of ordinary size.
     overmap[31][100] = OVER_TREE;
-    Press(SDLK_KP2);
+    Press(KEY_KP2);
     EXPECT_EQ(player.y, 31);
 
     // A confused player walled in cannot leave the spot.
@@ -137,7 +137,7 @@ TEST(Walking, WallsRefuseTheStepWithoutATurnButTheViewStillScrollsAndTreesDoNot)
                 worldmap[31 + dy][100 + dx] = TILE_HOUSE_TOP;
     player.confused = 1;
     for (int i = 0; i < 20; i++) {
-        Press(SDLK_KP6);
+        Press(KEY_KP6);
         ASSERT_EQ(Place(), V({100, 31}));
     }
 }
@@ -149,7 +149,7 @@ TEST(Walking, SteppingOntoACreatureStrikesOnceAndStaysPut)
     // Another one on the player's own square: still one blow and one step back.
     PlaceCreature(KIND_BUNNY, 100, 30, NEUTRAL);
     int time = gametime;
-    qt::Press(SDLK_KP6);
+    qt::Press(KEY_KP6);
     EXPECT_EQ(Place(), V({100, 30}));
     qt::Frame(1);
     EXPECT_EQ(gametime, time + 1);
@@ -162,13 +162,13 @@ TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
     StandInField(9);
     int time = gametime;
     const struct {
-        SDLKey key;
-        SDLMod mod;
+        GameKey key;
+        int mod;
         int mode;
-    } cases[] = {{SDLK_SLASH, KMOD_LSHIFT, MODE_HELP}, {SDLK_SLASH, KMOD_NONE, MODE_NORMAL},
-                 {SDLK_n, KMOD_RSHIFT, MODE_HISTORY},  {SDLK_n, KMOD_NONE, MODE_NORMAL},
-                 {SDLK_c, KMOD_LSHIFT, MODE_STATS},    {SDLK_i, KMOD_NONE, MODE_INVENTORY},
-                 {SDLK_l, KMOD_NONE, MODE_LOOKING},    {SDLK_q, KMOD_NONE, MODE_NORMAL}};
+    } cases[] = {{KEY_SLASH, MOD_LSHIFT, MODE_HELP}, {KEY_SLASH, MOD_NONE, MODE_NORMAL},
+                 {KEY_N, MOD_RSHIFT, MODE_HISTORY},  {KEY_N, MOD_NONE, MODE_NORMAL},
+                 {KEY_C, MOD_LSHIFT, MODE_STATS},    {KEY_I, MOD_NONE, MODE_INVENTORY},
+                 {KEY_L, MOD_NONE, MODE_LOOKING},    {KEY_Q, MOD_NONE, MODE_NORMAL}};
     for (const auto &c : cases) {
         qt::Key(c.key, c.mod);
         qt::Frame(1);
@@ -178,7 +178,7 @@ TEST(Commands, ScreensOpenWithoutATurnAndShiftQLeavesForTheTitle)
     EXPECT_EQ(V({cursorx, cursory}), V({100, 30}));
     qt::Frame(1);
     EXPECT_EQ(qt::Row({gametime, done}), qt::Row({time, STATE_PLAYING}));
-    qt::Press(SDLK_q, 1, KMOD_LSHIFT);
+    qt::Press(KEY_Q, 1, MOD_LSHIFT);
     EXPECT_EQ(qt::Row({done, selectmenu}), qt::Row({STATE_MENU, 0}));
 }
 
@@ -190,14 +190,14 @@ TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
     cursmallitems = 2;
     int time = gametime;
     int before = qt::HistoryCount(no_room);
-    Press(SDLK_d);
+    Press(KEY_D);
     EXPECT_EQ(qt::HistoryCount(no_room), before + 2);
 
     // A full item table: refused before the drop screen opens, so nothing can be lost.
     for (int i = 0; i < MAX_MAP_ITEMS; i++)
         items[i] = ItemClass(1 + i % 20, i, 60);
     cursmallitems = MAX_MAP_ITEMS;
-    Press(SDLK_d);
+    Press(KEY_D);
     EXPECT_EQ(qt::Row({qt::HistoryCount(no_room), mode, gametime}), qt::Row({before + 3, MODE_NORMAL, time}));
 }
 
@@ -206,17 +206,17 @@ TEST(Commands, DropIsRefusedOncePerItemOnTheCellOrOnceWhenTheMapHoldsNoMore)
 TEST(Resting, NeedsWoundsAndNoPoisonAndEndsOnEscapeOrWhenWholeAfterTheTurnsStillToCount)
 {
     StandInField(16);
-    EXPECT_EQ(qt::Press(SDLK_h, 2), MODE_NORMAL);
+    EXPECT_EQ(qt::Press(KEY_H, 2), MODE_NORMAL);
     player.chp = player.mhp - 5;
     Poison(100);
-    EXPECT_EQ(qt::Press(SDLK_h, 2), MODE_NORMAL);
+    EXPECT_EQ(qt::Press(KEY_H, 2), MODE_NORMAL);
     Poison(0);
-    EXPECT_EQ(qt::Press(SDLK_h, 2), MODE_RESTING);
-    EXPECT_EQ(qt::Press(SDLK_ESCAPE, 2), MODE_NORMAL);
+    EXPECT_EQ(qt::Press(KEY_H, 2), MODE_RESTING);
+    EXPECT_EQ(qt::Press(KEY_ESCAPE, 2), MODE_NORMAL);
     EXPECT_LT(player.chp, player.mhp);
 
     player.chp = player.mhp - 1, player.regencount = 5;
-    ASSERT_EQ(qt::Press(SDLK_h), MODE_RESTING);
+    ASSERT_EQ(qt::Press(KEY_H), MODE_RESTING);
     int time = gametime;
     qt::Frame(14);
     EXPECT_EQ(mode, MODE_RESTING);
@@ -233,43 +233,43 @@ TEST(Going, StopsBeforeACreatureAndOnAnItemAndOpensADoorInTheWay)
 {
     StandInField(18);
     PlaceCreature(KIND_TOWN_GUARD, 104, 30, NEUTRAL);
-    Go(SDLK_KP6);
+    Go(KEY_KP6);
     EXPECT_EQ(mode, MODE_NORMAL);
     EXPECT_EQ(Place(), V({103, 30}));
 
     items[0] = ItemClass(7, 103, 34);
     cursmallitems = 1;
-    Go(SDLK_DOWN);
+    Go(KEY_DOWN);
     EXPECT_EQ(qt::Row({mode, player.y}), qt::Row({MODE_NORMAL, 34}));
 
     // The door is opened; the next step walks through.
     worldmap[31][103] = TILE_HOUSE_DOOR;
-    Go(SDLK_KP8);
+    Go(KEY_KP8);
     EXPECT_EQ(qt::Row({mode, player.y, worldmap[31][103]}), qt::Row({MODE_NORMAL, 32, TILE_HOUSE_DOOR_OPEN}));
-    Press(SDLK_KP8);
+    Press(KEY_KP8);
     EXPECT_EQ(player.y, 31);
 }
 
 TEST(Going, EndsWhenTheViewScrollsOrAKeyIsPressed)
 {
     StandInField(21, 100, 30, 83, 24);
-    Go(SDLK_KP6);
+    Go(KEY_KP6);
     EXPECT_EQ(qt::Row({mode, player.x, player.viewx}), qt::Row({MODE_NORMAL, 102, 100}));
 
     player.viewx = 90;
-    Go(SDLK_KP4, 1);
+    Go(KEY_KP4, 1);
     ASSERT_EQ(mode, MODE_GOING);
-    EXPECT_EQ(qt::Press(SDLK_SPACE), MODE_NORMAL);
+    EXPECT_EQ(qt::Press(KEY_SPACE), MODE_NORMAL);
 }
 
 TEST(Going, CannotStartWhilePoisonedOrWithoutADirection)
 {
     StandInField(22);
     Poison(50);
-    qt::Press(SDLK_g);
+    qt::Press(KEY_G);
     EXPECT_EQ(qt::Row({mode, qt::WaitsSeen()}), qt::Row({MODE_NORMAL, 0}));
     Poison(0);
-    Go(SDLK_KP5, 0);
+    Go(KEY_KP5, 0);
     EXPECT_EQ(qt::Row({mode, qt::UnexpectedWaits()}), qt::Row({MODE_NORMAL, 0}));
 }
 
@@ -280,15 +280,15 @@ TEST(Poison, WearsOffWithOneFeelBetterLine)
     StandInField(23);
     player.mhp = player.chp = 20;
     Poison(3);
-    Press(SDLK_KP5);
-    Press(SDLK_KP5);
+    Press(KEY_KP5);
+    Press(KEY_KP5);
     EXPECT_EQ(player.chp, 18);
     EXPECT_TRUE(player.poisoned);
-    Press(SDLK_KP5);
+    Press(KEY_KP5);
     EXPECT_EQ(player.chp, 17);
     EXPECT_FALSE(player.poisoned);
     for (int i = 0; i < 5; i++)
-        Press(SDLK_KP5);
+        Press(KEY_KP5);
     EXPECT_EQ(qt::HistoryCount("You feel better."), 1);
     EXPECT_EQ(player.chp, 17);
 }
@@ -298,8 +298,8 @@ TEST(Poison, ThatEndsOnTheTurnOfDeathStaysAndNobodyFeelsBetter)
     StandInField(24);
     player.chp = 0;
     Poison(1);
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
-    Press(SDLK_KP5);
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
+    Press(KEY_KP5);
     EXPECT_EQ(player.chp, -1);
     EXPECT_TRUE(player.poisoned);
     EXPECT_EQ(done, STATE_DEAD);
@@ -319,19 +319,19 @@ TEST(Poison, AndHealingRunOnlyForATurnThatWasTaken)
         Poison(poisoned ? 30 : 0);
         const V before = {player.chp, player.poisoncount, player.poisontime, player.regencount, gametime};
         for (int i = 0; i < 40; i++)
-            Press(SDLK_KP6);
-        qt::ScriptWaits({SDLK_n, SDLK_n, SDLK_n});
+            Press(KEY_KP6);
+        qt::ScriptWaits({KEY_N, KEY_N, KEY_N});
         for (int i = 0; i < 3; i++)
-            Press(SDLK_KP2);
+            Press(KEY_KP2);
         if (!poisoned)
-            Go(SDLK_KP6, 5);
+            Go(KEY_KP6, 5);
         EXPECT_EQ(V({player.chp, player.poisoncount, player.poisontime, player.regencount, gametime}), before)
             << (poisoned ? "poisoned" : "hurt");
         EXPECT_EQ(Place(), V({100, 30}));
     }
     // One real step still heals: two steps at a rate of two give one point.
-    Press(SDLK_KP8);
-    Press(SDLK_KP8);
+    Press(KEY_KP8);
+    Press(KEY_KP8);
     EXPECT_EQ(qt::Row({player.chp, qt::UnexpectedWaits()}), qt::Row({11, 0}));
 }
 
@@ -340,9 +340,9 @@ TEST(Going, StartedInTheFrameOfAStepSpendsOnlyThatStepAndEnds)
     // The step comes first: "g" after it would drain anything pressed later.
     StandInField(27);
     const int time = gametime;
-    qt::ScriptWaits({SDLK_KP6});
-    qt::Key(SDLK_KP4);
-    qt::Press(SDLK_g, 50);
+    qt::ScriptWaits({KEY_KP6});
+    qt::Key(KEY_KP4);
+    qt::Press(KEY_G, 50);
     EXPECT_LE(gametime, time + 1);
     EXPECT_EQ(qt::Row({mode, qt::UnexpectedWaits()}), qt::Row({MODE_NORMAL, 0}));
 }
@@ -354,7 +354,7 @@ TEST(Growth, TwoThresholdsPassedAtOnceBringTwoLevelsEachWithItsMessageAndWaitOnI
     StandInField(26);
     int mhp = player.mhp, chp = player.chp;
     player.exp = 80; // past two thresholds at once
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
     qt::Frame(1);
     EXPECT_EQ(V({player.level, player.mhp, player.chp, qt::WaitsSeen()}), V({2, mhp + 5, chp + 5, 1}));
     EXPECT_EQ(qt::HistoryLineText(0), "Welcome to level 2");

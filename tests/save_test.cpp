@@ -16,14 +16,15 @@
 #include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
+#include "keep/save.h"
+#include "keep/state.h"
 #include "player/player.h"
+#include "screens/menu.h"
 #include "shell/dice.h"
 #include "shell/free.h"
 #include "shell/history.h"
+#include "shell/input.h"
 #include "shell/main.h"
-#include "screens/menu.h"
-#include "keep/save.h"
-#include "keep/state.h"
 #include "world/level.h"
 
 namespace {
@@ -293,8 +294,8 @@ TEST_F(SaveFile, QGoesToTheTitleAndTheSavedGameComesBackWithContinueSelected)
 {
     qt::NewSeededGame(31);
     played = true;
-    qt::Press(SDLK_RIGHT, 2);
-    EXPECT_EQ(qt::Press(SDLK_q, 1, KMOD_LSHIFT), MODE_NORMAL);
+    qt::Press(KEY_RIGHT, 2);
+    EXPECT_EQ(qt::Press(KEY_Q, 1, MOD_LSHIFT), MODE_NORMAL);
     EXPECT_EQ(done, STATE_MENU);
     ASSERT_TRUE(Exists(SAVE_FILE));
     const unsigned long long kept = KeptDigest();
@@ -314,7 +315,7 @@ TEST_F(SaveFile, QGoesToTheTitleAndTheSavedGameComesBackWithContinueSelected)
     EXPECT_EQ(DigestGame(), kept);
     // Continue: straight back into play, in normal mode.
     fadeimg = 255, fadecount = 0;
-    qt::Key(SDLK_SPACE);
+    qt::Key(KEY_SPACE);
     qt::Frame(1);
     EXPECT_EQ(done, STATE_PLAYING);
     EXPECT_EQ(mode, MODE_NORMAL);
@@ -325,7 +326,7 @@ TEST_F(SaveFile, ACrossingKeepsTheGameAndADeathRemovesIt)
     qt::StandIn(32, 1, 1, MAP_WIDTH - 1, 30);
     played = true;
     done = STATE_PLAYING;
-    qt::Press(SDLK_RIGHT, 1);
+    qt::Press(KEY_RIGHT, 1);
     ASSERT_EQ(player.areax, 2);
     ASSERT_TRUE(Exists(SAVE_FILE)) << "no save at the crossing";
     const unsigned long long kept = KeptDigest();
@@ -337,7 +338,7 @@ TEST_F(SaveFile, ACrossingKeepsTheGameAndADeathRemovesIt)
     // The blow that kills: the save goes before the death's messages wait for a key.
     done = STATE_PLAYING, mode = MODE_NORMAL;
     player.chp = -1;
-    qt::ScriptWaits({SDLK_SPACE, SDLK_SPACE});
+    qt::ScriptWaits({KEY_SPACE, KEY_SPACE});
     qt::Frame(1);
     EXPECT_EQ(done, STATE_DEAD);
     EXPECT_FALSE(Exists(SAVE_FILE));
@@ -395,7 +396,7 @@ TEST_F(SaveFile, AFolderThatTakesNoFilesOrAFullDiskKeepTheLastSave)
     played = true;
     ASSERT_TRUE(KeepGame());
     const std::string last = Read(SAVE_FILE);
-    qt::Press(SDLK_LEFT, 2);
+    qt::Press(KEY_LEFT, 2);
 
     // A full disk: writes past a few kilobytes fail.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -442,4 +443,87 @@ TEST_F(SaveFile, RunsThatKeepNoGamesNeitherReadNorWrite)
     });
     EXPECT_EQ(err, "");
     EXPECT_EQ(Read(SAVE_FILE), "left alone\n");
+}
+
+// The program may be made to end while a question waits (the display lost, the page
+// closed): what it keeps is the game as it stood before the turn in progress.
+TEST_F(SaveFile, AGameKeptWhileAQuestionWaitsIsTheGameBetweenTurns)
+{
+    qt::StandIn(33, 1, 0, qt::PX, qt::PY, true);
+    played = true;
+    const int level = player.level, mhp = player.mhp;
+    player.exp = level_gains[level];
+    input_wait_hook = [] {
+        KeepGameBetweenTurns();
+        qt::Key(KEY_SPACE);
+    };
+    qt::Frame(1);
+    const int gain = (level + 1) * 5 / 2;
+    EXPECT_EQ(qt::Row({player.level, player.mhp}), qt::Row({level + 1, mhp + gain})) << "the notice in play";
+    char why[200] = "";
+    ASSERT_TRUE(ReadGameText(Read(SAVE_FILE), why, sizeof why)) << why;
+    EXPECT_EQ(qt::Row({player.level, player.mhp}), qt::Row({level, mhp})) << "kept before the notice";
+    done = STATE_PLAYING;
+    qt::ScriptWaits({KEY_SPACE});
+    qt::Frame(1);
+    EXPECT_EQ(qt::Row({player.level, player.mhp}), qt::Row({level + 1, mhp + gain})) << "resumed, the notice again";
+
+    // Walking into a peaceful townsperson asks first; the kept player stands where he stood.
+    qt::StandIn(34, 1, 0, qt::PX, qt::PY, true);
+    played = true;
+    player.peace = 1;
+    qt::PlaceCreature(21, qt::PX + 1, qt::PY, FRIENDLY);
+    qt::Key(KEY_RIGHT);
+    qt::Frame(1);
+    EXPECT_EQ(qt::Row({player.x, player.y}), qt::Row({qt::PX, qt::PY})) << "answered no";
+    ASSERT_TRUE(ReadGameText(Read(SAVE_FILE), why, sizeof why)) << why;
+    EXPECT_EQ(qt::Row({player.x, player.y, player.acted}), qt::Row({qt::PX, qt::PY, 0}));
+    qt::UseScriptedWaits();
+
+    // A dead hero is never kept, not even as he stood a turn before.
+    qt::StandIn(35, 1, 0, qt::PX, qt::PY, true);
+    played = true;
+    std::remove(SAVE_FILE);
+    player.chp = -1;
+    input_wait_hook = [] {
+        KeepGameBetweenTurns();
+        qt::Key(KEY_SPACE);
+    };
+    qt::Frame(2);
+    qt::UseScriptedWaits();
+    EXPECT_FALSE(Exists(SAVE_FILE));
+}
+
+// A game saved, the program left and started again, and played on with the same keys,
+// comes out as the same game never left: the dice roll on as they would have.
+TEST_F(SaveFile, AResumedGameGoesOnAsIfNeverLeft)
+{
+    auto play = [] {
+        static const GameKey walk[] = {KEY_KP6, KEY_KP6, KEY_KP3, KEY_KP2, KEY_KP1, KEY_KP4, KEY_KP4, KEY_KP7,
+                                       KEY_KP8, KEY_KP9, KEY_KP5, KEY_KP5};
+        for (int i = 0; i < 240; i++) {
+            qt::Key(walk[i % 12]);
+            qt::Frame(1);
+        }
+        qt::ScriptWaits({});
+        return DigestKeptGame();
+    };
+    qt::StandIn(36, 1, 0, qt::PX, qt::PY, true);
+    played = true;
+    player.chp = player.mhp = 200;
+    for (int i = 0; i < 6; i++)
+        qt::Put(1 + i * 3, qt::PX + 2 + i % 3, qt::PY + i / 3);
+    qt::Frame(5);
+    const std::string kept = WriteGameText();
+    const unsigned long long never_left = play();
+    char why[200] = "";
+    Elsewhere();
+    ASSERT_TRUE(ReadGameText(kept, why, sizeof why)) << why;
+    done = STATE_PLAYING;
+    EXPECT_EQ(play(), never_left);
+    // New dice would have made another game of it.
+    ASSERT_TRUE(ReadGameText(kept, why, sizeof why)) << why;
+    done = STATE_PLAYING;
+    SeedDice(12345);
+    EXPECT_NE(play(), never_left);
 }

@@ -9,10 +9,10 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
-#include "shell/layout.h"
 #include "items/inventory.h"
 #include "player/player.h"
 #include "shell/free.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/sound.h"
 #include "status/charsheet.h"
@@ -41,11 +41,11 @@ void OpenInventory(int show, int item = 0)
 
 TEST_F(Screens, InventoryKeysWrapAroundTheGrid)
 {
-    const struct { int from; SDLKey key; int to; } cases[] = {
-        {24, SDLK_RIGHT, 0}, {0, SDLK_LEFT, 24}, {20, SDLK_DOWN, 0}, {24, SDLK_DOWN, 4}, // Y-A, A-Y, U-A, Y-E
-        {0, SDLK_UP, 20},    {4, SDLK_UP, 24},   {7, SDLK_KP6, 8},   {7, SDLK_KP4, 6},   // A-U, E-Y
-        {7, SDLK_KP2, 12},   {7, SDLK_KP8, 2},   {23, SDLK_RIGHT, 24}, {1, SDLK_LEFT, 0}, // and one short of each wrap
-        {19, SDLK_DOWN, 24}, {5, SDLK_UP, 0},
+    const struct { int from; GameKey key; int to; } cases[] = {
+        {24, KEY_RIGHT, 0}, {0, KEY_LEFT, 24}, {20, KEY_DOWN, 0}, {24, KEY_DOWN, 4}, // Y-A, A-Y, U-A, Y-E
+        {0, KEY_UP, 20},    {4, KEY_UP, 24},   {7, KEY_KP6, 8},   {7, KEY_KP4, 6},   // A-U, E-Y
+        {7, KEY_KP2, 12},   {7, KEY_KP8, 2},   {23, KEY_RIGHT, 24}, {1, KEY_LEFT, 0}, // and one short of each wrap
+        {19, KEY_DOWN, 24}, {5, KEY_UP, 0},
     };
     for (const auto &c : cases) {
         OpenInventory(0, c.from);
@@ -58,20 +58,20 @@ TEST_F(Screens, InventoryKeysWrapAroundTheGrid)
 TEST_F(Screens, ALetterOpensThatSlotsDetailsAndEscapeGoesBackStepByStep)
 {
     OpenInventory(0);
-    EXPECT_EQ(qt::Row({Press(SDLK_c), displayitem, Press(SDLK_ESCAPE)}), qt::Row({MODE_ITEM, 2, MODE_INVENTORY}));
-    EXPECT_EQ(qt::Row({displayitem, Press(SDLK_SPACE)}), qt::Row({2, MODE_ITEM}));
-    Press(SDLK_ESCAPE);
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
+    EXPECT_EQ(qt::Row({Press(KEY_C), displayitem, Press(KEY_ESCAPE)}), qt::Row({MODE_ITEM, 2, MODE_INVENTORY}));
+    EXPECT_EQ(qt::Row({displayitem, Press(KEY_SPACE)}), qt::Row({2, MODE_ITEM}));
+    Press(KEY_ESCAPE);
+    EXPECT_EQ(Press(KEY_ESCAPE), MODE_NORMAL);
     EXPECT_EQ(curitems, 4); // browsing dropped nothing
 
     // An item's details, then an empty slot's, in view mode.
     OpenInventory(0);
-    Press(SDLK_b, 2);
+    Press(KEY_B, 2);
     ExpectTexts({{150, 75, "ITEM PROPERTIES"}, {80, 100, "B"}, {170, 100, "Piece of Cheese"},
                  {170, 115, "Quantity: "}, {250, 115, "5"}, {500, 100, "ESC - Return to Inventory"},
                  {500, 120, "? for Help"}});
     OpenInventory(0);
-    EXPECT_EQ(qt::Row({Press(SDLK_y, 2), displayitem}), qt::Row({MODE_ITEM, 24}));
+    EXPECT_EQ(qt::Row({Press(KEY_Y, 2), displayitem}), qt::Row({MODE_ITEM, 24}));
     ExpectTexts({{170, 100, "This pocket is empty."}, {170, 115, "Quantity: "}, {250, 115, "0"},
                  {80, 100, "Y"}});
 }
@@ -80,22 +80,22 @@ TEST_F(Screens, HelpReturnsToTheScreenItWasOpenedFrom)
 {
     // From the drop screen, with its selection and mode kept.
     OpenInventory(1);
-    qt::Keys({SDLK_DOWN, SDLK_RIGHT, SDLK_QUESTION});
+    qt::Keys({KEY_DOWN, KEY_RIGHT, KEY_QUESTION});
     qt::Frame(1);
     EXPECT_EQ(qt::Row({mode, oldmode}), qt::Row({MODE_HELP, MODE_INVENTORY}));
     qt::Frame(3);
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), displayitem, showmode, curitems}), qt::Row({MODE_INVENTORY, 6, 1, 4}));
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE), displayitem, showmode, curitems}), qt::Row({MODE_INVENTORY, 6, 1, 4}));
 
     // From an item's details.
     OpenInventory(0);
-    Press(SDLK_b);
-    EXPECT_EQ(qt::Row({Press(SDLK_SLASH), oldmode}), qt::Row({MODE_HELP, MODE_ITEM}));
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), displayitem}), qt::Row({MODE_ITEM, 1}));
+    Press(KEY_B);
+    EXPECT_EQ(qt::Row({Press(KEY_SLASH), oldmode}), qt::Row({MODE_HELP, MODE_ITEM}));
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE), displayitem}), qt::Row({MODE_ITEM, 1}));
 
     // From the character sheet.
     mode = MODE_STATS;
-    EXPECT_EQ(qt::Row({Press(SDLK_QUESTION), oldmode}), qt::Row({MODE_HELP, MODE_STATS}));
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_STATS);
+    EXPECT_EQ(qt::Row({Press(KEY_QUESTION), oldmode}), qt::Row({MODE_HELP, MODE_STATS}));
+    EXPECT_EQ(Press(KEY_ESCAPE), MODE_STATS);
 }
 
 TEST_F(Screens, TheInventoryGridShowsItsTitlesCountsAndTheHighlightedItem)
@@ -225,23 +225,23 @@ void ExpectLook(std::initializer_list<const char *> lines, int at = 0)
 
 TEST_F(Look, TheCursorMovesWithArrowsAndKeypadStaysInsideTheViewAndCostsNoTurn)
 {
-    qt::Keys({SDLK_KP9, SDLK_KP9, SDLK_RIGHT, SDLK_KP1, SDLK_KP5});
+    qt::Keys({KEY_KP9, KEY_KP9, KEY_RIGHT, KEY_KP1, KEY_KP5});
     qt::Frame(1);
     EXPECT_EQ(qt::Row({cursorx, cursory, mode}), qt::Row({CX + 2, CY - 1, MODE_LOOKING}));
 
-    for (SDLKey k : {SDLK_LEFT, SDLK_UP, SDLK_KP7, SDLK_RIGHT, SDLK_DOWN, SDLK_KP3}) { // one step past each side
-        const int far = k == SDLK_RIGHT || k == SDLK_DOWN || k == SDLK_KP3;
+    for (GameKey k : {KEY_LEFT, KEY_UP, KEY_KP7, KEY_RIGHT, KEY_DOWN, KEY_KP3}) { // one step past each side
+        const int far = k == KEY_RIGHT || k == KEY_DOWN || k == KEY_KP3;
         cursorx = player.viewx + 21 * far, cursory = player.viewy + 14 * far;
         Press(k);
         EXPECT_EQ(qt::Row({cursorx, cursory}), qt::Row({player.viewx + 21 * far, player.viewy + 14 * far})) << k;
     }
-    EXPECT_EQ(Press(SDLK_ESCAPE), MODE_NORMAL);
+    EXPECT_EQ(Press(KEY_ESCAPE), MODE_NORMAL);
 
     mode = MODE_LOOKING;
     int t0 = gametime;
     player.acted = 1; // the step that came before
     qt::Frame(30);
-    qt::Keys({SDLK_LEFT, SDLK_LEFT});
+    qt::Keys({KEY_LEFT, KEY_LEFT});
     qt::Frame(30);
     EXPECT_EQ(gametime, t0 + 1);
 }
@@ -288,32 +288,32 @@ TEST_F(Look, WhatTheCursorDescribes)
 TEST_F(Look, YOpensTheHigherOfTwoMonstersOnTheCellAndEscapeKeepsTheCursor)
 {
     // Over nothing or a corpse, y does nothing.
-    EXPECT_EQ(Press(SDLK_y), MODE_LOOKING);
+    EXPECT_EQ(Press(KEY_Y), MODE_LOOKING);
     PutMonster(0, 11, CX, CY);
     monsters[0].kind = KIND_DEAD;
-    EXPECT_EQ(Press(SDLK_y), MODE_LOOKING);
+    EXPECT_EQ(Press(KEY_Y), MODE_LOOKING);
 
     PutMonster(2, 5, CX, CY);
     PutMonster(5, 11, CX, CY);
     PutMonster(7, 7, CX + 1, CY);
     int t0 = gametime;
-    EXPECT_EQ(qt::Row({Press(SDLK_y, 5), displaymonster}), qt::Row({MODE_MONSTER_DETAILS, 5}));
-    EXPECT_EQ(qt::Row({Press(SDLK_x), Press(SDLK_ESCAPE)}), qt::Row({MODE_MONSTER_DETAILS, MODE_LOOKING}));
+    EXPECT_EQ(qt::Row({Press(KEY_Y, 5), displaymonster}), qt::Row({MODE_MONSTER_DETAILS, 5}));
+    EXPECT_EQ(qt::Row({Press(KEY_X), Press(KEY_ESCAPE)}), qt::Row({MODE_MONSTER_DETAILS, MODE_LOOKING}));
     EXPECT_EQ(qt::Row({cursorx, cursory, gametime}), qt::Row({CX, CY, t0}));
 }
 
 TEST_F(Look, HelpFromLookingAndDetailsComesBack)
 {
-    qt::Keys({SDLK_LEFT, SDLK_QUESTION});
+    qt::Keys({KEY_LEFT, KEY_QUESTION});
     qt::Frame(1);
     EXPECT_EQ(qt::Row({mode, oldmode}), qt::Row({MODE_HELP, MODE_LOOKING}));
     qt::Frame(5);
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), cursorx, cursory}), qt::Row({MODE_LOOKING, CX - 1, CY}));
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE), cursorx, cursory}), qt::Row({MODE_LOOKING, CX - 1, CY}));
 
     PutMonster(0, 11, CX - 1, CY);
-    Press(SDLK_y);
-    EXPECT_EQ(qt::Row({Press(SDLK_SLASH), oldmode}), qt::Row({MODE_HELP, MODE_MONSTER_DETAILS}));
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), displaymonster}), qt::Row({MODE_MONSTER_DETAILS, 0}));
+    Press(KEY_Y);
+    EXPECT_EQ(qt::Row({Press(KEY_SLASH), oldmode}), qt::Row({MODE_HELP, MODE_MONSTER_DETAILS}));
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE), displaymonster}), qt::Row({MODE_MONSTER_DETAILS, 0}));
 }
 
 TEST_F(Look, ACreatureThatCannotAttackSaysNothingOfItsAttitudeOrBreeding)
@@ -344,13 +344,13 @@ TEST_F(Look, TheLookKeyStartsOnThePlayerInPlay)
     mode = MODE_NORMAL, player.x = 70, player.y = 30, worldmap[30][70] = 0, overmap[30][70] = 0;
     PutMonster(0, 11, 71, 30);
     int t0 = gametime;
-    EXPECT_EQ(qt::Row({Press(SDLK_l, 2), cursorx, cursory}), qt::Row({MODE_LOOKING, 70, 30}));
+    EXPECT_EQ(qt::Row({Press(KEY_L, 2), cursorx, cursory}), qt::Row({MODE_LOOKING, 70, 30}));
     EXPECT_TRUE(qt::TextAt(690, 145, "Looking"));
     EXPECT_TRUE(LookLineIs(1, "You see yourself."));
-    Press(SDLK_RIGHT, 2);
+    Press(KEY_RIGHT, 2);
     EXPECT_TRUE(LookLineIs(1, "You see a Goblin."));
     EXPECT_TRUE(LookLineIs(2, "View Details? (y/n)"));
-    EXPECT_EQ(Press(SDLK_y, 2), MODE_MONSTER_DETAILS);
-    Press(SDLK_ESCAPE);
-    EXPECT_EQ(qt::Row({Press(SDLK_ESCAPE), gametime}), qt::Row({MODE_NORMAL, t0}));
+    EXPECT_EQ(Press(KEY_Y, 2), MODE_MONSTER_DETAILS);
+    Press(KEY_ESCAPE);
+    EXPECT_EQ(qt::Row({Press(KEY_ESCAPE), gametime}), qt::Row({MODE_NORMAL, t0}));
 }

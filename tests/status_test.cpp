@@ -9,13 +9,13 @@
 
 #include "creatures/monster.h"
 #include "harness.h"
-#include "shell/layout.h"
 #include "items/item.h"
 #include "player/player.h"
+#include "screens/menu.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
-#include "screens/menu.h"
 #include "world/level.h"
 
 namespace {
@@ -102,8 +102,8 @@ TEST(Death, AtZeroHitPointsThePlayerLivesOnAndARecoveryIsLoggedOnce)
 TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
 {
     QuietGame(10);
-    qt::ScriptWaits({SDLK_ESCAPE});
-    qt::Press(SDLK_o);
+    qt::ScriptWaits({KEY_ESCAPE});
+    qt::Press(KEY_O);
     EXPECT_TRUE(qt::TextAt(5, 480, "Which direction?"));
 
     player.x = 20, player.y = 60;
@@ -113,8 +113,8 @@ TEST(Prompts, TheDirectionQuestionAndTheFriendlyQuestionStandOnThePromptLines)
     m.kind = KIND_TOWN_GUARD, m.name = monster_names[KIND_TOWN_GUARD], m.alive = 1;
     m.x = 21, m.y = 60;
     m.move = MOVE_ROOTED, m.hostility = FRIENDLY;
-    qt::ScriptWaits({SDLK_n});
-    qt::Press(SDLK_KP6);
+    qt::ScriptWaits({KEY_N});
+    qt::Press(KEY_KP6);
     // The question stays on the screen until the next frame is drawn.
     std::string friendly = std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is friendly.";
     qt::ExpectTexts({{5, 480, friendly.c_str()}, {5, 495, "Are you sure? (y/n)"}});
@@ -169,10 +169,10 @@ TEST(History, TheHistoryScreenListsTheNewestTwentyFourAndEscapeReturns)
     qt::Frame(1);
     qt::ExpectTexts({{302, 25, "HISTORY"}, {90, 65, "Entry 6"}, {50, 65, "106"}, {90, 410, "Entry 29"},
                      {500, 85, "ESC - Return"}, {500, 105, "? - Access Help"}});
-    qt::Key(SDLK_QUESTION); // ignored here
+    qt::Key(KEY_QUESTION); // ignored here
     qt::Frame(1);
     EXPECT_EQ(mode, MODE_HISTORY);
-    EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_NORMAL);
+    EXPECT_EQ(qt::Press(KEY_ESCAPE), MODE_NORMAL);
     EXPECT_EQ(gametime, 130) << "reading the history costs no turn";
 }
 
@@ -187,8 +187,8 @@ TEST(Help, PageTextsAndReturnToTheScreenItCameFrom)
                      {194, 375, "Keypad 5"}, {280, 375, "Wait"}, {532, 145, "Direction"},
                      {500, 225, "currently shown"}});
     EXPECT_TRUE(qt::TextAt(690, 560, "? for Help")) << "the status column stays beside the page";
-    EXPECT_EQ(qt::Press(SDLK_QUESTION), MODE_HELP);
-    EXPECT_EQ(qt::Press(SDLK_ESCAPE), MODE_LOOKING);
+    EXPECT_EQ(qt::Press(KEY_QUESTION), MODE_HELP);
+    EXPECT_EQ(qt::Press(KEY_ESCAPE), MODE_LOOKING);
 }
 
 namespace {
@@ -228,13 +228,13 @@ TEST(Tombstone, NamesTheKillerThePoisonOrNothingAndSpaceGivesTheGameUpAndEscapeK
     player.killer = NO_KILLER;
     Die();
     selectmenu = 2;
-    qt::Press(SDLK_ESCAPE);
+    qt::Press(KEY_ESCAPE);
     EXPECT_EQ(done, STATE_MENU);
     EXPECT_TRUE(played);
     EXPECT_EQ(qt::Row({selectmenu, fadeimg}), qt::Row({2, 255}));
 
     Die();
-    qt::Keys({SDLK_SPACE, SDLK_ESCAPE}); // both are applied, in order
+    qt::Keys({KEY_SPACE, KEY_ESCAPE}); // both are applied, in order
     qt::Frame(1);
     EXPECT_EQ(done, STATE_MENU);
     EXPECT_FALSE(played);

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "harness.h"
 #include "player/player.h"
+#include "shell/dice.h"
 #include "shell/global.h"
 #include "shell/main.h"
 #include "world/level.h"
@@ -27,7 +27,7 @@ void SetView(int x, int y)
     FixScreen();
 }
 void StandInField(unsigned seed, int x, int y) { StandIn(seed, 4, 1, x, y, true); }
-void Press(SDLKey key) { qt::Press(key, 2); }
+void Press(GameKey key) { qt::Press(key, 2); }
 
 V View() { return {player.viewx, player.viewy}; }
 V Where() { return {player.areax, player.areay, player.x, player.y}; }
@@ -120,8 +120,8 @@ TEST(Town, IsWalledAllRoundAndLeftThroughTheGates)
         m.alive = 0;
     player.x = GATE_WEST + 1, player.y = MAP_HEIGHT - 2;
     SetView(player.x, player.y);
-    Press(SDLK_DOWN);
-    Press(SDLK_DOWN);
+    Press(KEY_DOWN);
+    Press(KEY_DOWN);
     EXPECT_EQ(Where(), V({0, 1, GATE_WEST + 1, 0}));
     EXPECT_EQ(player.area, AREA_WILDERNESS);
 }
@@ -195,7 +195,7 @@ TEST(Wilds, GrasslandKeepsTheTreesAndAnAreaWithoutABuilderKeepsEverything)
     V ground = Ground(), over = Overlays();
     EXPECT_GT(std::count(over.begin(), over.end(), OVER_TREE), 100);
     EXPECT_EQ(std::count(over.begin(), over.end(), OVER_STUMP), 0);
-    Press(SDLK_RIGHT);
+    Press(KEY_RIGHT);
     ASSERT_EQ(player.area, AREA_GRASSLAND);
     // The trees stand on the new grass, but for those a large creature was born on.
     V now = Overlays();
@@ -212,7 +212,7 @@ TEST(Wilds, GrasslandKeepsTheTreesAndAnAreaWithoutABuilderKeepsEverything)
     ground = Ground(), over = now;
     player.x = MAP_WIDTH - 1;
     SetView(player.x, player.y);
-    Press(SDLK_RIGHT);
+    Press(KEY_RIGHT);
     ASSERT_EQ(player.areax, 5);
     ASSERT_EQ(player.area, 8);
     EXPECT_TRUE(ground == Ground() && over == Overlays());
@@ -224,7 +224,7 @@ TEST(Travel, ADiagonalOffAMapCornerCrossesBothEdgesForOneTurn)
 {
     StandIn(13, 1, 1, MAP_WIDTH - 1, 0);
     int time = gametime;
-    Press(SDLK_KP9);
+    Press(KEY_KP9);
     EXPECT_EQ(Where(), V({2, 0, 0, MAP_HEIGHT - 1}));
     EXPECT_EQ(qt::Row({player.area, gametime}), qt::Row({AREA_WILDERNESS, time + 1}));
     EXPECT_EQ(View(), V({0, MAP_HEIGHT - VIEW_ROWS}));
@@ -232,11 +232,11 @@ TEST(Travel, ADiagonalOffAMapCornerCrossesBothEdgesForOneTurn)
 
 TEST(Travel, AStepOffTheWorldIsTakenBackWholeWithNoTurn)
 {
-    const std::pair<V, SDLKey> cases[] = {
-        {{7, 0, MAP_WIDTH - 1, 0}, SDLK_KP9},  // the world's north-east corner
-        {{1, 0, MAP_WIDTH - 1, 0}, SDLK_KP9},  // off the north edge, though east is open
-        {{3, 5, 0, MAP_HEIGHT - 1}, SDLK_KP1}, // off the south edge, though west is open
-        {{0, 1, 0, 30}, SDLK_LEFT},            // off the west edge
+    const std::pair<V, GameKey> cases[] = {
+        {{7, 0, MAP_WIDTH - 1, 0}, KEY_KP9},  // the world's north-east corner
+        {{1, 0, MAP_WIDTH - 1, 0}, KEY_KP9},  // off the north edge, though east is open
+        {{3, 5, 0, MAP_HEIGHT - 1}, KEY_KP1}, // off the south edge, though west is open
+        {{0, 1, 0, 30}, KEY_LEFT},            // off the west edge
     };
     for (const auto &c : cases) {
         StandIn(15, c.first[0], c.first[1], c.first[2], c.first[3]);
@@ -253,7 +253,7 @@ TEST(Travel, ACreatureOnTheArrivalCellNeitherStopsNorPushesThePlayerOffTheMap)
 {
     StandIn(17, 1, 1, MAP_WIDTH - 1, 20);
     const MonsterRecord &m = monsters[PlaceCreature(KIND_TOWN_GUARD, 0, 20, NEUTRAL)];
-    Press(SDLK_RIGHT);
+    Press(KEY_RIGHT);
     EXPECT_EQ(Where(), V({2, 1, 0, 20}));
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
     // Whoever stands there now was not struck on arrival.
@@ -269,11 +269,11 @@ TEST(Doors, WalkingIntoAClosedDoorOpensItForATurnAndTheNextStepGoesThrough)
     for (int door = TILE_DOOR_FIRST; door <= TILE_DOOR_LAST; door++) {
         worldmap[29][100] = door;
         int time = gametime;
-        Press(SDLK_UP);
+        Press(KEY_UP);
         EXPECT_EQ(worldmap[29][100], door - TILE_DOOR_FIRST + TILE_OPEN_DOOR_FIRST);
         EXPECT_EQ(qt::Row({player.y, gametime}), qt::Row({30, time + 1}));
     }
-    Press(SDLK_UP);
+    Press(KEY_UP);
     EXPECT_EQ(player.y, 29);
 }
 
@@ -281,18 +281,18 @@ TEST(Doors, OpenAndCloseAskTheWayAndCostATurnOnlyWhenADoorChanges)
 {
     StandInField(32, 100, 30);
     worldmap[30][101] = TILE_INN_DOOR, worldmap[31][100] = TILE_TAVERN_DOOR_OPEN;
-    qt::ScriptWaits({SDLK_KP6, SDLK_KP2});
+    qt::ScriptWaits({KEY_KP6, KEY_KP2});
     int time = gametime;
-    Press(SDLK_o);
+    Press(KEY_O);
     EXPECT_EQ(qt::Row({qt::WaitsSeen(), worldmap[30][101], player.x}), qt::Row({1, TILE_INN_DOOR_OPEN, 100}));
     EXPECT_EQ(gametime, time + 1);
-    Press(SDLK_c);
+    Press(KEY_C);
     EXPECT_EQ(qt::Row({worldmap[31][100], gametime}), qt::Row({TILE_TAVERN_DOOR, time + 2}));
 
-    qt::ScriptWaits({SDLK_KP4, SDLK_KP2, SDLK_ESCAPE});
-    Press(SDLK_o); // nothing there
-    Press(SDLK_c); // already closed
-    Press(SDLK_o); // the question cancelled
+    qt::ScriptWaits({KEY_KP4, KEY_KP2, KEY_ESCAPE});
+    Press(KEY_O); // nothing there
+    Press(KEY_C); // already closed
+    Press(KEY_O); // the question cancelled
     EXPECT_EQ(qt::Row({worldmap[31][100], gametime}), qt::Row({TILE_TAVERN_DOOR, time + 2}));
     EXPECT_EQ(qt::UnexpectedWaits(), 0);
 }
@@ -303,9 +303,9 @@ TEST(Doors, CreaturesInTheDoorwayAreNamedAndKeepItAsItIsButACorpseDoesNot)
     worldmap[30][99] = TILE_HOUSE_DOOR_OPEN;
     PlaceCreature(KIND_TOWN_GUARD, 99, 30, FRIENDLY);
     MonsterRecord &bunny = monsters[PlaceCreature(KIND_BUNNY, 99, 30, FRIENDLY)];
-    qt::ScriptWaits({SDLK_KP4});
+    qt::ScriptWaits({KEY_KP4});
     int time = gametime;
-    Press(SDLK_c);
+    Press(KEY_C);
     EXPECT_EQ(qt::Row({worldmap[30][99], gametime}), qt::Row({TILE_HOUSE_DOOR_OPEN, time}));
     EXPECT_EQ(qt::HistoryLineText(1), std::string("The ") + monster_names[KIND_TOWN_GUARD] + " is in your way!");
     EXPECT_EQ(qt::HistoryLineText(0), std::string("The ") + monster_names[KIND_BUNNY] + " is in your way!");
@@ -314,8 +314,8 @@ TEST(Doors, CreaturesInTheDoorwayAreNamedAndKeepItAsItIsButACorpseDoesNot)
     for (int corpse = 0; corpse < 2; corpse++) {
         if (corpse)
             bunny.alive = 0, bunny.kind = KIND_DEAD;
-        qt::ScriptWaits({SDLK_RIGHT});
-        Press(SDLK_o);
+        qt::ScriptWaits({KEY_RIGHT});
+        Press(KEY_O);
         EXPECT_EQ(worldmap[30][101], corpse ? TILE_HOUSE_DOOR_OPEN : TILE_HOUSE_DOOR);
     }
 }
@@ -329,13 +329,13 @@ TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
     int time = gametime;
     const struct {
         int x, y;
-        SDLKey open, close;
-    } faces[] = {{MAP_WIDTH - 1, 30, SDLK_KP6, SDLK_KP6}, {50, 0, SDLK_KP8, SDLK_UP}, {50, MAP_HEIGHT - 1, SDLK_DOWN, SDLK_KP2}};
+        GameKey open, close;
+    } faces[] = {{MAP_WIDTH - 1, 30, KEY_KP6, KEY_KP6}, {50, 0, KEY_KP8, KEY_UP}, {50, MAP_HEIGHT - 1, KEY_DOWN, KEY_KP2}};
     for (const auto &f : faces) {
         player.x = f.x, player.y = f.y;
         qt::ScriptWaits({f.open, f.close});
-        Press(SDLK_o);
-        Press(SDLK_c);
+        Press(KEY_O);
+        Press(KEY_C);
     }
     EXPECT_EQ(qt::Row({worldmap[31][0], worldmap[30][0]}), qt::Row({TILE_HOUSE_DOOR, TILE_HOUSE_DOOR_OPEN}));
     EXPECT_EQ(qt::Row({gametime, qt::UnexpectedWaits()}), qt::Row({time, 0}));
@@ -344,13 +344,13 @@ TEST(Doors, NothingBeyondTheMapsEdgeIsOpenedOrClosed)
 TEST(Travel, TheFourCornerGuardsStandAtTheirCornersWhateverSquareThePlayerArrivesOn)
 {
     // The town of world cell (5, 2), entered from each side at both ends of that side.
-    const struct { int ax, ay, x, y; SDLKey key; } arrivals[] = {
-        {5, 1, 0, MAP_HEIGHT - 1, SDLK_DOWN},  {5, 1, MAP_WIDTH - 1, MAP_HEIGHT - 1, SDLK_DOWN},
+    const struct { int ax, ay, x, y; GameKey key; } arrivals[] = {
+        {5, 1, 0, MAP_HEIGHT - 1, KEY_DOWN},  {5, 1, MAP_WIDTH - 1, MAP_HEIGHT - 1, KEY_DOWN},
         // Above a corner guard's column: the wall there once slid the arrival onto the guard's post.
-        {5, 1, 1, MAP_HEIGHT - 1, SDLK_DOWN},  {5, 1, 240, MAP_HEIGHT - 1, SDLK_DOWN},
-        {5, 3, 0, 0, SDLK_UP},                 {5, 3, MAP_WIDTH - 1, 0, SDLK_UP},
-        {4, 2, MAP_WIDTH - 1, 0, SDLK_RIGHT},  {4, 2, MAP_WIDTH - 1, MAP_HEIGHT - 1, SDLK_RIGHT},
-        {6, 2, 0, 0, SDLK_LEFT},               {6, 2, 0, MAP_HEIGHT - 1, SDLK_LEFT},
+        {5, 1, 1, MAP_HEIGHT - 1, KEY_DOWN},  {5, 1, 240, MAP_HEIGHT - 1, KEY_DOWN},
+        {5, 3, 0, 0, KEY_UP},                 {5, 3, MAP_WIDTH - 1, 0, KEY_UP},
+        {4, 2, MAP_WIDTH - 1, 0, KEY_RIGHT},  {4, 2, MAP_WIDTH - 1, MAP_HEIGHT - 1, KEY_RIGHT},
+        {6, 2, 0, 0, KEY_LEFT},               {6, 2, 0, MAP_HEIGHT - 1, KEY_LEFT},
     };
     const V corners[] = {{1, 2}, {1, 72}, {240, 2}, {240, 72}};
     for (const auto &a : arrivals) {

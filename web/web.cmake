@@ -1,6 +1,6 @@
 # The game for a browser page, built with Emscripten from the same sources as the desktop's
 # program (emcmake cmake -S . -B build-web; scripts/web.sh does it all). What the page does
-# otherwise is in src/platform/web/web.{h,cpp} and the page's own files beside this one. No tests,
+# otherwise is its platform, src/platform/web/, and the page's own files beside this one. No tests,
 # benchmarks or tools are built here: the pictures and sounds are drawn by the generator
 # built for this machine (a native build of the generator alone, in native/), and packed
 # into the page's data.
@@ -19,17 +19,12 @@ ExternalProject_Add(native_art
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${QUORVANE_NATIVE}/bin/data/.generated)
 
-# The game, with the web unit read first by every unit of it (web.h fills in what the
-# browser's SDL lacks).
-add_executable(quorvane src/shell/program.cpp ${QUORVANE_SOURCES} ${QUORVANE_SELFPLAY_SOURCES} src/platform/web/web.cpp)
+# The game, on the page's platform.
+add_executable(quorvane src/shell/program.cpp ${QUORVANE_SOURCES} ${QUORVANE_SELFPLAY_SOURCES}
+  src/platform/web/platform.cpp)
 target_include_directories(quorvane PRIVATE src)
 target_link_libraries(quorvane PRIVATE quorvane_catalog)
-target_compile_options(quorvane PRIVATE -include ${CMAKE_SOURCE_DIR}/src/platform/web/web.h)
 add_dependencies(quorvane native_art)
-# A long has 32 bits here, so no frame number read from a recording can pass the bound
-# the recorder checks it against: the compiler says so, rightly, and it is let be.
-set_source_files_properties(src/keep/record.cpp PROPERTIES
-  COMPILE_OPTIONS -Wno-tautological-constant-out-of-range-compare)
 set_target_properties(quorvane PROPERTIES
   SUFFIX .js
   RUNTIME_OUTPUT_DIRECTORY ${QUORVANE_PAGE}
@@ -38,13 +33,13 @@ set_target_properties(quorvane PROPERTIES
 # land under /data, decoded by the game as it loads them (STB_IMAGE: quicker than handing
 # the browser three hundred small pictures first), and the sounds under the player's
 # folder, decoded by the browser's audio as the game loads them. The player's folder is
-# kept in the page's storage by the game (src/platform/web/web.cpp).
+# kept in the page's storage by the game (src/platform/web/platform.cpp).
 target_link_options(quorvane PRIVATE
   -sASYNCIFY
   -sALLOW_MEMORY_GROWTH
   -sEXIT_RUNTIME=1
   -sENVIRONMENT=web
-  -sEXPORTED_RUNTIME_METHODS=ENV
+  -sEXPORTED_RUNTIME_METHODS=ENV,FS
   -sSTB_IMAGE=1
   -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_stbi_load,_stbi_load_from_memory,_stbi_image_free
   "SHELL:--preload-file ${QUORVANE_NATIVE}/bin/data@/data"

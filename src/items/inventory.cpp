@@ -3,14 +3,14 @@
 #include <climits>
 #include <cstdio>
 
-#include "shell/dice.h"
+#include "keep/record.h"
+#include "keep/state.h"
 #include "player/player.h"
+#include "shell/dice.h"
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "keep/record.h"
-#include "keep/state.h"
 #include "world/level.h"
 
 ItemClass user_inventory[INVENTORY_SLOTS];
@@ -239,47 +239,47 @@ void ShowItem(int slot, int)
     drawString(500, 120, "? for Help");
 }
 
-void ProcessInventory(SDL_Event *ev)
+void ProcessInventory(InputEvent *ev)
 {
     player.acted = 0; // browsing costs no turn
-    DrainKeys(ev, [&](SDLKey key) {
-        if (key >= SDLK_a && key <= SDLK_y) {
-            displayitem = key - SDLK_a;
+    DrainKeys(ev, [&](GameKey key) {
+        if (key >= KEY_A && key <= KEY_Y) {
+            displayitem = key - KEY_A;
             mode = MODE_ITEM;
             return;
         }
         switch (key) {
-        case SDLK_ESCAPE:
+        case KEY_ESCAPE:
             mode = MODE_NORMAL;
             break;
-        case SDLK_SPACE:
+        case KEY_SPACE:
             mode = MODE_ITEM;
             break;
-        case SDLK_SLASH:
-        case SDLK_QUESTION:
+        case KEY_SLASH:
+        case KEY_QUESTION:
             oldmode = MODE_INVENTORY;
             mode = MODE_HELP;
             break;
-        case SDLK_RIGHT:
-        case SDLK_KP6:
+        case KEY_RIGHT:
+        case KEY_KP6:
             displayitem += 1;
             if (displayitem > 24)
                 displayitem = 0;
             break;
-        case SDLK_LEFT:
-        case SDLK_KP4:
+        case KEY_LEFT:
+        case KEY_KP4:
             displayitem -= 1;
             if (displayitem < 0)
                 displayitem = 24;
             break;
-        case SDLK_DOWN:
-        case SDLK_KP2:
+        case KEY_DOWN:
+        case KEY_KP2:
             displayitem += 5;
             if (displayitem > 24)
                 displayitem -= 25;
             break;
-        case SDLK_UP:
-        case SDLK_KP8:
+        case KEY_UP:
+        case KEY_KP8:
             displayitem -= 5;
             if (displayitem < 0)
                 displayitem += 25;
@@ -295,7 +295,7 @@ void ProcessInventory(SDL_Event *ev)
     }
 }
 
-void ProcessItem(SDL_Event *ev)
+void ProcessItem(InputEvent *ev)
 {
     ProcessPageKeys(ev, MODE_INVENTORY, MODE_ITEM);
 }

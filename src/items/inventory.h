@@ -1,6 +1,8 @@
 // The inventory, and the inventory and item screens.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 #include "items/item.h"
@@ -34,5 +36,5 @@ void DrawItems(int top, int left);
 void ShowInventory(int slot, int show);
 void ShowLetter(int x, int y, int index);
 void ShowItem(int slot, int show);
-void ProcessInventory(SDL_Event *ev);
-void ProcessItem(SDL_Event *ev);
+void ProcessInventory(InputEvent *ev);
+void ProcessItem(InputEvent *ev);

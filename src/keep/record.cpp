@@ -12,12 +12,14 @@
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
+#include "keep/state.h"
 #include "player/player.h"
 #include "shell/free.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/input.h"
+#include "shell/layout.h"
 #include "shell/main.h"
-#include "keep/state.h"
 #include "world/level.h"
 
 namespace {
@@ -27,11 +29,12 @@ enum LineKind { LINE_EVENT, LINE_WAIT, LINE_SIGNAL, LINE_CHECK, LINE_END };
 struct RecordedLine {
     LineKind kind;
     int number; // line number in the file, for messages
-    long frame;
+    long long frame;
     int poll;
-    Uint32 type; // of an event: SDL_KEYDOWN, SDL_KEYUP or SDL_QUIT
-    int sym;    // of an event, or the key that answered a wait
+    int type;   // of an event: an InputType
+    int sym;    // of a key event, or the key that answered a wait: a GameKey
     int mod;
+    int x, y, button; // of a pointer event
     std::vector<int> held;
     unsigned long long digest;
 };
@@ -53,6 +56,7 @@ size_t next;
 int lastline;   // number of the last line of the file
 long lastsame;  // the last frame at which the game was seen to agree with the recording
 
+int format;     // of the recording being replayed
 long frames;    // passes of the outer loop begun
 long frame;     // the pass now running
 int polls;      // reads of this frame that found nothing
@@ -101,13 +105,13 @@ const RecordedLine *Peek()
 }
 
 // Parses "e F P down SYM MOD" and the other lines (the first word already read).
-bool ParseNumbers(const char *text, long *out, int count, const char **rest)
+bool ParseNumbers(const char *text, long long *out, int count, const char **rest)
 {
     const char *p = text;
     for (int i = 0; i < count; i++) {
         char *end = nullptr;
         errno = 0;
-        long v = std::strtol(p, &end, 10);
+        long long v = std::strtoll(p, &end, 10);
         if (end == p || errno != 0 || v < 0)
             return false;
         out[i] = v;
@@ -135,16 +139,42 @@ bool ParseDigest(const char *p, unsigned long long *digest)
     return end != p && errno == 0 && AtLineEnd(end);
 }
 
-bool ValidKey(long sym)
+bool ValidKey(long key)
 {
-    return sym > SDLK_UNKNOWN && sym < SDLK_LAST;
+    return key > KEY_UNKNOWN && key < KEY_COUNT;
 }
 
-// The key of a key event: SDLK_UNKNOWN (0) too, which is what a key SDL 1.2 has no
-// symbol for reads as (the Menu key, volume keys); the game reads it as any other key.
-bool EventKey(long sym)
+// The next word of a line (at most 15 characters) into word; false at the line's end.
+bool NextWord(const char *&p, char (&word)[16])
 {
-    return sym >= SDLK_UNKNOWN && sym < SDLK_LAST;
+    int used = 0;
+    if (std::sscanf(p, "%15s%n", word, &used) != 1)
+        return false;
+    p += used;
+    return true;
+}
+
+// A key as the recording's format writes it: the game's word for it, or (format 1) SDL
+// 1.2's number. Any other number SDL 1.2 gave is a key the game has no name for.
+bool ParseKey(const char *&p, int *key, bool none_allowed)
+{
+    char word[16];
+    if (!NextWord(p, word))
+        return false;
+    if (format >= 2) {
+        GameKey k;
+        if (!KeyOfWord(word, &k) || (k == KEY_UNKNOWN && !none_allowed))
+            return false;
+        *key = k;
+        return true;
+    }
+    char *end = nullptr;
+    errno = 0;
+    const long v = std::strtol(word, &end, 10);
+    if (*end != '\0' || end == word || errno != 0 || v < 0 || v >= 323 || (v == 0 && !none_allowed))
+        return false;
+    *key = KeyOfSdl12(static_cast<int>(v));
+    return true;
 }
 
 // One line of the file into a RecordedLine; on a fault writes why.
@@ -157,11 +187,12 @@ bool ParseLine(const char *text, RecordedLine *l, const char **why)
         return false;
     }
     const char *p = text + used;
-    long v[3];
+    long long v[3];
     if (std::strcmp(word, "e") == 0) {
         l->kind = LINE_EVENT;
         *why = "an event line must read \"e FRAME DRAIN down KEY MODIFIERS\", \"e FRAME DRAIN up KEY "
-               "MODIFIERS\" or \"e FRAME DRAIN quit\"";
+               "MODIFIERS\", \"e FRAME DRAIN quit\" or, for the pointer, \"e FRAME DRAIN move X Y\", "
+               "\"e FRAME DRAIN press X Y BUTTON\" or \"e FRAME DRAIN release X Y BUTTON\"";
         if (!ParseNumbers(p, v, 2, &p))
             return false;
         l->frame = v[0];
@@ -170,49 +201,67 @@ bool ParseLine(const char *text, RecordedLine *l, const char **why)
             return false;
         }
         l->poll = static_cast<int>(v[1]);
-        char what[8] = "";
-        if (std::sscanf(p, "%7s%n", what, &used) != 1)
+        char what[16] = "";
+        if (!NextWord(p, what))
             return false;
-        p += used;
         if (std::strcmp(what, "quit") == 0) {
-            l->type = SDL_QUIT;
+            l->type = INPUT_QUIT;
             return AtLineEnd(p);
         }
+        static const struct {
+            const char *word;
+            int type;
+        } pointer[] = {{"move", INPUT_POINTER_MOVE}, {"press", INPUT_POINTER_DOWN}, {"release", INPUT_POINTER_UP}};
+        for (const auto &kind : pointer) {
+            if (format < 2 || std::strcmp(what, kind.word) != 0)
+                continue;
+            l->type = kind.type;
+            const int count = kind.type == INPUT_POINTER_MOVE ? 2 : 3;
+            if (!ParseNumbers(p, v, count, &p) || !AtLineEnd(p))
+                return false;
+            if (v[0] >= SCREEN_WIDTH || v[1] >= SCREEN_HEIGHT ||
+                (count == 3 && v[2] != BUTTON_LEFT && v[2] != BUTTON_RIGHT)) {
+                *why = "a pointer off the picture, or a button the game has not";
+                return false;
+            }
+            l->x = static_cast<int>(v[0]);
+            l->y = static_cast<int>(v[1]);
+            l->button = count == 3 ? static_cast<int>(v[2]) : BUTTON_NONE;
+            return true;
+        }
         if (std::strcmp(what, "down") == 0)
-            l->type = SDL_KEYDOWN;
+            l->type = INPUT_KEYDOWN;
         else if (std::strcmp(what, "up") == 0)
-            l->type = SDL_KEYUP;
+            l->type = INPUT_KEYUP;
         else
             return false;
-        if (!ParseNumbers(p, v, 2, &p) || !AtLineEnd(p))
-            return false;
-        if (!EventKey(v[0]) || v[1] > 0xFFFF) {
-            *why = "a key code or modifiers that are none of SDL's";
+        if (!ParseKey(p, &l->sym, true) || !ParseNumbers(p, v, 1, &p) || !AtLineEnd(p) || v[0] > 0xFFFF) {
+            *why = format >= 2 ? "a key or modifiers that are none of the game's"
+                               : "a key code or modifiers that are none of SDL's";
             return false;
         }
-        l->sym = static_cast<int>(v[0]);
-        l->mod = static_cast<int>(v[1]);
+        l->mod = static_cast<int>(v[0]) & MOD_ALL;
         return true;
     }
     if (std::strcmp(word, "w") == 0) {
         l->kind = LINE_WAIT;
         *why = "an answer line must read \"w FRAME KEY HELD-KEYS...\"";
-        if (!ParseNumbers(p, v, 2, &p))
+        if (!ParseNumbers(p, v, 1, &p))
             return false;
         l->frame = v[0];
-        if (v[1] != 0 && !ValidKey(v[1])) {
-            *why = "an answer by a key code that is none of SDL's";
+        if (!ParseKey(p, &l->sym, true)) {
+            *why = format >= 2 ? "an answer by a key that is none of the game's"
+                               : "an answer by a key code that is none of SDL's";
             return false;
         }
-        l->sym = static_cast<int>(v[1]);
         while (!AtLineEnd(p)) {
-            if (!ParseNumbers(p, v, 1, &p))
-                return false;
-            if (!ValidKey(v[0])) {
-                *why = "a held key code that is none of SDL's";
+            int held = 0;
+            if (!ParseKey(p, &held, false)) {
+                *why = format >= 2 ? "a held key that is none of the game's" : "a held key code that is none of SDL's";
                 return false;
             }
-            l->held.push_back(static_cast<int>(v[0]));
+            if (held != KEY_UNKNOWN)
+                l->held.push_back(held);
         }
         return true;
     }
@@ -258,6 +307,8 @@ int ReadHeader(const std::string &line)
         count--;
     }
     const bool ours = count == 1 && *digits - '0' >= 1 && *digits - '0' <= RECORDING_VERSION;
+    if (ours)
+        format = *digits - '0';
     if (!ours) {
         char why[160];
         const int shown = count > 40 ? 40 : static_cast<int>(count);
@@ -332,7 +383,7 @@ int LoadRecording(const char *path, unsigned *seed)
         return status;
     if (lines.size() < 2 || !ReadSeed(lines[1], seed))
         return BadFile(2, "the second line must be \"seed <number from 0 to 4294967295>\"");
-    long lastframe = 0;
+    long long lastframe = 0;
     for (size_t i = 2; i < lines.size(); i++) {
         RecordedLine l{};
         const char *why = "";
@@ -342,7 +393,7 @@ int LoadRecording(const char *path, unsigned *seed)
         if (l.frame > MAX_RECORDED_FRAME) {
             char text[160];
             std::snprintf(text, sizeof text,
-                          "frame %ld is beyond any a game reaches (at most %lld: ten years at 25 frames a second)",
+                          "frame %lld is beyond any a game reaches (at most %lld: ten years at 25 frames a second)",
                           l.frame, MAX_RECORDED_FRAME);
             return BadFile(l.number, text);
         }
@@ -356,25 +407,39 @@ int LoadRecording(const char *path, unsigned *seed)
     return -1;
 }
 
-void FillEvent(const RecordedLine &l, SDL_Event *ev)
+void FillEvent(const RecordedLine &l, InputEvent *ev)
 {
-    std::memset(ev, 0, sizeof *ev);
+    *ev = InputEvent();
     ev->type = l.type;
-    if (l.type == SDL_QUIT)
-        return;
-    ev->key.type = l.type;
-    ev->key.state = l.type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    ev->key.keysym.sym = static_cast<SDLKey>(l.sym);
-    ev->key.keysym.mod = static_cast<SDLMod>(l.mod);
+    ev->key = static_cast<GameKey>(l.sym);
+    ev->mod = l.mod;
+    ev->x = l.x;
+    ev->y = l.y;
+    ev->button = l.button;
 }
 
-void WriteEvent(const SDL_Event &ev)
+void WriteEvent(const InputEvent &ev)
 {
-    if (ev.type == SDL_QUIT)
+    switch (ev.type) {
+    case INPUT_QUIT:
         Write("e %ld %d quit\n", frame, polls);
-    else
-        Write("e %ld %d %s %d %d\n", frame, polls, ev.type == SDL_KEYDOWN ? "down" : "up",
-              static_cast<int>(ev.key.keysym.sym), static_cast<int>(ev.key.keysym.mod));
+        break;
+    case INPUT_KEYDOWN:
+    case INPUT_KEYUP:
+        Write("e %ld %d %s %s %d\n", frame, polls, ev.type == INPUT_KEYDOWN ? "down" : "up",
+              KeyWord(ev.key) ? KeyWord(ev.key) : "none", ev.mod & MOD_ALL);
+        break;
+    case INPUT_POINTER_MOVE:
+        Write("e %ld %d move %d %d\n", frame, polls, ev.x, ev.y);
+        break;
+    case INPUT_POINTER_DOWN:
+    case INPUT_POINTER_UP:
+        Write("e %ld %d %s %d %d %d\n", frame, polls, ev.type == INPUT_POINTER_DOWN ? "press" : "release", ev.x, ev.y,
+              ev.button);
+        break;
+    default:
+        break;
+    }
 }
 
 bool Before(const RecordedLine &l, long f, int p)
@@ -383,12 +448,12 @@ bool Before(const RecordedLine &l, long f, int p)
 }
 
 // Replay's side of ReadEvent.
-bool ReplayEvent(SDL_Event *ev)
+bool ReplayEvent(InputEvent *ev)
 {
     // The window still answers: its close button ends a watched replay.
-    SDL_Event real;
-    while (SDL_PollEvent(&real))
-        if (real.type == SDL_QUIT)
+    InputEvent real;
+    while (PollInput(&real))
+        if (real.type == INPUT_QUIT)
             stopped = viewerstopped = true;
     while (const RecordedLine *l = Peek()) {
         if (l->kind == LINE_EVENT && ((l->frame == frame && l->poll == polls) || (loose && Before(*l, frame, polls)))) {
@@ -402,7 +467,7 @@ bool ReplayEvent(SDL_Event *ev)
             if (!ValidKey(l->sym))
                 continue;
             RecordedLine press = *l;
-            press.type = SDL_KEYDOWN;
+            press.type = INPUT_KEYDOWN;
             press.mod = 0;
             FillEvent(press, ev);
             return true;
@@ -417,7 +482,7 @@ bool ReplayEvent(SDL_Event *ev)
 
 } // namespace
 
-static bool ReadOneEvent(SDL_Event *ev)
+static bool ReadOneEvent(InputEvent *ev)
 {
     if (replaying) {
         if (!ReplayEvent(ev))
@@ -425,19 +490,15 @@ static bool ReadOneEvent(SDL_Event *ev)
         WriteEvent(*ev); // re-recording
         return true;
     }
-    for (;;) {
-        if (!SDL_PollEvent(ev)) {
-            polls++;
-            return false;
-        }
-        if (ev->type == SDL_KEYDOWN || ev->type == SDL_KEYUP || ev->type == SDL_QUIT)
-            break;
+    if (!PollInput(ev)) {
+        polls++;
+        return false;
     }
     WriteEvent(*ev);
     return true;
 }
 
-bool ReadEvent(SDL_Event *ev)
+bool ReadEvent(InputEvent *ev)
 {
     // Repeats of keys that act once a press are read and written down, not handed on.
     do {
@@ -452,9 +513,9 @@ bool ReplayingGame()
     return replaying;
 }
 
-SDLKey ReplayWait(Uint8 *keys)
+GameKey ReplayWait(unsigned char *keys)
 {
-    std::memset(keys, 0, SDLK_LAST);
+    std::memset(keys, 0, KEY_COUNT);
     const RecordedLine *l = Peek();
     if (l && l->kind == LINE_WAIT && (loose || l->frame == frame)) {
         for (int k : l->held)
@@ -462,39 +523,38 @@ SDLKey ReplayWait(Uint8 *keys)
         if (ValidKey(l->sym))
             keys[l->sym] = 1;
         next++;
-        return static_cast<SDLKey>(l->sym);
+        return static_cast<GameKey>(l->sym);
     }
     if (!loose) {
         Differ("the game waits for an answer the recording does not give here", frame, l ? l->number : lastline);
-        return SDLK_UNKNOWN;
+        return KEY_UNKNOWN;
     }
     // Re-recording: the next key pressed answers; with none left, Escape.
-    while (l && l->kind == LINE_EVENT && l->type != SDL_KEYDOWN) {
+    while (l && l->kind == LINE_EVENT && l->type != INPUT_KEYDOWN) {
         next++;
         l = Peek();
     }
-    SDLKey answer = SDLK_ESCAPE;
+    GameKey answer = KEY_ESCAPE;
     if (l && l->kind == LINE_EVENT) {
-        answer = static_cast<SDLKey>(l->sym);
+        answer = static_cast<GameKey>(l->sym);
         next++;
     }
     keys[answer] = 1;
     return answer;
 }
 
-void RecordWait(SDLKey pressed, const Uint8 *keys)
+void RecordWait(GameKey pressed, const unsigned char *keys)
 {
     if (!recfile)
         return;
     std::string held;
-    for (int k = 1; k < SDLK_LAST; k++) {
+    for (int k = 1; k < KEY_COUNT; k++) {
         if (keys[k]) {
-            char num[16];
-            std::snprintf(num, sizeof num, " %d", k);
-            held += num;
+            held += ' ';
+            held += KeyWord(static_cast<GameKey>(k));
         }
     }
-    Write("w %ld %d%s\n", frame, static_cast<int>(pressed), held.c_str());
+    Write("w %ld %s%s\n", frame, KeyWord(pressed) ? KeyWord(pressed) : "none", held.c_str());
 }
 
 void NoteQuitSignalled()
@@ -605,7 +665,7 @@ int FinishRecordedGame()
         const RecordedLine *end = script.empty() || script.back().kind != LINE_END ? nullptr : &script.back();
         char until[64] = "";
         if (end)
-            std::snprintf(until, sizeof until, " (the recording ends at frame %ld)", end->frame);
+            std::snprintf(until, sizeof until, " (the recording ends at frame %lld)", end->frame);
         std::printf("replay: %s: stopped by its viewer at frame %ld%s; it had not differed up to there\n",
                     replaypath.c_str(), frames, until);
         verdict = REPLAY_STOPPED;

@@ -5,24 +5,30 @@
 // frame, and says whether the game came out the same.
 //
 // The file, one line each (numbers in decimal, digests in hexadecimal):
-//   quorvane-recording 1              format and version
+//   quorvane-recording 2              format and version
 //   seed S                            the dice's seed
-//   e F P down SYM MOD                a key pressed, read in frame F by the P-th drain of
-//   e F P up SYM MOD                  that frame (P counts the reads that found nothing);
-//                                     SYM 0 is a key SDL 1.2 has no symbol for
+//   e F P down KEY MOD                a key pressed, read in frame F by the P-th drain of
+//   e F P up KEY MOD                  that frame (P counts the reads that found nothing);
+//                                     KEY is the key's word ("Up", "a", "KP6", "Escape";
+//                                     "none" for a key the game has no name for), MOD
+//                                     the modifier bits
 //   e F P quit                        the window's close button
-//   w F SYM K1 K2 ...                 a modal wait in frame F answered by SYM (0: none),
-//                                     with the keys K1 K2 ... reading as held
+//   e F P move X Y                    the pointer moved to pixel (X, Y) of the picture
+//   e F P press X Y B                 button B (1 left, 3 right) pressed there
+//   e F P release X Y B               and let go
+//   w F KEY K1 K2 ...                 a modal wait in frame F answered by KEY ("none":
+//                                     none), with the keys K1 K2 ... reading as held
 //   s F                               a quit signal noticed in frame F
 //   c F DIGEST                        the game's digest as frame F begins
 //   end F DIGEST                      the run stopped before frame F, with this digest
+// Format 1, which the first recordings have, is still replayed: the same lines with keys
+// as SDL 1.2 numbered them (0 for none) and no pointer.
 #pragma once
 
-#include <SDL/SDL.h>
-
+#include "platform/keys.h"
 #include "shell/layout.h"
 
-constexpr int RECORDING_VERSION = 1;
+constexpr int RECORDING_VERSION = 2;
 constexpr long CHECKPOINT_FRAMES = 100;
 
 // Exit statuses of a replay.
@@ -37,16 +43,11 @@ constexpr int REPLAY_STOPPED = 3;
 // later frame is refused.
 constexpr long long MAX_RECORDED_FRAME = static_cast<long long>(FRAMES_PER_SECOND) * 60 * 60 * 24 * 366 * 10; // beyond a 32-bit long
 
-// The key handlers' read of the next event: SDL's queue, or the recording being replayed.
-// While recording, every event read is written down. Only key presses, key releases and
-// quit requests are handed on; nothing in the game reads any other kind.
-bool ReadEvent(SDL_Event *ev);
-
-// The modal wait's side. While replaying, ReplayWait fills keys (SDLK_LAST entries) with
+// The modal wait's side. While replaying, ReplayWait fills keys (KEY_COUNT entries) with
 // the recorded answer and returns the key that gave it; RecordWait writes the answer.
 bool ReplayingGame();
-SDLKey ReplayWait(Uint8 *keys);
-void RecordWait(SDLKey pressed, const Uint8 *keys);
+GameKey ReplayWait(unsigned char *keys);
+void RecordWait(GameKey pressed, const unsigned char *keys);
 
 // A quit signal as the game noticed it (recorded). CheckReplayQuit applies a signal the
 // recording has for this frame, and is true once the replay is over.

@@ -8,12 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "player/player.h"
-#include "shell/main.h"
-#include "screens/menu.h"
 #include "keep/state.h"
+#include "platform/platform.h"
+#include "player/player.h"
+#include "screens/menu.h"
 #include "shell/dice.h"
-#include "platform/web/web.h"
+#include "shell/main.h"
 #include "world/level.h"
 
 bool keep_games;
@@ -439,7 +439,7 @@ void SetAside(const char *why)
     else
         std::fprintf(stderr, "quorvane: %s: %s; it could not be moved aside (%s) and is left as it is\n", SAVE_FILE,
                      why, std::strerror(errno));
-    StoreWebFiles();
+    NotePlayerFileChanged();
 }
 
 } // namespace
@@ -465,7 +465,7 @@ bool KeepGame()
     if (!keep_games || !played || player.chp < 0)
         return false;
     const bool kept = WriteFileSafely(SAVE_FILE, WriteGameText());
-    StoreWebFiles();
+    NotePlayerFileChanged();
     return kept;
 }
 
@@ -508,7 +508,7 @@ void ForgetSavedGame()
     if (keep_games && unlink(SAVE_FILE) != 0 && errno != ENOENT && errno != EISDIR)
         std::fprintf(stderr, "quorvane: %s: the dead hero's save could not be removed (%s)\n", SAVE_FILE,
                      std::strerror(errno));
-    StoreWebFiles();
+    NotePlayerFileChanged();
 }
 
 bool CheckKeptGame(char *why, size_t size)

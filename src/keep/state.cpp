@@ -1,5 +1,7 @@
 #include "keep/state.h"
 
+#include <cstring>
+
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
@@ -59,7 +61,76 @@ private:
     }
 };
 
+// Copies every field into a snapshot, or (restoring) back out of one.
+class SnapshotWalker : public StateWalker {
+public:
+    SnapshotWalker(GameSnapshot &s, bool restoring) : snap(s), back(restoring) {}
+
+    void Section(const char *) override {}
+    void Int(int &value, int, int) override
+    {
+        if (back)
+            value = snap.numbers[number++];
+        else
+            snap.numbers.push_back(value);
+    }
+    void Byte(unsigned char &value, int, int) override
+    {
+        int v = value;
+        Int(v, 0, 0);
+        value = static_cast<unsigned char>(v);
+    }
+    void Text(char *text, size_t size) override
+    {
+        if (back) {
+            const size_t n = snap.texts.find('\0', textat) - textat;
+            const size_t kept = n < size ? n : size - 1;
+            snap.texts.copy(text, kept, textat);
+            text[kept] = '\0';
+            textat += n + 1;
+        } else {
+            snap.texts.append(text, strnlen(text, size));
+            snap.texts.push_back('\0');
+        }
+    }
+    void Name(const char *&name, const char *&partner, const char *const *, const char *const *, int) override
+    {
+        if (back) {
+            name = snap.names[nameat++];
+            partner = snap.names[nameat++];
+        } else {
+            snap.names.push_back(name);
+            snap.names.push_back(partner);
+        }
+    }
+    void Check(bool, const char *) override {}
+
+private:
+    GameSnapshot &snap;
+    bool back;
+    size_t number = 0;
+    size_t textat = 0;
+    size_t nameat = 0;
+};
+
 } // namespace
+
+void TakeSnapshot(GameSnapshot &s)
+{
+    s.numbers.clear();
+    s.names.clear();
+    s.texts.clear();
+    SnapshotWalker w(s, false);
+    WalkGame(w);
+    WalkDice(w);
+}
+
+void RestoreSnapshot(const GameSnapshot &s)
+{
+    SnapshotWalker w(const_cast<GameSnapshot &>(s), true);
+    WalkGame(w);
+    WalkDice(w);
+}
 
 unsigned long long DigestGame()
 {

@@ -9,6 +9,8 @@
 
 #include <climits>
 #include <cstddef>
+#include <string>
+#include <vector>
 
 class StateWalker {
 public:
@@ -38,3 +40,13 @@ unsigned long long DigestGame();
 
 // The digest of a kept game: the game's digest and the dice's state.
 unsigned long long DigestKeptGame();
+
+// The whole game and the dice, copied in memory as they stand (cheap enough for every
+// frame), to be put back later.
+struct GameSnapshot {
+    std::vector<int> numbers;
+    std::vector<const char *> names;
+    std::string texts;
+};
+void TakeSnapshot(GameSnapshot &s);
+void RestoreSnapshot(const GameSnapshot &s);

@@ -5,21 +5,21 @@
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
+#include "keep/record.h"
 #include "player/player.h"
+#include "screens/menu.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "screens/menu.h"
-#include "keep/record.h"
 #include "world/doors.h"
 #include "world/level.h"
 #include "world/look.h"
 
 namespace {
 
-bool Shifted(const SDL_Event *ev)
+bool Shifted(const InputEvent *ev)
 {
-    return (ev->key.keysym.mod & KMOD_SHIFT) != 0;
+    return (ev->mod & MOD_SHIFT) != 0;
 }
 
 int MapItemCount()
@@ -80,23 +80,23 @@ void Help()
     mode = MODE_HELP;
 }
 
-void HandlePlayerKey(const SDL_Event *ev, bool &dropallowed)
+void HandlePlayerKey(const InputEvent *ev, bool &dropallowed)
 {
-    switch (ev->key.keysym.sym) {
-    case SDLK_RETURN:
+    switch (ev->key) {
+    case KEY_RETURN:
         PickUp();
         break;
-    case SDLK_ESCAPE:
+    case KEY_ESCAPE:
         ClearStuff();
         break;
-    case SDLK_SLASH:
+    case KEY_SLASH:
         if (Shifted(ev))
             Help();
         break;
-    case SDLK_QUESTION:
+    case KEY_QUESTION:
         Help();
         break;
-    case SDLK_c:
+    case KEY_C:
         if (Shifted(ev)) {
             mode = MODE_STATS;
         } else {
@@ -105,10 +105,10 @@ void HandlePlayerKey(const SDL_Event *ev, bool &dropallowed)
             CloseDoor(player.gotdir != 0, ychange, xchange);
         }
         break;
-    case SDLK_d:
+    case KEY_D:
         Drop(dropallowed);
         break;
-    case SDLK_g:
+    case KEY_G:
         if (!player.poisoned) {
             ClearStuff();
             GetDirection();
@@ -116,61 +116,61 @@ void HandlePlayerKey(const SDL_Event *ev, bool &dropallowed)
                 mode = MODE_GOING;
         }
         break;
-    case SDLK_h:
+    case KEY_H:
         if (player.chp < player.mhp && !player.poisoned) {
             ClearStuff();
             mode = MODE_RESTING;
         }
         break;
-    case SDLK_i:
+    case KEY_I:
         SortInventory(user_inventory, INVENTORY_SLOTS);
         displayitem = 0;
         mode = MODE_INVENTORY;
         showmode = 0;
         break;
-    case SDLK_l:
+    case KEY_L:
         ClearStuff();
         cursorx = player.x;
         cursory = player.y;
         mode = MODE_LOOKING;
         break;
-    case SDLK_n:
+    case KEY_N:
         if (Shifted(ev)) {
             mode = MODE_HISTORY;
             oldmode = MODE_NORMAL;
         }
         break;
-    case SDLK_o:
+    case KEY_O:
         ClearStuff();
         GetDirection();
         OpenDoor(player.gotdir != 0, ychange, xchange);
         break;
-    case SDLK_q:
+    case KEY_Q:
         if (Shifted(ev)) {
             SetDone(STATE_MENU);
             selectmenu = 0;
         }
         break;
-    case SDLK_KP7: Step(-1, -1); break;
-    case SDLK_KP8:
-    case SDLK_UP: Step(-1, 0); break;
-    case SDLK_KP9: Step(-1, 1); break;
-    case SDLK_KP4:
-    case SDLK_LEFT: Step(0, -1); break;
-    case SDLK_KP5:
-    case SDLK_CLEAR: player.acted = 1; break; // Clear: keypad 5 without NumLock on some systems
-    case SDLK_KP6:
-    case SDLK_RIGHT: Step(0, 1); break;
-    case SDLK_KP1: Step(1, -1); break;
-    case SDLK_KP2:
-    case SDLK_DOWN: Step(1, 0); break;
-    case SDLK_KP3: Step(1, 1); break;
+    case KEY_KP7: Step(-1, -1); break;
+    case KEY_KP8:
+    case KEY_UP: Step(-1, 0); break;
+    case KEY_KP9: Step(-1, 1); break;
+    case KEY_KP4:
+    case KEY_LEFT: Step(0, -1); break;
+    case KEY_KP5:
+    case KEY_CLEAR: player.acted = 1; break; // Clear: keypad 5 without NumLock on some systems
+    case KEY_KP6:
+    case KEY_RIGHT: Step(0, 1); break;
+    case KEY_KP1: Step(1, -1); break;
+    case KEY_KP2:
+    case KEY_DOWN: Step(1, 0); break;
+    case KEY_KP3: Step(1, 1); break;
     // The diagonals on a keyboard without a keypad (and on the keypad with NumLock off).
-    case SDLK_HOME: Step(-1, -1); break;
-    case SDLK_PAGEUP: Step(-1, 1); break;
-    case SDLK_END: Step(1, -1); break;
-    case SDLK_PAGEDOWN: Step(1, 1); break;
-    case SDLK_KP_ENTER:
+    case KEY_HOME: Step(-1, -1); break;
+    case KEY_PAGEUP: Step(-1, 1); break;
+    case KEY_END: Step(1, -1); break;
+    case KEY_PAGEDOWN: Step(1, 1); break;
+    case KEY_KP_ENTER:
         player.viewy = player.y - 6;
         player.viewx = player.x - 10;
         FixScreen();
@@ -210,14 +210,14 @@ void Regenerate()
     }
 }
 
-void ProcessPlayer(SDL_Event *ev)
+void ProcessPlayer(InputEvent *ev)
 {
     ychange = 0;
     xchange = 0;
     player.acted = 0;
     bool dropallowed = true;
 
-    DrainKeys(ev, [&](SDLKey) { HandlePlayerKey(ev, dropallowed); });
+    DrainKeys(ev, [&](GameKey) { HandlePlayerKey(ev, dropallowed); });
 
     if (!player.acted)
         return;
@@ -230,10 +230,10 @@ void ProcessPlayer(SDL_Event *ev)
     Regenerate();
 }
 
-void ProcessResting(SDL_Event *ev)
+void ProcessResting(InputEvent *ev)
 {
-    DrainKeys(ev, [](SDLKey key) {
-        if (key == SDLK_ESCAPE)
+    DrainKeys(ev, [](GameKey key) {
+        if (key == KEY_ESCAPE)
             mode = MODE_NORMAL;
     });
     player.acted = 1;
@@ -245,12 +245,12 @@ void ProcessResting(SDL_Event *ev)
     }
 }
 
-void ProcessGoing(SDL_Event *ev)
+void ProcessGoing(InputEvent *ev)
 {
     // Only a step taken below spends a turn.
     player.acted = 0;
     // Any key but F1 stops; a key held from before goes on.
-    DrainKeys(ev, [](SDLKey) {
+    DrainKeys(ev, [](GameKey) {
         if (!KeyRepeated())
             mode = MODE_NORMAL;
     });

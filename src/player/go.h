@@ -1,10 +1,12 @@
 // The command keys of normal play, resting and going.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
-void ProcessPlayer(SDL_Event *ev);
-void ProcessResting(SDL_Event *ev);
-void ProcessGoing(SDL_Event *ev);
+void ProcessPlayer(InputEvent *ev);
+void ProcessResting(InputEvent *ev);
+void ProcessGoing(InputEvent *ev);
 // One turn of regeneration.
 void Regenerate();

@@ -2,16 +2,16 @@
 
 #include <cstdio>
 
-#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "items/inventory.h"
+#include "keep/record.h"
+#include "keep/state.h"
+#include "shell/dice.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
-#include "keep/record.h"
-#include "keep/state.h"
 #include "status/stats.h"
 #include "world/doors.h"
 #include "world/level.h"
@@ -124,7 +124,7 @@ void NewPlayer()
     SetPictureAlpha(player.clothes, alpha);
 }
 
-void UpdatePlayer(SDL_Event *ev)
+void UpdatePlayer(InputEvent *ev)
 {
     // Practice makes the fighter.
     if (player.practice[SKILL_FIGHTING] > PRACTICE_PER_RISE) {
@@ -197,7 +197,7 @@ static bool ConfirmAttack(int i)
     Message(PROMPT_X, PROMPT_Y, "Are you sure? (y/n)", bobcount);
     UpdateScreen();
     keys = GetInput(true); // a walk held into the townsperson answers no
-    return keys[SDLK_y] != 0;
+    return keys[KEY_Y] != 0;
 }
 
 void movePlayer(int dy, int dx)

@@ -1,6 +1,8 @@
 // The player character: its record, creation, growth, drawing and its step.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 constexpr int NO_KILLER = -1;
@@ -55,7 +57,7 @@ extern const int level_gains[7];
 
 void LoadPlayer();
 void NewPlayer();
-void UpdatePlayer(SDL_Event *ev);
+void UpdatePlayer(InputEvent *ev);
 void DrawPlayer();
 void ClearStuff();
 void movePlayer(int dy, int dx);

@@ -58,7 +58,7 @@ void ShowHelp()
         drawString(t.x, t.y, t.text);
 }
 
-void ProcessHelp(SDL_Event *ev)
+void ProcessHelp(InputEvent *ev)
 {
     ProcessPageKeys(ev, oldmode, NO_HELP); // "?" again does nothing
 }

@@ -1,7 +1,9 @@
 // The help page.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 void ShowHelp();
-void ProcessHelp(SDL_Event *ev);
+void ProcessHelp(InputEvent *ev);

@@ -1,12 +1,12 @@
 #include "screens/menu.h"
 
+#include "keep/record.h"
+#include "platform/platform.h"
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
-#include "keep/record.h"
-#include "platform/web/web.h"
 
 SDL_Surface *logo;
 SDL_Surface *background;
@@ -38,7 +38,7 @@ void DrawBoxes(int n)
         DrawIMG(loadboxes[i], 300 + 25 * i, 350);
     centerString(SCREEN_WIDTH, 300, "Forsooth, patience as the game doth load...");
     UpdateScreen();
-    ShowWebProgress();
+    ShowPlatformProgress();
 }
 
 void DrawMenu()
@@ -63,19 +63,19 @@ void DrawMenu()
     PresentScreen();
 }
 
-void ProcessMenu(SDL_Event *ev)
+void ProcessMenu(InputEvent *ev)
 {
-    DrainKeys(ev, [&](SDLKey key) {
+    DrainKeys(ev, [&](GameKey key) {
         switch (key) {
-        case SDLK_UP:
-        case SDLK_KP8:
+        case KEY_UP:
+        case KEY_KP8:
             selectmenu -= 1;
             break;
-        case SDLK_DOWN:
-        case SDLK_KP2:
+        case KEY_DOWN:
+        case KEY_KP2:
             selectmenu += 1;
             break;
-        case SDLK_SPACE:
+        case KEY_SPACE:
             if (fadeimg > 199) {
                 if (selectmenu == 3) {
                     SetDone(STATE_QUIT);
@@ -91,7 +91,7 @@ void ProcessMenu(SDL_Event *ev)
                 }
             }
             break;
-        case SDLK_ESCAPE:
+        case KEY_ESCAPE:
             SetDone(played ? STATE_PLAYING : STATE_QUIT);
             break;
         default:

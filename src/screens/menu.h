@@ -1,6 +1,8 @@
 // The loading screen and the title menu.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 extern SDL_Surface *logo;
@@ -16,4 +18,4 @@ extern const char *const credit_line;
 void LoadMenu();
 void DrawBoxes(int n);
 void DrawMenu();
-void ProcessMenu(SDL_Event *ev);
+void ProcessMenu(InputEvent *ev);

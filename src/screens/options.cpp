@@ -1,11 +1,12 @@
 #include "screens/options.h"
 
+#include "keep/record.h"
+#include "platform/platform.h"
+#include "screens/menu.h"
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "screens/menu.h"
-#include "keep/record.h"
 
 void DrawOptions()
 {
@@ -19,29 +20,29 @@ void DrawOptions()
     PresentScreen();
 }
 
-void ProcessOptions(SDL_Event *ev)
+void ProcessOptions(InputEvent *ev)
 {
-    DrainKeys(ev, [&](SDLKey key) {
+    DrainKeys(ev, [&](GameKey key) {
         switch (key) {
-        case SDLK_UP:
-        case SDLK_KP8:
+        case KEY_UP:
+        case KEY_KP8:
             selectmenu -= 1;
             break;
-        case SDLK_DOWN:
-        case SDLK_KP2:
+        case KEY_DOWN:
+        case KEY_KP2:
             selectmenu += 1;
             break;
-        case SDLK_SPACE:
+        case KEY_SPACE:
             if (selectmenu == 0) {
                 // The label names the mode to switch to: flip it only when the switch worked.
-                if (screen && SDL_WM_ToggleFullScreen(screen))
+                if (screen && TogglePlatformFullScreen())
                     use_fullscreen = !use_fullscreen;
             } else {
                 SetDone(STATE_MENU);
                 selectmenu = played ? 0 : 1;
             }
             break;
-        case SDLK_ESCAPE:
+        case KEY_ESCAPE:
             SetDone(STATE_MENU);
             selectmenu = played ? 0 : 1;
             break;

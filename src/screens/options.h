@@ -1,7 +1,9 @@
 // The options screen: window or full screen.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 void DrawOptions();
-void ProcessOptions(SDL_Event *ev);
+void ProcessOptions(InputEvent *ev);

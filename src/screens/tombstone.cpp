@@ -3,15 +3,15 @@
 #include <cstdio>
 
 #include "creatures/monster.h"
+#include "keep/record.h"
 #include "player/player.h"
+#include "screens/menu.h"
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "screens/menu.h"
 #include "shell/pictures.h"
-#include "keep/record.h"
 
 SDL_Surface *tombstone;
 
@@ -35,18 +35,18 @@ void DrawTombstone()
     PresentScreen();
 }
 
-void ProcessDead(SDL_Event *ev)
+void ProcessDead(InputEvent *ev)
 {
-    DrainKeys(ev, [&](SDLKey key) {
+    DrainKeys(ev, [&](GameKey key) {
         switch (key) {
-        case SDLK_SPACE: // give the game up
+        case KEY_SPACE: // give the game up
             SetDone(STATE_MENU);
             played = false;
             selectmenu = 1;
             fadeimg = 255;
             fadecount = 0;
             break;
-        case SDLK_ESCAPE:
+        case KEY_ESCAPE:
             SetDone(STATE_MENU);
             fadeimg = 255;
             fadecount = 0;

@@ -1,10 +1,12 @@
 // Death and the tombstone.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 extern SDL_Surface *tombstone;
 
 void LoadTombstone();
 void DrawTombstone();
-void ProcessDead(SDL_Event *ev);
+void ProcessDead(InputEvent *ev);

@@ -11,18 +11,18 @@
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
+#include "keep/record.h"
+#include "keep/save.h"
 #include "player/player.h"
+#include "screens/menu.h"
+#include "selfplay/toolkit.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/layout.h"
 #include "shell/main.h"
-#include "screens/menu.h"
-#include "keep/record.h"
-#include "keep/save.h"
 #include "shell/sound.h"
 #include "world/level.h"
 #include "world/look.h"
-#include "selfplay/toolkit.h"
 
 namespace {
 
@@ -33,60 +33,60 @@ unsigned Roll(unsigned n) { return dice.Roll(n); }
 
 int spaces_pushed; // Space presses pushed for the frame about to run
 
-void Push(SDLKey key, SDLMod mod)
+void Push(GameKey key, int mod)
 {
     PushKey(key, mod);
-    if (key == SDLK_SPACE)
+    if (key == KEY_SPACE)
         spaces_pushed++;
 }
 
-void Push(SDLKey key) { Push(key, KMOD_NONE); }
+void Push(GameKey key) { Push(key, MOD_NONE); }
 
 // ---------------------------------------------------------------------------------
 // Random keys: every key of every screen, in any order.
 
-const SDLKey moves[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_KP1, SDLK_KP2, SDLK_KP3,
-                        SDLK_KP4, SDLK_KP5, SDLK_KP6, SDLK_KP7, SDLK_KP8, SDLK_KP9};
-const SDLKey others[] = {SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE, SDLK_KP_ENTER, SDLK_SLASH, SDLK_QUESTION,
-                         SDLK_y, SDLK_n};
+const GameKey moves[] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_KP1, KEY_KP2, KEY_KP3,
+                        KEY_KP4, KEY_KP5, KEY_KP6, KEY_KP7, KEY_KP8, KEY_KP9};
+const GameKey others[] = {KEY_RETURN, KEY_ESCAPE, KEY_SPACE, KEY_KP_ENTER, KEY_SLASH, KEY_QUESTION,
+                         KEY_Y, KEY_N};
 
-SDLKey AnyMove() { return moves[Roll(sizeof moves / sizeof moves[0])]; }
+GameKey AnyMove() { return moves[Roll(sizeof moves / sizeof moves[0])]; }
 
-SDLKey AnyLetter() { return static_cast<SDLKey>(SDLK_a + Roll(26)); }
+GameKey AnyLetter() { return static_cast<GameKey>(KEY_A + Roll(26)); }
 
 // A key a player might press now.
 void PushPlayKey()
 {
     unsigned r = Roll(100);
-    SDLMod mod = Roll(4) == 0 ? KMOD_LSHIFT : KMOD_NONE;
+    int mod = Roll(4) == 0 ? MOD_LSHIFT : MOD_NONE;
     if (r < 45)
-        Push(AnyMove(), KMOD_NONE);
+        Push(AnyMove(), MOD_NONE);
     else if (r < 75)
         Push(AnyLetter(), mod);
     else if (r < 98)
         Push(others[Roll(sizeof others / sizeof others[0])], mod);
     else if (Roll(10) == 0)
-        Push(SDLK_q, KMOD_LSHIFT); // back to the title now and then
+        Push(KEY_Q, MOD_LSHIFT); // back to the title now and then
     else if (Roll(25) == 0)
-        Push(SDLK_F1, KMOD_NONE);
+        Push(KEY_F1, MOD_NONE);
     else
-        Push(AnyMove(), KMOD_NONE);
+        Push(AnyMove(), MOD_NONE);
 }
 
 void PushMenuKey()
 {
     unsigned r = Roll(10);
     if (r < 3)
-        Push(SDLK_UP, KMOD_NONE);
+        Push(KEY_UP, MOD_NONE);
     else if (r < 6)
-        Push(SDLK_DOWN, KMOD_NONE);
+        Push(KEY_DOWN, MOD_NONE);
     else if (r < 9) {
         if (selectmenu != 3) // "Exit" would end the run early
-            Push(SDLK_SPACE, KMOD_NONE);
+            Push(KEY_SPACE, MOD_NONE);
     } else if (played) {
-        Push(SDLK_ESCAPE, KMOD_NONE);
+        Push(KEY_ESCAPE, MOD_NONE);
     } else {
-        Push(SDLK_RETURN, KMOD_NONE);
+        Push(KEY_RETURN, MOD_NONE);
     }
 }
 
@@ -95,13 +95,13 @@ void AnswerWait()
 {
     unsigned r = Roll(10);
     if (r < 5)
-        Push(AnyMove(), KMOD_NONE);
+        Push(AnyMove(), MOD_NONE);
     else if (r < 7)
-        Push(Roll(2) ? SDLK_y : SDLK_n, KMOD_NONE);
+        Push(Roll(2) ? KEY_Y : KEY_N, MOD_NONE);
     else if (r < 9)
-        Push(Roll(2) ? SDLK_SPACE : SDLK_ESCAPE, KMOD_NONE);
+        Push(Roll(2) ? KEY_SPACE : KEY_ESCAPE, MOD_NONE);
     else
-        Push(AnyLetter(), KMOD_NONE);
+        Push(AnyLetter(), MOD_NONE);
 }
 
 void PushKeysFor(int state)
@@ -113,8 +113,8 @@ void PushKeysFor(int state)
         switch (state) {
         case STATE_PLAYING: PushPlayKey(); break;
         case STATE_MENU: PushMenuKey(); break;
-        case STATE_OPTIONS: Push(Roll(3) ? (Roll(2) ? SDLK_UP : SDLK_DOWN) : (Roll(2) ? SDLK_ESCAPE : SDLK_RETURN), KMOD_NONE); break;
-        case STATE_DEAD: Push(Roll(2) ? SDLK_SPACE : SDLK_ESCAPE, KMOD_NONE); break;
+        case STATE_OPTIONS: Push(Roll(3) ? (Roll(2) ? KEY_UP : KEY_DOWN) : (Roll(2) ? KEY_ESCAPE : KEY_RETURN), MOD_NONE); break;
+        case STATE_DEAD: Push(Roll(2) ? KEY_SPACE : KEY_ESCAPE, MOD_NONE); break;
         default: break;
         }
     }
@@ -127,17 +127,17 @@ void PushWindDownKeys()
     case STATE_PLAYING:
         // Escape leaves every screen; only normal play takes shift-q (elsewhere q is a letter).
         if (mode == MODE_NORMAL)
-            Push(SDLK_q, KMOD_LSHIFT);
+            Push(KEY_Q, MOD_LSHIFT);
         else
-            Push(SDLK_ESCAPE, KMOD_NONE);
+            Push(KEY_ESCAPE, MOD_NONE);
         break;
-    case STATE_DEAD: Push(SDLK_SPACE, KMOD_NONE); break;
-    case STATE_OPTIONS: Push(SDLK_ESCAPE, KMOD_NONE); break;
+    case STATE_DEAD: Push(KEY_SPACE, MOD_NONE); break;
+    case STATE_OPTIONS: Push(KEY_ESCAPE, MOD_NONE); break;
     case STATE_MENU:
         if (fadeimg > 199 && selectmenu == 3)
-            Push(SDLK_SPACE, KMOD_NONE);
+            Push(KEY_SPACE, MOD_NONE);
         else
-            Push(SDLK_UP, KMOD_NONE);
+            Push(KEY_UP, MOD_NONE);
         break;
     default: break;
     }
@@ -210,7 +210,7 @@ struct Agent {
     int blocked;        // walking steps in a row that found no way
     int brave;          // steps left that may fight through whoever is in the way
     bool random;        // the keys of this frame are random ones
-    SDLKey answer;      // what a modal wait of this frame is answered with
+    GameKey answer;      // what a modal wait of this frame is answered with
     long areas;         // map areas seen: a new one makes every walking plan stale
 };
 Agent agent;
@@ -225,9 +225,9 @@ int Sign(int v) { return (v > 0) - (v < 0); }
 int Distance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 - x2), std::abs(y1 - y2)); }
 
 // The key for a step; straight steps use the arrows or the keypad.
-SDLKey KeyFor(int dx, int dy)
+GameKey KeyFor(int dx, int dy)
 {
-    if (Roll(2) == 0 && ArrowKey(dx, dy) != SDLK_UNKNOWN)
+    if (Roll(2) == 0 && ArrowKey(dx, dy) != KEY_UNKNOWN)
         return ArrowKey(dx, dy);
     return PadKey(dx, dy);
 }
@@ -325,7 +325,7 @@ bool WillStrike(int slot, int budget)
 {
     const MonsterRecord &m = monsters[slot];
     if (Friendly(m))
-        return agent.answer == SDLK_y && FightCost(m) <= budget;
+        return agent.answer == KEY_Y && FightCost(m) <= budget;
     return FightCost(m) <= budget;
 }
 
@@ -383,7 +383,7 @@ void StepDownField(int budget)
     if (safe < FAR && Threatened(player.x, player.y, budget, -1))
         Step(safedx, safedy); // out of reach, the long way round
     else
-        Push(SDLK_KP5); // let whoever is in the way move on
+        Push(KEY_KP5); // let whoever is in the way move on
 }
 
 // ---- The world table: routes between world cells.
@@ -478,7 +478,7 @@ bool WalkLeg(int ldx, int ldy)
     const bool safe = NearestCreature([](const MonsterRecord &m) { return m.hostility == HOSTILE; }, 14) < 0;
     const bool intown = player.area == AREA_TOWN && player.peace;
     if ((Hurt(40) || (intown && Hurt(100))) && safe && !player.poisoned) {
-        Push(SDLK_h);
+        Push(KEY_H);
         return true;
     }
     if (FieldHere() == 0) {
@@ -490,7 +490,7 @@ bool WalkLeg(int ldx, int ldy)
     // In open land, now and then go instead of walking.
     if (player.area != AREA_TOWN && !player.poisoned && Roll(12) == 0) {
         agent.answer = KeyFor(ldx, ldy);
-        Push(SDLK_g);
+        Push(KEY_G);
         return true;
     }
     StepDownField(Strength());
@@ -530,7 +530,7 @@ void Approach(int slot, int budget)
             Step(t[0], t[1]);
             return;
         }
-        Push(SDLK_KP5);
+        Push(KEY_KP5);
         return;
     }
     // In town the walls are in the way: a plan to where it stands, made again once it has
@@ -550,17 +550,17 @@ bool Hunt()
 {
     if (player.area == AREA_TOWN && player.peace)
         return WalkLeg(0, 1); // townsfolk are left in peace: out through the gate
-    agent.answer = SDLK_y;
+    agent.answer = KEY_Y;
     if (Hurt(50)) {
         // Hurt: rest if nobody is after the player, else make for the nearest town to rest there.
         const bool safe = NearestCreature([](const MonsterRecord &m) { return m.hostility == HOSTILE; }, 14) < 0;
         int ldx = 0, ldy = 0;
         if (safe && !player.poisoned) {
-            Push(SDLK_h);
+            Push(KEY_H);
             return true;
         }
         if (FirstLeg([](int x, int y) { return hugemap[y][x] == AREA_TOWN; }, &ldx, &ldy)) {
-            agent.answer = SDLK_n;
+            agent.answer = KEY_N;
             return WalkLeg(ldx, ldy);
         }
     }
@@ -578,7 +578,7 @@ bool Hunt()
     // Nothing near: go somewhere.
     if (!player.poisoned) {
         agent.answer = AnyMove();
-        Push(SDLK_g);
+        Push(KEY_G);
     } else {
         Step(static_cast<int>(Roll(3)) - 1, static_cast<int>(Roll(3)) - 1);
     }
@@ -588,11 +588,11 @@ bool Hunt()
 // Seeks out the strongest creature of a town or a wood and fights it, never resting.
 bool SeekDeath()
 {
-    agent.answer = SDLK_y;
+    agent.answer = KEY_Y;
     if (player.area != AREA_TOWN && player.area != AREA_WILDERNESS) {
         int ldx = 0, ldy = 0;
         if (FirstLeg([](int x, int y) { return hugemap[y][x] == AREA_WILDERNESS; }, &ldx, &ldy)) {
-            agent.answer = SDLK_n;
+            agent.answer = KEY_N;
             WalkLeg(ldx, ldy);
             return true;
         }
@@ -609,7 +609,7 @@ bool SeekDeath()
             strongest = i;
     }
     if (strongest < 0) {
-        Push(SDLK_KP5);
+        Push(KEY_KP5);
         return true;
     }
     Approach(strongest, 1000000);
@@ -618,25 +618,25 @@ bool SeekDeath()
 
 // Every screen of play, and back.
 struct ScriptKey {
-    SDLKey key;
-    SDLMod mod;
+    GameKey key;
+    int mod;
 };
-constexpr SDLKey LOOK_CURSOR = SDLK_UNKNOWN; // moves the look cursor onto a creature
+constexpr GameKey LOOK_CURSOR = KEY_UNKNOWN; // moves the look cursor onto a creature
 const ScriptKey screen_tour[] = {
-    {SDLK_i, KMOD_NONE},      {SDLK_SPACE, KMOD_NONE},  {SDLK_QUESTION, KMOD_NONE}, {SDLK_ESCAPE, KMOD_NONE},
-    {SDLK_ESCAPE, KMOD_NONE}, {SDLK_RIGHT, KMOD_NONE},  {SDLK_b, KMOD_NONE},        {SDLK_ESCAPE, KMOD_NONE},
-    {SDLK_ESCAPE, KMOD_NONE}, {SDLK_c, KMOD_LSHIFT},    {SDLK_SLASH, KMOD_LSHIFT},  {SDLK_ESCAPE, KMOD_NONE},
-    {SDLK_ESCAPE, KMOD_NONE}, {SDLK_n, KMOD_LSHIFT},    {SDLK_ESCAPE, KMOD_NONE},   {SDLK_QUESTION, KMOD_NONE},
-    {SDLK_ESCAPE, KMOD_NONE}, {SDLK_l, KMOD_NONE},      {LOOK_CURSOR, KMOD_NONE},   {SDLK_y, KMOD_NONE},
-    {SDLK_QUESTION, KMOD_NONE}, {SDLK_ESCAPE, KMOD_NONE}, {SDLK_ESCAPE, KMOD_NONE}, {SDLK_ESCAPE, KMOD_NONE},
-    {SDLK_KP_ENTER, KMOD_NONE},
+    {KEY_I, MOD_NONE},      {KEY_SPACE, MOD_NONE},  {KEY_QUESTION, MOD_NONE}, {KEY_ESCAPE, MOD_NONE},
+    {KEY_ESCAPE, MOD_NONE}, {KEY_RIGHT, MOD_NONE},  {KEY_B, MOD_NONE},        {KEY_ESCAPE, MOD_NONE},
+    {KEY_ESCAPE, MOD_NONE}, {KEY_C, MOD_LSHIFT},    {KEY_SLASH, MOD_LSHIFT},  {KEY_ESCAPE, MOD_NONE},
+    {KEY_ESCAPE, MOD_NONE}, {KEY_N, MOD_LSHIFT},    {KEY_ESCAPE, MOD_NONE},   {KEY_QUESTION, MOD_NONE},
+    {KEY_ESCAPE, MOD_NONE}, {KEY_L, MOD_NONE},      {LOOK_CURSOR, MOD_NONE},   {KEY_Y, MOD_NONE},
+    {KEY_QUESTION, MOD_NONE}, {KEY_ESCAPE, MOD_NONE}, {KEY_ESCAPE, MOD_NONE}, {KEY_ESCAPE, MOD_NONE},
+    {KEY_KP_ENTER, MOD_NONE},
 };
 constexpr int TOUR_KEYS = sizeof screen_tour / sizeof screen_tour[0];
 
 bool Screens()
 {
     if (agent.phase == 0 && mode != MODE_NORMAL) {
-        Push(SDLK_ESCAPE);
+        Push(KEY_ESCAPE);
         return true;
     }
     if (agent.phase >= TOUR_KEYS)
@@ -664,12 +664,12 @@ bool Screens()
 
 // A house door: opened, walked through, closed behind, opened again, out, closed.
 struct DoorKey {
-    SDLKey key;
-    SDLKey answer; // the direction asked for
+    GameKey key;
+    GameKey answer; // the direction asked for
 };
 const DoorKey door_visit[] = {
-    {SDLK_o, SDLK_KP8},   {SDLK_KP8, SDLK_n}, {SDLK_KP8, SDLK_n}, {SDLK_c, SDLK_KP2},
-    {SDLK_KP2, SDLK_n},   {SDLK_KP2, SDLK_n}, {SDLK_KP2, SDLK_n}, {SDLK_c, SDLK_UP},
+    {KEY_O, KEY_KP8},   {KEY_KP8, KEY_N}, {KEY_KP8, KEY_N}, {KEY_C, KEY_KP2},
+    {KEY_KP2, KEY_N},   {KEY_KP2, KEY_N}, {KEY_KP2, KEY_N}, {KEY_C, KEY_UP},
 };
 constexpr int DOOR_KEYS = sizeof door_visit / sizeof door_visit[0];
 
@@ -706,7 +706,7 @@ bool Items()
             StepDownField(Strength());
             return agent.blocked < 60;
         }
-        Push(SDLK_RETURN);
+        Push(KEY_RETURN);
         agent.phase++;
         return true;
     case 1:
@@ -714,12 +714,12 @@ bool Items()
         agent.phase++;
         return true;
     case 2:
-        Push(SDLK_d);
+        Push(KEY_D);
         agent.phase++;
         return true;
     case 3:
         if (mode == MODE_INVENTORY)
-            Push(static_cast<SDLKey>(SDLK_a + Roll(static_cast<unsigned>(std::max(curitems, 1)))));
+            Push(static_cast<GameKey>(KEY_A + Roll(static_cast<unsigned>(std::max(curitems, 1)))));
         agent.phase++;
         return true;
     default:
@@ -801,7 +801,7 @@ void PlayPurposefully()
     // Screens other than the map are left, but for the tour and the drop screen.
     const bool dropping = agent.task == TASK_ITEMS && mode == MODE_INVENTORY;
     if (agent.task != TASK_SCREENS && !dropping && mode != MODE_NORMAL) {
-        Push(SDLK_ESCAPE);
+        Push(KEY_ESCAPE);
         return;
     }
     if (!TaskStep())
@@ -819,20 +819,20 @@ void ChooseOnTitle()
     if (agent.options)
         want = 2;
     if (selectmenu == want) {
-        Push(SDLK_SPACE);
+        Push(KEY_SPACE);
         agent.options = false;
         agent.resume = false;
     } else if (selectmenu == 3 || selectmenu < want) {
-        Push(SDLK_DOWN);
+        Push(KEY_DOWN);
     } else {
-        Push(SDLK_UP);
+        Push(KEY_UP);
     }
 }
 
 void PushAgentKeys()
 {
     agent.random = false;
-    agent.answer = SDLK_n;
+    agent.answer = KEY_N;
     if (agent.task == TASK_WANDER && agent.left > 0) {
         agent.random = true;
         agent.left--;
@@ -848,12 +848,12 @@ void PushAgentKeys()
     case STATE_MENU: ChooseOnTitle(); break;
     case STATE_OPTIONS:
         if (agent.waited > 3)
-            Push(SDLK_ESCAPE);
+            Push(KEY_ESCAPE);
         break;
     case STATE_DEAD:
         if (agent.waited > 5) {
             agent.resume = Roll(10) == 0; // Escape, and the dead game is continued
-            Push(agent.resume ? SDLK_ESCAPE : SDLK_SPACE);
+            Push(agent.resume ? KEY_ESCAPE : KEY_SPACE);
         }
         break;
     case STATE_PLAYING:

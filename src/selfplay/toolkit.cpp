@@ -3,52 +3,51 @@
 #include <cstring>
 
 #include "creatures/monster.h"
+#include "shell/input.h"
 
-static void PushKeyEvent(Uint8 type, SDLKey key, SDLMod mod)
+static void PushKeyEvent(int type, GameKey key, int mod)
 {
-    SDL_Event ev;
-    std::memset(&ev, 0, sizeof ev);
-    ev.type = ev.key.type = type;
-    ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    ev.key.keysym.sym = key;
-    ev.key.keysym.mod = mod;
-    SDL_PushEvent(&ev);
+    InputEvent ev;
+    ev.type = type;
+    ev.key = key;
+    ev.mod = mod;
+    PushInput(ev);
 }
 
-void PushKeyDown(SDLKey key, SDLMod mod)
+void PushKeyDown(GameKey key, int mod)
 {
-    PushKeyEvent(SDL_KEYDOWN, key, mod);
+    PushKeyEvent(INPUT_KEYDOWN, key, mod);
 }
 
-void PushKeyUp(SDLKey key, SDLMod mod)
+void PushKeyUp(GameKey key, int mod)
 {
-    PushKeyEvent(SDL_KEYUP, key, mod);
+    PushKeyEvent(INPUT_KEYUP, key, mod);
 }
 
-void PushKey(SDLKey key, SDLMod mod)
+void PushKey(GameKey key, int mod)
 {
     PushKeyDown(key, mod);
     PushKeyUp(key, mod);
 }
 
-SDLKey PadKey(int dx, int dy)
+GameKey PadKey(int dx, int dy)
 {
-    static const SDLKey pad[3][3] = {
-        {SDLK_KP7, SDLK_KP8, SDLK_KP9}, {SDLK_KP4, SDLK_KP5, SDLK_KP6}, {SDLK_KP1, SDLK_KP2, SDLK_KP3}};
+    static const GameKey pad[3][3] = {
+        {KEY_KP7, KEY_KP8, KEY_KP9}, {KEY_KP4, KEY_KP5, KEY_KP6}, {KEY_KP1, KEY_KP2, KEY_KP3}};
     return pad[std::clamp(dy, -1, 1) + 1][std::clamp(dx, -1, 1) + 1];
 }
 
-SDLKey ArrowKey(int dx, int dy)
+GameKey ArrowKey(int dx, int dy)
 {
     if (dx == 0 && dy < 0)
-        return SDLK_UP;
+        return KEY_UP;
     if (dx == 0 && dy > 0)
-        return SDLK_DOWN;
+        return KEY_DOWN;
     if (dy == 0 && dx < 0)
-        return SDLK_LEFT;
+        return KEY_LEFT;
     if (dy == 0 && dx > 0)
-        return SDLK_RIGHT;
-    return SDLK_UNKNOWN;
+        return KEY_RIGHT;
+    return KEY_UNKNOWN;
 }
 
 int CreatureAt(int x, int y)

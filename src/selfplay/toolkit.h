@@ -1,25 +1,25 @@
 // What every player of the game needs, whoever plays it: the self-play, the player of the
-// shelf of recorded games (tools/scenarios) and the tests. Keys are pushed into SDL's
+// shelf of recorded games (tools/scenarios) and the tests. Keys are pushed into the game's
 // queue as a keyboard would send them; the game is read where it keeps its state.
 #pragma once
 
 #include <algorithm>
 
-#include <SDL/SDL.h>
+#include "platform/keys.h"
 
 #include "world/level.h"
 #include "world/tiles.h"
 
-// A press and its release, in SDL's queue; or either alone (a key held down: a repeat is
+// A press and its release, in the game's queue; or either alone (a key held down: a repeat is
 // another press while it is down).
-void PushKey(SDLKey key, SDLMod mod = KMOD_NONE);
-void PushKeyDown(SDLKey key, SDLMod mod = KMOD_NONE);
-void PushKeyUp(SDLKey key, SDLMod mod = KMOD_NONE);
+void PushKey(GameKey key, int mod = MOD_NONE);
+void PushKeyDown(GameKey key, int mod = MOD_NONE);
+void PushKeyUp(GameKey key, int mod = MOD_NONE);
 
 // The keypad key for a step (dx, dy each -1, 0 or 1; keypad 5 stays), and the arrow for a
-// straight step (SDLK_UNKNOWN for a diagonal or none).
-SDLKey PadKey(int dx, int dy);
-SDLKey ArrowKey(int dx, int dy);
+// straight step (KEY_UNKNOWN for a diagonal or none).
+GameKey PadKey(int dx, int dy);
+GameKey ArrowKey(int dx, int dy);
 
 // The slot of the live creature at (x, y), or -1.
 int CreatureAt(int x, int y);

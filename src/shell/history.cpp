@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "keep/state.h"
+#include "player/player.h"
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/main.h"
-#include "player/player.h"
-#include "keep/state.h"
 #include "status/stats.h"
 
 HistoryLine history[HISTORY_LINES];
@@ -82,7 +82,7 @@ void ShowHistory()
     drawString(500, 105, "? - Access Help");
 }
 
-void ProcessHistory(SDL_Event *ev)
+void ProcessHistory(InputEvent *ev)
 {
     ProcessPageKeys(ev, oldmode, NO_HELP); // "?" is not offered here
 }

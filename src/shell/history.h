@@ -1,6 +1,8 @@
 // The message history: the last 200 lines, each stamped with the turn.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 constexpr int HISTORY_LINES = 200;
@@ -25,4 +27,4 @@ void ClearHistory();
 void WriteHistory(int n);
 void WriteExtendedHistory(int n);
 void ShowHistory();
-void ProcessHistory(SDL_Event *ev);
+void ProcessHistory(InputEvent *ev);

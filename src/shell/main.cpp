@@ -1,36 +1,32 @@
 #include "shell/main.h"
 
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <csignal>
 #include <cstring>
-#include <ctime>
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <SDL/SDL_mixer.h>
 
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
+#include "keep/record.h"
+#include "keep/save.h"
+#include "keep/state.h"
+#include "platform/platform.h"
 #include "player/go.h"
 #include "player/player.h"
-#include "platform/desktop/desktop.h"
+#include "screens/help.h"
+#include "screens/menu.h"
+#include "screens/options.h"
+#include "screens/tombstone.h"
 #include "shell/font.h"
 #include "shell/free.h"
 #include "shell/global.h"
-#include "screens/help.h"
 #include "shell/history.h"
+#include "shell/input.h"
 #include "shell/layout.h"
-#include "screens/menu.h"
-#include "screens/options.h"
 #include "shell/pictures.h"
-#include "keep/record.h"
-#include "keep/save.h"
 #include "shell/sound.h"
-#include "keep/state.h"
-#include "screens/tombstone.h"
 #include "shell/version.h"
 #include "status/charsheet.h"
 #include "status/stats.h"
@@ -47,27 +43,17 @@ Uint32 bgcolor;
 int gametime;
 int gamedays;
 int gameyears;
-SDL_Event event;
+InputEvent event;
 bool skip_pacing;
 
 volatile std::sig_atomic_t quit_signal;
 
 static Uint32 framemark; // tick count at which the last frame slot ended
 
-static void NoteQuitSignal(int)
-{
-    quit_signal = 1;
-}
-
-void CatchQuitSignals()
-{
-    struct sigaction sa;
-    std::memset(&sa, 0, sizeof sa);
-    sa.sa_handler = NoteQuitSignal;
-    sigemptyset(&sa.sa_mask);
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(sig, &sa, nullptr);
-}
+// The game as it stood before the turn in progress: what is kept when the program must
+// end in the middle of one (the display lost, the page closed while a question waits).
+static GameSnapshot betweenturns;
+static bool snapshot_taken;
 
 bool QuitSignalled()
 {
@@ -76,6 +62,8 @@ bool QuitSignalled()
         done = STATE_QUIT;
         return true;
     }
+    if (!quit_signal && PlatformQuitRequested())
+        quit_signal = 1;
     if (quit_signal) {
         NoteQuitSignalled();
         done = STATE_QUIT;
@@ -83,30 +71,20 @@ bool QuitSignalled()
     return quit_signal != 0;
 }
 
-// Xlib ends the program from its fatal error handler when the display goes away; the exit
-// hook would then talk to the dead display and never return. Leave at once instead.
-static int DisplayLost(void *)
+void KeepGameBetweenTurns()
 {
-    static const char text[] = "Quorvane: lost the connection to the display; the game ends.\n";
-    ssize_t n = write(STDERR_FILENO, text, sizeof text - 1);
-    (void)n;
-    KeepGame();
-    _exit(1);
-}
-
-static void WatchDisplay()
-{
-    // Only when the X11 library is already in the program (SDL's X11 driver): no other video
-    // driver is touched, and the game needs no X11 of its own to build.
-    void *x11 = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
-    if (!x11)
+    // A dead hero is never kept, not even as he stood a turn before.
+    if (player.chp < 0)
         return;
-    using IOErrorHandler = int (*)(void *);
-    using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
-    void *sym = dlsym(x11, "XSetIOErrorHandler");
-    if (sym)
-        reinterpret_cast<SetIOErrorHandler>(sym)(DisplayLost);
-    dlclose(x11);
+    if (!WaitingForKey() || !snapshot_taken) {
+        KeepGame();
+        return;
+    }
+    GameSnapshot now;
+    TakeSnapshot(now);
+    RestoreSnapshot(betweenturns);
+    KeepGame();
+    RestoreSnapshot(now);
 }
 
 void SetDone(int state)
@@ -158,54 +136,34 @@ void StartGame()
     mode = MODE_NORMAL;
     oldmode = MODE_NORMAL;
 
-    ChooseDesktopDefaults();
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+    char icon[PATH_MAX];
+    int n = std::snprintf(icon, sizeof icon, "%s/%s", dataroot, PIC_ICON);
+    if (n < 0 || n >= static_cast<int>(sizeof icon))
+        icon[0] = '\0';
+    switch (OpenPlatformScreen(use_fullscreen, "Quorvane v." QUORVANE_VERSION, icon)) {
+    case SCREEN_OPENED:
+        break;
+    case SCREEN_NO_VIDEO:
         std::printf("Can't init SDL!\n");
         std::fflush(stdout);
         std::exit(1);
-    }
-    if (!DisplayFound()) {
+    case SCREEN_NO_DISPLAY:
         std::printf("Can't init screen-mode...\n");
         std::printf("Quorvane: no display found; start the game on a desktop, or give it one (xvfb-run ./play.sh).\n");
         std::fflush(stdout);
         std::exit(1);
-    }
-    if (Mix_OpenAudio(44100, AUDIO_S16MSB, 2, 2048) == -1) {
-        std::printf("Can't open audio subsystem...\n");
-        std::fflush(stdout);
-        audio_open = false;
-    } else {
-        audio_open = true;
-    }
-    Uint32 flags = SDL_DOUBLEBUF | SDL_RLEACCEL | SDL_HWACCEL | SDL_HWSURFACE;
-    if (use_fullscreen)
-        flags |= SDL_FULLSCREEN;
-    ChooseWindowScale();
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, flags);
-    if (!screen && ForgetPresentDefaults()) // no software path here: SDL chooses as it would
-        screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, flags);
-    if (!screen) {
+    case SCREEN_NO_MODE:
         std::printf("Can't init screen-mode...\n");
         std::fflush(stdout);
         std::exit(1);
     }
-    SDL_ShowCursor(SDL_DISABLE);
-    StartKeyRepeat();
-    WatchDisplay();
-    // SIGTERM, SIGINT and SIGHUP end the game from any screen and any prompt, as "Exit" does.
-    CatchQuitSignals();
-
-    char path[PATH_MAX];
-    int n = std::snprintf(path, sizeof path, "%s/%s", dataroot, PIC_ICON);
-    if (n > 0 && n < static_cast<int>(sizeof path)) {
-        SDL_Surface *icon = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
-        if (icon) {
-            SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
-            SDL_WM_SetIcon(icon, nullptr);
-            SDL_FreeSurface(icon);
-        }
+    audio_open = OpenPlatformAudio();
+    if (!audio_open) {
+        std::printf("Can't open audio subsystem...\n");
+        std::fflush(stdout);
     }
-    SDL_WM_SetCaption("Quorvane v." QUORVANE_VERSION, nullptr);
+    // The display lost or the page closed: the game is kept as it stood between turns.
+    SetPlatformKeeper(KeepGameBetweenTurns);
 
     magenta = SDL_MapRGB(screen->format, 255, 0, 255);
     bgcolor = SDL_MapRGB(screen->format, 1, 1, 1);
@@ -269,7 +227,7 @@ void ExitGame()
     KeepGame();
     CloseSounds();
     DeinitMap();
-    SDL_Quit();
+    StopPlatform();
 }
 
 void DrawPlayView()
@@ -329,7 +287,7 @@ void UpdateGame()
     PresentScreen();
 }
 
-void ProcessEvents(SDL_Event *ev)
+void ProcessEvents(InputEvent *ev)
 {
     switch (mode) {
     case MODE_RESTING: ProcessResting(ev); break;
@@ -352,18 +310,13 @@ void CorrectFrameTime()
     // Sleep through most of the slot, then nap a quarter of a millisecond at a time until
     // it is over.
     for (;;) {
-        Uint32 elapsed = SDL_GetTicks() - framemark;
+        Uint32 elapsed = PlatformTicks() - framemark;
         if (elapsed >= FRAME_MS)
             break;
         Uint32 left = FRAME_MS - elapsed;
-        if (left > 2) {
-            SDL_Delay(left - 2);
-        } else {
-            struct timespec nap = {0, 250000};
-            nanosleep(&nap, nullptr);
-        }
+        PlatformDelay(left > 2 ? left - 2 : 0);
     }
-    framemark = SDL_GetTicks();
+    framemark = PlatformTicks();
 }
 
 void PlayFrame()
@@ -377,6 +330,8 @@ void PlayFrame()
     const int areay = player.areay;
     // A player who died while this frame was drawn neither grows nor takes keys.
     if (done == STATE_PLAYING) {
+        TakeSnapshot(betweenturns);
+        snapshot_taken = true;
         UpdatePlayer(&event);
         if (done == STATE_PLAYING)
             ProcessEvents(&event);

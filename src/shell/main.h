@@ -5,6 +5,8 @@
 
 #include <SDL/SDL.h>
 
+#include "platform/keys.h"
+
 enum GameState {
     STATE_QUIT = 0,
     STATE_PLAYING = 1,
@@ -36,7 +38,7 @@ extern Uint32 bgcolor;
 extern int gametime;
 extern int gamedays;
 extern int gameyears;
-extern SDL_Event event; // the one event record every key handler is given
+extern InputEvent event; // the one event record every key handler is given
 
 // Tests and the soak run frames back to back: no wait for the end of the slot.
 extern bool skip_pacing;
@@ -61,14 +63,17 @@ void UpdateGame();
 // items, the creatures, the player, the overlays, the sky and, when looking, the cursor.
 // Moves nothing.
 void DrawPlayView();
-void ProcessEvents(SDL_Event *ev);
+void ProcessEvents(InputEvent *ev);
 void CorrectFrameTime();
 void PlayFrame();      // one frame of the play loop
 void RunStateFrame();  // one pass of the loop of the current state
 void RunOuterLoop();   // until done is STATE_QUIT
 
-// SIGTERM, SIGINT and SIGHUP: noted by the handler, acted on by the loop and the modal wait.
+// A request from outside to end the game (a quit signal on the desktop): noted by the
+// platform, acted on by the loop and the modal wait.
 extern volatile std::sig_atomic_t quit_signal;
-void CatchQuitSignals();
-// True once a quit signal came; then done is STATE_QUIT.
+// True once a quit request came; then done is STATE_QUIT.
 bool QuitSignalled();
+// Keeps the game as it stood between turns, even in the middle of one (a question
+// waiting for its answer): what the platform calls when it must end the program at once.
+void KeepGameBetweenTurns();

@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "shell/dice.h"
-#include "selfplay/autoplay.h"
-#include "shell/global.h"
-#include "shell/main.h"
 #include "keep/record.h"
 #include "keep/save.h"
 #include "keep/state.h"
-#include "platform/web/web.h"
+#include "platform/platform.h"
+#include "selfplay/autoplay.h"
+#include "shell/dice.h"
+#include "shell/global.h"
+#include "shell/main.h"
 
 // The number held by the environment variable name: false when it is unset or empty.
 // Anything but a whole decimal number from 0 to 4294967295 ends the program with a line
@@ -64,8 +64,7 @@ int main(int argc, char **argv)
     // they play games of their own, and a recording must start from the title as it was.
     keep_games = !ReplayingGame() && !RecordingPath() && !autoplay;
 
-    StartWebPage();
-    InitDataRoot();
+    StartPlatform();
     StartGame();
 
     // QUORVANE_AUTOPLAY=<frames>: random play through the real loop, then "Exit".
@@ -73,9 +72,9 @@ int main(int argc, char **argv)
         status = RunAutoplay(seed, static_cast<long>(frames), true);
         std::printf("autoplay: digest %016llx after %ld frames\n", DigestGame(), FramesRun());
         FinishRecordedGame();
-        return status;
+        return LeavePlatform(status);
     }
 
     RunOuterLoop();
-    return EndWebPage(FinishRecordedGame());
+    return LeavePlatform(FinishRecordedGame());
 }

@@ -79,7 +79,7 @@ void DrawCharacterStats()
     drawString(500, 120, "? for Help");
 }
 
-void ProcessStats(SDL_Event *ev)
+void ProcessStats(InputEvent *ev)
 {
     ProcessPageKeys(ev, MODE_NORMAL, MODE_STATS);
 }

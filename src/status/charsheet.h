@@ -1,10 +1,12 @@
 // The character sheet.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 // The rating word of a skill value.
 const char *SkillWord(int value);
 
 void DrawCharacterStats();
-void ProcessStats(SDL_Event *ev);
+void ProcessStats(InputEvent *ev);

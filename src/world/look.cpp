@@ -5,6 +5,7 @@
 
 #include "creatures/monster.h"
 #include "items/item.h"
+#include "keep/record.h"
 #include "player/player.h"
 #include "shell/font.h"
 #include "shell/global.h"
@@ -12,7 +13,6 @@
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
-#include "keep/record.h"
 #include "status/stats.h"
 #include "world/level.h"
 
@@ -61,48 +61,48 @@ static bool ShowsAt(int slot, int x, int y)
     return m.kind != KIND_DEAD && m.x == x && m.y == y;
 }
 
-void ProcessLooking(SDL_Event *ev)
+void ProcessLooking(InputEvent *ev)
 {
     player.acted = 0; // looking costs no turn
-    DrainKeys(ev, [&](SDLKey key) {
+    DrainKeys(ev, [&](GameKey key) {
         switch (key) {
-        case SDLK_UP:
-        case SDLK_KP8:
+        case KEY_UP:
+        case KEY_KP8:
             cursory -= 1;
             break;
-        case SDLK_DOWN:
-        case SDLK_KP2:
+        case KEY_DOWN:
+        case KEY_KP2:
             cursory += 1;
             break;
-        case SDLK_LEFT:
-        case SDLK_KP4:
+        case KEY_LEFT:
+        case KEY_KP4:
             cursorx -= 1;
             break;
-        case SDLK_RIGHT:
-        case SDLK_KP6:
+        case KEY_RIGHT:
+        case KEY_KP6:
             cursorx += 1;
             break;
-        case SDLK_KP7:
-        case SDLK_HOME:
+        case KEY_KP7:
+        case KEY_HOME:
             cursory -= 1;
             cursorx -= 1;
             break;
-        case SDLK_KP9:
-        case SDLK_PAGEUP:
+        case KEY_KP9:
+        case KEY_PAGEUP:
             cursory -= 1;
             cursorx += 1;
             break;
-        case SDLK_KP1:
-        case SDLK_END:
+        case KEY_KP1:
+        case KEY_END:
             cursory += 1;
             cursorx -= 1;
             break;
-        case SDLK_KP3:
-        case SDLK_PAGEDOWN:
+        case KEY_KP3:
+        case KEY_PAGEDOWN:
             cursory += 1;
             cursorx += 1;
             break;
-        case SDLK_y:
+        case KEY_Y:
             for (int i = 0; i < MonsterSlotsInUse(); i++) {
                 if (ShowsAt(i, cursorx, cursory)) {
                     displaymonster = i;
@@ -110,12 +110,12 @@ void ProcessLooking(SDL_Event *ev)
                 }
             }
             break;
-        case SDLK_SLASH:
-        case SDLK_QUESTION:
+        case KEY_SLASH:
+        case KEY_QUESTION:
             oldmode = MODE_LOOKING;
             mode = MODE_HELP;
             break;
-        case SDLK_ESCAPE:
+        case KEY_ESCAPE:
             mode = MODE_NORMAL;
             break;
         default:
@@ -230,7 +230,7 @@ void ShowMonsterDetails(int slot)
     drawString(500, 120, "? for Help");
 }
 
-void ProcessMonsterDetails(SDL_Event *ev)
+void ProcessMonsterDetails(InputEvent *ev)
 {
     ProcessPageKeys(ev, MODE_LOOKING, MODE_MONSTER_DETAILS);
 }

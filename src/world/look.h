@@ -1,6 +1,8 @@
 // Look mode and the monster-details screen.
 #pragma once
 
+#include "platform/keys.h"
+
 #include <SDL/SDL.h>
 
 extern SDL_Surface *mapcursor;
@@ -10,8 +12,8 @@ extern int displaymonster;
 
 void LoadCursor();
 void DrawCursor(int top, int left);
-void ProcessLooking(SDL_Event *ev);
+void ProcessLooking(InputEvent *ev);
 // The look descriptions on the bottom lines; called by DrawStats in look mode.
 void DrawLookDescriptions();
 void ShowMonsterDetails(int slot);
-void ProcessMonsterDetails(SDL_Event *ev);
+void ProcessMonsterDetails(InputEvent *ev);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Keys as the X server sends them to a real window: a held arrow walks (SDL repeats it
+# Keys as the X server sends them to a real window: a held arrow walks (the game repeats it
 # while it is held), a held i opens the inventory once, keypad 5 with NumLock off waits;
 # the run is recorded, repeats and all, and its recording replays the same game.
 source "$(dirname "$0")/lib.sh"
@@ -9,7 +9,7 @@ shoot_until 340 445 "New Game" || fail "the title menu never appeared"
 key space
 shoot_until 690 100 "Time: 0" 40 || fail "no play screen after New Game"
 
-# presses <sym>: the key-downs of that SDL key the game has read so far.
+# presses <key>: the key-downs of that key (its word in the recording) the game has read so far.
 presses() { grep -c "^e [0-9]* [0-9]* down $1 " "$WORK/keys.rec" || true; }
 at_least() { [ "$(presses "$1")" -ge "$2" ]; }
 
@@ -22,21 +22,21 @@ time_shown() {
   echo "?"
 }
 
-# A held Down (274): one press and its repeats, several steps (out through the door of the
+# A held Down: one press and its repeats, several steps (out through the door of the
 # house the game starts in, and down the path).
 key Right
 shoot_until 690 100 "Time: 1" 40 || fail "no step to the east"
 xdotool keydown --window "$WID" Down
-wait_for 100 at_least 274 6 || { xdotool keyup --window "$WID" Down; fail "no repeats of a held Down"; }
+wait_for 100 at_least Down 6 || { xdotool keyup --window "$WID" Down; fail "no repeats of a held Down"; }
 xdotool keyup --window "$WID" Down
 shoot
 walked="$(time_shown)"
-[ "$walked" != "?" ] && [ "$walked" -ge 5 ] || fail "a held Down: $walked turns for $(presses 274) key-downs"
-echo "held Down: $(presses 274) key-downs, $walked turns"
+[ "$walked" != "?" ] && [ "$walked" -ge 5 ] || fail "a held Down: $walked turns for $(presses Down) key-downs"
+echo "held Down: $(presses Down) key-downs, $walked turns"
 
-# A held i (105): the inventory, once; its repeats do not pick pocket I.
+# A held i: the inventory, once; its repeats do not pick pocket I.
 xdotool keydown --window "$WID" i
-wait_for 100 at_least 105 4 || { xdotool keyup --window "$WID" i; fail "no repeats of a held i"; }
+wait_for 100 at_least i 4 || { xdotool keyup --window "$WID" i; fail "no repeats of a held i"; }
 shoot
 xdotool keyup --window "$WID" i
 shot_has "$SHOT" 490 100 "ESC - Return to game" || fail "a held i: not on the inventory"

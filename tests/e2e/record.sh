@@ -23,10 +23,10 @@ kill "$GPID"
 rc=0; wait_exit 100 || rc=$?
 [ "$rc" = 0 ] || fail "exit status $rc"
 
-grep -q '^e [0-9]* [0-9]* down 0 0$' "$WORK/game.rec" || fail "no key without a symbol was recorded: $(cat "$WORK/game.rec")"
-grep -q '^w [0-9]* 0\( \|$\)' "$WORK/game.rec" || fail "the direction was not answered by a key without a symbol: $(cat "$WORK/game.rec")"
+grep -q '^e [0-9]* [0-9]* down none 0$' "$WORK/game.rec" || fail "no key without a symbol was recorded: $(cat "$WORK/game.rec")"
+grep -q '^w [0-9]* none\( \|$\)' "$WORK/game.rec" || fail "the direction was not answered by a key without a symbol: $(cat "$WORK/game.rec")"
 unset QUORVANE_RECORD
 out=$(cd "$WORK" && headless env QUORVANE_REPLAY=game.rec timeout 120 "$BIN/quorvane" 2>&1) ||
   fail "the recording does not replay (status $?): $out"
 grep -q "^replay: game.rec: the game matches the recording" <<<"$out" || fail "the replay does not match: $out"
-echo "record: ok ($(grep -c '^e [0-9]* [0-9]* \(down\|up\) 0 ' "$WORK/game.rec") key events without a symbol)"
+echo "record: ok ($(grep -c '^e [0-9]* [0-9]* \(down\|up\) none ' "$WORK/game.rec") key events without a symbol)"

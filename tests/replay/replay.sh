@@ -64,13 +64,14 @@ head -c $(($(wc -c <"$town") / 2)) "$town" >truncated.rec
 head -c 3000 "$BIN/quorvane" >garbage.rec
 printf 'quorvane-recording 1\nseed 1\ne 5 0 sideways 1 0\n' >badline.rec
 sed '1s/quorvane-recording 1/quorvane-recording 9/' "$town" >newer.rec
+sed '1s/quorvane-recording 1/quorvane-recording 3/' "$town" >oneahead.rec # one newer than this game
 sed 's/$/\r/' "$town" >crlf.rec
 mkdir folder.rec
 sed '1s/quorvane-recording 1/quorvane-recording 4294967297/' "$town" >huge.rec
 sed '2s/.*/seed -1/' "$town" >badseed.rec
 sed '$s/^end [0-9]* /end 9223372036854775807 /' "$town" >farend.rec
 sed '$s/^end [0-9]* /end 7905600001 /' "$town" >pastbound.rec
-for bad in truncated empty garbage badline newer missing crlf folder huge badseed farend pastbound; do
+for bad in truncated empty garbage badline newer oneahead missing crlf folder huge badseed farend pastbound; do
   replay "$bad.rec"
   [ $rc -eq 2 ] || fail "$bad.rec: status $rc, not 2"
   [ "$(wc -l <err.txt)" -eq 1 ] && grep -q "^quorvane: $bad.rec" err.txt ||
@@ -80,7 +81,8 @@ for bad in truncated empty garbage badline newer missing crlf folder huge badsee
     empty) want="^quorvane: empty.rec: an empty file" ;;
     crlf) want="^quorvane: crlf.rec:1: the line ends in CR LF" ;;
     folder) want="^quorvane: folder.rec: cannot be read: Is a directory" ;;
-    huge) want="^quorvane: huge.rec:1: a recording of format 4294967297; this game reads format 1" ;;
+    oneahead) want="^quorvane: oneahead.rec:1: a recording of format 3; this game reads format 2" ;;
+    huge) want="^quorvane: huge.rec:1: a recording of format 4294967297; this game reads format 2" ;;
     badseed) want="^quorvane: badseed.rec:2: the second line must be" ;;
     farend) want="^quorvane: farend.rec:$(wc -l <"$town"): frame 9223372036854775807 is beyond any a game reaches" ;;
     pastbound) want="^quorvane: pastbound.rec:$(wc -l <"$town"): frame 7905600001 is beyond" ;;

@@ -2,7 +2,8 @@
 # The game in a real browser: the web build (scripts/web.sh) into <build>/web, served on
 # 127.0.0.1, and played in Debian's Chromium, headless, driven by puppeteer-core (from
 # npm, into <build>/web-test) through key events and checked from the canvas' pixels
-# (web.js). Skipped, in one line, where Emscripten, Chromium or puppeteer-core are not
+# (web.js), and held against the desktop's program (platforms.js). Skipped, in one line,
+# where Emscripten, Chromium or puppeteer-core are not
 # to be had.
 #   tests/web/web.sh <source> <build> <bin>
 set -euo pipefail
@@ -43,4 +44,6 @@ ADDRESS="$(grep -o "http://[0-9.:]*/" "$WORK/server.log")" || { cat "$WORK/serve
 
 CHROMIUM="$CHROMIUM" PAGE_DIR="$BUILD/web/page" NODE_PATH="$TOOLS/node_modules" \
   node "$SRC/tests/web/web.js" "$ADDRESS" "$BIN" "$WORK"
+# The same seeds, recordings and saved games on the desktop and in the page.
+CHROMIUM="$CHROMIUM" NODE_PATH="$TOOLS/node_modules" node "$SRC/tests/web/platforms.js" "$ADDRESS" "$BIN" "$WORK"
 echo "web: ok"

@@ -12,23 +12,24 @@
 
 #include <SDL/SDL.h>
 
-#include "shell/dice.h"
 #include "creatures/monster.h"
 #include "items/inventory.h"
 #include "items/item.h"
+#include "keep/record.h"
+#include "platform/platform.h"
 #include "player/player.h"
+#include "screens/menu.h"
+#include "selfplay/toolkit.h"
+#include "shell/dice.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
-#include "screens/menu.h"
-#include "keep/record.h"
 #include "world/level.h"
 #include "world/tiles.h"
-#include "selfplay/toolkit.h"
 
 namespace {
 
-SDLKey answer = SDLK_SPACE; // what the next modal wait is answered with
+GameKey answer = KEY_SPACE; // what the next modal wait is answered with
 
 void Answer()
 {
@@ -42,7 +43,7 @@ void Frames(int n)
         RunStateFrame();
 }
 
-void Press(SDLKey key, SDLMod mod = KMOD_NONE, int pause = 3)
+void Press(GameKey key, int mod = MOD_NONE, int pause = 3)
 {
     PushKey(key, mod);
     Frames(pause);
@@ -91,12 +92,12 @@ bool WalkUntil(Goal goal, Done finished, int steps = 2000)
         if (finished())
             return true;
         if (mode != MODE_NORMAL)
-            Press(SDLK_ESCAPE);
+            Press(KEY_ESCAPE);
         int dx = 0, dy = 0;
         if (!FirstStep(goal, &dx, &dy))
             return false;
-        answer = SDLK_y; // "Are you sure?": yes, that one
-        Press(PadKey(dx, dy), KMOD_NONE, 2);
+        answer = KEY_Y; // "Are you sure?": yes, that one
+        Press(PadKey(dx, dy), MOD_NONE, 2);
     }
     return finished();
 }
@@ -150,16 +151,16 @@ bool WeakCreature(const MonsterRecord &m) { return m.maxdamage <= 3 && m.hostili
 // Back to the title and out through "Exit", as a player leaves.
 void LeaveGame()
 {
-    answer = SDLK_SPACE;
+    answer = KEY_SPACE;
     for (int bound = 400; done != STATE_QUIT && bound > 0; bound--) {
         if (done == STATE_PLAYING)
-            Press(mode == MODE_NORMAL ? SDLK_q : SDLK_ESCAPE, mode == MODE_NORMAL ? KMOD_LSHIFT : KMOD_NONE);
+            Press(mode == MODE_NORMAL ? KEY_Q : KEY_ESCAPE, mode == MODE_NORMAL ? MOD_LSHIFT : MOD_NONE);
         else if (done == STATE_DEAD || done == STATE_OPTIONS)
-            Press(SDLK_ESCAPE);
+            Press(KEY_ESCAPE);
         else if (selectmenu != 3)
-            Press(SDLK_UP);
+            Press(KEY_UP);
         else
-            Press(SDLK_SPACE);
+            Press(KEY_SPACE);
     }
 }
 
@@ -167,8 +168,8 @@ void NewGameFromTitle()
 {
     Frames(60); // the logo fades in
     while (done == STATE_MENU && selectmenu != 1)
-        Press(SDLK_DOWN);
-    Press(SDLK_SPACE);
+        Press(KEY_DOWN);
+    Press(KEY_SPACE);
 }
 
 // --- The games ---------------------------------------------------------------------
@@ -201,7 +202,7 @@ bool TownWalk()
     Press(PadKey(ddx, ddy)); // into the doorway
     Press(PadKey(ddx, ddy)); // and in
     answer = PadKey(-ddx, -ddy);
-    Press(SDLK_c, KMOD_NONE, 5); // the door behind closed again
+    Press(KEY_C, MOD_NONE, 5); // the door behind closed again
     ok = ok && closeddoor(player.x - ddx, player.y - ddy);
     // The nearest item on the map: picked up, looked at, dropped.
     auto item = [](int x, int y) {
@@ -212,16 +213,16 @@ bool TownWalk()
     };
     auto onitem = [&] { return item(player.x, player.y); };
     ok = WalkUntil(item, onitem, 600) && ok;
-    Press(SDLK_RETURN);
-    Press(SDLK_i, KMOD_NONE, 10);
-    Press(SDLK_SPACE, KMOD_NONE, 10);
-    Press(SDLK_ESCAPE);
-    Press(SDLK_ESCAPE);
-    Press(SDLK_d, KMOD_NONE, 5);
-    Press(SDLK_a, KMOD_NONE, 5);
-    for (SDLKey page : {SDLK_QUESTION, SDLK_n, SDLK_c}) {
-        Press(page, page == SDLK_QUESTION ? KMOD_NONE : KMOD_LSHIFT, 20);
-        Press(SDLK_ESCAPE);
+    Press(KEY_RETURN);
+    Press(KEY_I, MOD_NONE, 10);
+    Press(KEY_SPACE, MOD_NONE, 10);
+    Press(KEY_ESCAPE);
+    Press(KEY_ESCAPE);
+    Press(KEY_D, MOD_NONE, 5);
+    Press(KEY_A, MOD_NONE, 5);
+    for (GameKey page : {KEY_QUESTION, KEY_N, KEY_C}) {
+        Press(page, page == KEY_QUESTION ? MOD_NONE : MOD_LSHIFT, 20);
+        Press(KEY_ESCAPE);
     }
     return ok && curhistory >= 0;
 }
@@ -241,9 +242,9 @@ bool FightToLevel()
         if (grown() || !Travel(0, -1))
             break;
         for (int i = 0; i < 4 && player.chp < player.mhp && done == STATE_PLAYING; i++) {
-            Press(SDLK_h, KMOD_NONE, 200);
+            Press(KEY_H, MOD_NONE, 200);
             if (mode == MODE_RESTING)
-                Press(SDLK_ESCAPE);
+                Press(KEY_ESCAPE);
         }
     }
     Frames(10);
@@ -270,13 +271,13 @@ bool RestAndGo()
         return false;
     Fight(AnyCreature, [] { return player.chp < player.mhp * 2 / 3 || done != STATE_PLAYING; });
     WalkUntil([](int, int) { return false; }, [] { return !NextToMonster(true); }, 1);
-    answer = SDLK_ESCAPE;
-    Press(SDLK_h, KMOD_NONE, 400);
-    Press(SDLK_ESCAPE);
-    for (SDLKey dir : {SDLK_KP6, SDLK_KP2, SDLK_KP4}) {
+    answer = KEY_ESCAPE;
+    Press(KEY_H, MOD_NONE, 400);
+    Press(KEY_ESCAPE);
+    for (GameKey dir : {KEY_KP6, KEY_KP2, KEY_KP4}) {
         answer = dir;
-        Press(SDLK_g, KMOD_NONE, 120);
-        Press(SDLK_ESCAPE);
+        Press(KEY_G, MOD_NONE, 120);
+        Press(KEY_ESCAPE);
     }
     return done == STATE_PLAYING;
 }
@@ -293,11 +294,11 @@ bool PoisonedWalk()
         if (!Travel(0, -1))
             return false;
         if (!player.poisoned)
-            Press(SDLK_h, KMOD_NONE, 300);
+            Press(KEY_H, MOD_NONE, 300);
     }
     const bool poisoned = player.poisoned;
     for (int i = 0; i < 40 && done == STATE_PLAYING; i++)
-        Press(i / 10 % 2 ? SDLK_KP4 : SDLK_KP6, KMOD_NONE, 2);
+        Press(i / 10 % 2 ? KEY_KP4 : KEY_KP6, MOD_NONE, 2);
     return poisoned && done == STATE_PLAYING;
 }
 
@@ -311,11 +312,11 @@ bool Death()
     }
     const bool died = done == STATE_DEAD;
     Frames(40);
-    Press(SDLK_ESCAPE, KMOD_NONE, 30); // from the tombstone to the title
+    Press(KEY_ESCAPE, MOD_NONE, 30); // from the tombstone to the title
     if (done == STATE_MENU) {
         while (selectmenu != 0)
-            Press(SDLK_UP);
-        Press(SDLK_SPACE, KMOD_NONE, 20); // "Continue"
+            Press(KEY_UP);
+        Press(KEY_SPACE, MOD_NONE, 20); // "Continue"
     }
     return died;
 }
@@ -365,7 +366,7 @@ int main(int argc, char **argv)
     if (status >= 0)
         return status;
     SeedDice(seed);
-    InitDataRoot();
+    StartPlatform();
     StartGame();
     skip_pacing = true;
     input_wait_hook = Answer;
