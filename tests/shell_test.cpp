@@ -213,6 +213,18 @@ TEST(ModalWait, AQuitSignalAtAPromptEndsTheGameLikeExit)
     }
 }
 
+TEST(ModalWait, TheCloseButtonBeforeTheLevelUpNoticeEndsTheGameAndTheLevelIsWhole)
+{
+    qt::NewSeededGame(3);
+    const int level = player.level, mhp = player.mhp;
+    player.exp = level_gains[level];
+    const int waits = qt::WaitsSeen();
+    qt::Quit();
+    qt::Frame(1);
+    EXPECT_EQ(qt::Row({done, qt::WaitsSeen() - waits, player.level, player.mhp}),
+              qt::Row({STATE_QUIT, 0, level + 1, mhp + (level + 1) * 5 / 2}));
+}
+
 TEST(Screenshots, NumberedInOrderInTheWorkingDirectoryNeverOverEarlierOnes)
 {
     qt::Boot();

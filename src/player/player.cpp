@@ -9,6 +9,7 @@
 #include "shell/dice.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/input.h"
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "shell/pictures.h"
@@ -144,9 +145,11 @@ void UpdatePlayer(InputEvent *ev)
         std::snprintf(line, sizeof line, "Welcome to level %i", player.level);
         AddHistory(line);
         UpdateScreen();
-        while (ReadEvent(ev)) {
-        }
-        GetInput();
+        // What was pressed before the notice does not answer it; the close button and F1
+        // still do what they do everywhere.
+        DrainKeys(ev, [](GameKey) {});
+        if (done != STATE_QUIT)
+            GetInput();
         int gain = player.level * 5 / 2;
         player.mhp += gain;
         player.chp += gain;
