@@ -59,3 +59,6 @@ void UpdatePlayer(SDL_Event *ev);
 void DrawPlayer();
 void ClearStuff();
 void movePlayer(int dy, int dx);
+// The tree on the map cell (x, y) keeps the player out (only a walker bigger than
+// TREE_BLOCKING_SIZE is kept out by trees).
+bool TreeBlocksPlayer(int x, int y);
