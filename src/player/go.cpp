@@ -6,6 +6,7 @@
 #include "items/inventory.h"
 #include "items/item.h"
 #include "player/player.h"
+#include "player/travel.h"
 #include "shell/global.h"
 #include "shell/history.h"
 #include "shell/main.h"
@@ -255,6 +256,8 @@ void ProcessPlayer(SDL_Event *ev)
     bool dropallowed = true;
 
     DrainKeys(ev, [&](SDLKey) { HandlePlayerKey(ev, dropallowed); });
+    // A click on the map counts as the frame's last key.
+    TakeCellAction();
 
     if (!player.acted)
         return;

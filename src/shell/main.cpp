@@ -16,6 +16,7 @@
 #include "items/item.h"
 #include "player/go.h"
 #include "player/player.h"
+#include "player/travel.h"
 #include "platform/desktop/desktop.h"
 #include "shell/font.h"
 #include "shell/free.h"
@@ -309,7 +310,8 @@ void UpdateGame()
         gamedays += 1;
         gametime = 0;
     }
-    if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING) {
+    if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING ||
+        mode == MODE_TRAVELLING) {
         MoveFree();
         DrawPlayView();
     }
@@ -347,6 +349,7 @@ void ProcessEvents(SDL_Event *ev)
     switch (mode) {
     case MODE_RESTING: ProcessResting(ev); break;
     case MODE_GOING: ProcessGoing(ev); break;
+    case MODE_TRAVELLING: ProcessTravelling(ev); break;
     case MODE_LOOKING: ProcessLooking(ev); break;
     case MODE_STATS: ProcessStats(ev); break;
     case MODE_INVENTORY: ProcessInventory(ev); break;
