@@ -21,13 +21,49 @@ constexpr int DIRECTIONS = 8;
 constexpr int step_dx[DIRECTIONS] = {0, 1, 0, -1, 1, 1, -1, -1};
 constexpr int step_dy[DIRECTIONS] = {-1, 0, 1, 0, -1, 1, 1, -1};
 
-// The search's grids. A cell counts as reached, or as held by a creature, when its mark
-// is the search's own, so no grid is cleared between two searches.
-unsigned short reached[MAP_HEIGHT][MAP_WIDTH];
-unsigned short held[MAP_HEIGHT][MAP_WIDTH];
-unsigned short steps[MAP_HEIGHT][MAP_WIDTH]; // steps from the cell to the goal, where reached
+// The search's grids have a border of one cell round the map, so that a step from any map
+// cell lands in the grid; cell (x, y) is at (y + 1) * GRID_WIDTH + x + 1. A cell counts as
+// reached, or as held by a creature, when its mark is the search's own, so no grid is
+// cleared between two searches; the border is reached in every search before it begins.
+constexpr int GRID_WIDTH = MAP_WIDTH + 2;
+constexpr int GRID_CELLS = (MAP_HEIGHT + 2) * GRID_WIDTH;
+constexpr int step_offset[DIRECTIONS] = {-GRID_WIDTH, 1, GRID_WIDTH, -1, 1 - GRID_WIDTH, 1 + GRID_WIDTH,
+                                         GRID_WIDTH - 1, -GRID_WIDTH - 1};
+constexpr unsigned short NOT_COUNTED = 0xffff; // the steps of a border cell
+unsigned short reached[GRID_CELLS];
+unsigned short held[GRID_CELLS];
+unsigned short steps[GRID_CELLS]; // steps from the cell to the goal, where reached
 unsigned short searchmark;
 int queue[MAX_WAY];
+
+int GridCell(int x, int y) { return (y + 1) * GRID_WIDTH + x + 1; }
+int MapX(int cell) { return cell % GRID_WIDTH - 1; }
+int MapY(int cell) { return cell / GRID_WIDTH - 1; }
+
+void NewSearch()
+{
+    searchmark += 1;
+    if (searchmark == 0) {
+        std::memset(reached, 0, sizeof reached);
+        std::memset(held, 0, sizeof held);
+        searchmark = 1;
+    }
+    for (int x = 0; x < GRID_WIDTH; x++) {
+        reached[x] = reached[GRID_CELLS - 1 - x] = searchmark;
+        steps[x] = steps[GRID_CELLS - 1 - x] = NOT_COUNTED;
+    }
+    for (int y = 1; y <= MAP_HEIGHT; y++) {
+        reached[y * GRID_WIDTH] = reached[y * GRID_WIDTH + GRID_WIDTH - 1] = searchmark;
+        steps[y * GRID_WIDTH] = steps[y * GRID_WIDTH + GRID_WIDTH - 1] = NOT_COUNTED;
+    }
+}
+
+bool OpenToWay(int cell)
+{
+    const int x = MapX(cell);
+    const int y = MapY(cell);
+    return !IsWallTile(worldmap[y][x]) && !TreeBlocksPlayer(x, y) && held[cell] != searchmark;
+}
 
 // The click waiting for the end of the frame's keys.
 bool clicked;
@@ -44,21 +80,6 @@ constexpr unsigned char SEEN_IN_VIEW = 1;
 constexpr unsigned char SEEN_NEAR = 2;
 unsigned char seen[MAX_MONSTERS];
 int seenkind[MAX_MONSTERS];
-
-void NewSearch()
-{
-    searchmark += 1;
-    if (searchmark == 0) {
-        std::memset(reached, 0, sizeof reached);
-        std::memset(held, 0, sizeof held);
-        searchmark = 1;
-    }
-}
-
-bool OpenToWay(int x, int y)
-{
-    return !IsWallTile(worldmap[y][x]) && !TreeBlocksPlayer(x, y) && held[y][x] != searchmark;
-}
 
 // How a creature stands to the player: in the view, next to him.
 unsigned char Sighting(const MonsterRecord &m)
@@ -117,32 +138,34 @@ int FindWay(int fromx, int fromy, int tox, int toy)
     for (int i = 0; i < count; i++) {
         const MonsterRecord &m = monsters[i];
         if (m.kind != KIND_DEAD && OnMap(m.x, m.y))
-            held[m.y][m.x] = searchmark;
+            held[GridCell(m.x, m.y)] = searchmark;
     }
 
     // Outwards from the goal, ring by ring, so that every cell reached knows how many steps
     // it lies from it; the search ends as soon as it reaches the player.
+    const int start = GridCell(fromx, fromy);
+    const int goal = GridCell(tox, toy);
     int head = 0;
     int tail = 0;
-    reached[toy][tox] = searchmark;
-    steps[toy][tox] = 0;
-    queue[tail++] = toy * MAP_WIDTH + tox;
+    reached[goal] = searchmark;
+    steps[goal] = 0;
+    queue[tail++] = goal;
     bool found = false;
     while (head < tail && !found) {
-        const int cx = queue[head] % MAP_WIDTH;
-        const int cy = queue[head] / MAP_WIDTH;
-        head++;
-        for (int d = 0; d < DIRECTIONS && !found; d++) {
-            const int x = cx + step_dx[d];
-            const int y = cy + step_dy[d];
-            if (!OnMap(x, y) || reached[y][x] == searchmark)
+        const int cell = queue[head++];
+        const unsigned short next = static_cast<unsigned short>(steps[cell] + 1);
+        for (int d = 0; d < DIRECTIONS; d++) {
+            const int n = cell + step_offset[d];
+            if (reached[n] == searchmark)
                 continue;
-            reached[y][x] = searchmark;
-            steps[y][x] = static_cast<unsigned short>(steps[cy][cx] + 1);
-            if (x == fromx && y == fromy)
+            reached[n] = searchmark;
+            steps[n] = next;
+            if (n == start) {
                 found = true;
-            else if (OpenToWay(x, y))
-                queue[tail++] = y * MAP_WIDTH + x;
+                break;
+            }
+            if (OpenToWay(n))
+                queue[tail++] = n;
         }
     }
     if (!found)
@@ -151,28 +174,30 @@ int FindWay(int fromx, int fromy, int tox, int toy)
     // Back from the player, a step nearer the goal each time: of the cells as near, the one
     // straight towards the goal, else the first found. Every ring nearer than the player's
     // was searched whole.
+    int cell = start;
     int x = fromx;
     int y = fromy;
-    while (x != tox || y != toy) {
+    while (cell != goal) {
         const int towardx = (tox > x) - (tox < x);
         const int towardy = (toy > y) - (toy < y);
         int best = -1;
         for (int d = 0; d < DIRECTIONS; d++) {
-            const int nx = x + step_dx[d];
-            const int ny = y + step_dy[d];
-            if (!OnMap(nx, ny) || reached[ny][nx] != searchmark || steps[ny][nx] + 1 != steps[y][x])
+            const int n = cell + step_offset[d];
+            if (reached[n] != searchmark || steps[n] + 1 != steps[cell])
                 continue;
-            if ((nx != tox || ny != toy) && !OpenToWay(nx, ny))
+            if (n != goal && !OpenToWay(n))
                 continue;
-            if (best < 0 || (step_dx[d] == towardx && step_dy[d] == towardy))
+            const bool straight = step_dx[d] == towardx && step_dy[d] == towardy;
+            if (best < 0 || straight)
                 best = d;
-            if (step_dx[d] == towardx && step_dy[d] == towardy)
+            if (straight)
                 break;
         }
         if (best < 0) { // not to be: the ring nearer always holds the step the search came by
             waylength = 0;
             return NO_WAY;
         }
+        cell += step_offset[best];
         x += step_dx[best];
         y += step_dy[best];
         way[waylength].x = static_cast<short>(x);
