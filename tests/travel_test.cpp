@@ -195,6 +195,16 @@ TEST(Travel, EndsAtTheEdgeOfTheAreaAndAClickBeyondItCrossesAsTheKeyDoes)
     EXPECT_EQ(qt::Row({player.x, player.areax}), qt::Row({0, 5}));
 }
 
+TEST(Travel, GoesOnWhenAnotherSearchTookTheWaysTable)
+{
+    qt::Field(15);
+    ActOnCell(108, 40);
+    qt::Frame(2);
+    FindWay(0, 0, 5, 5);
+    qt::Frame(20);
+    EXPECT_EQ(Place(), V({108, 40}));
+}
+
 TEST(Travel, AnyKeyStopsItAndDoesNothingElseAsDoesStopTravel)
 {
     qt::Field(8);

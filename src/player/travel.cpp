@@ -259,9 +259,18 @@ void ProcessTravelling(SDL_Event *ev)
     StopOnAnyKey(ev);
     if (mode != MODE_TRAVELLING)
         return;
-    if (SomeoneCameNear() || waystep >= waylength) {
+    if (SomeoneCameNear()) {
         mode = MODE_NORMAL;
         return;
+    }
+    // A way that no longer leads on from where the player stands (another search took its
+    // table) is found afresh.
+    if (waystep >= waylength || std::abs(way[waystep].x - player.x) > 1 || std::abs(way[waystep].y - player.y) > 1) {
+        waystep = 0;
+        if (FindWay(player.x, player.y, travelx, travely) <= 0) {
+            mode = MODE_NORMAL;
+            return;
+        }
     }
     const WayCell next = way[waystep];
     const AheadStop ahead = WhatLiesAhead(next.x, next.y);
