@@ -12,6 +12,7 @@
 #include "shell/dice.h"
 #include "creatures/monster.h"
 #include "player/player.h"
+#include "player/travel.h"
 #include "shell/global.h"
 #include "shell/main.h"
 #include "shell/history.h"
@@ -147,6 +148,83 @@ void BM_MonsterAct99(benchmark::State &state)
     state.counters["monsters"] = savedcount;
 }
 BENCHMARK(BM_MonsterAct99);
+
+// Travel's way over the largest area there is (every area is 242 x 75 cells): from the
+// starting town's north-west corner, round its houses, to the farthest corner of the town
+// that can be reached.
+void BM_TravelWayAcrossTown(benchmark::State &state)
+{
+    NewTownGame();
+    int tx = -1;
+    int ty = -1;
+    for (int y = MAP_HEIGHT - 1; y >= 0 && tx < 0; y--)
+        for (int x = MAP_WIDTH - 1; x >= 0 && tx < 0; x--)
+            if (FindWay(player.x, player.y, x, y) != NO_WAY)
+                tx = x, ty = y;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindWay(player.x, player.y, tx, ty));
+    state.counters["steps"] = waylength;
+}
+BENCHMARK(BM_TravelWayAcrossTown)->Unit(benchmark::kMicrosecond);
+
+// The searches that cover the most cells: an open field corner to corner, and a player
+// walled in, where every other cell of the area is searched before the search gives up.
+void OpenField()
+{
+    NewTownGame();
+    std::memset(worldmap, 0, sizeof worldmap);
+    std::memset(overmap, 0, sizeof overmap);
+    curmonsters = 0;
+    player.x = 0;
+    player.y = 0;
+}
+
+void BM_TravelWayAcrossField(benchmark::State &state)
+{
+    OpenField();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindWay(0, 0, MAP_WIDTH - 1, MAP_HEIGHT - 1));
+    state.counters["steps"] = waylength;
+}
+BENCHMARK(BM_TravelWayAcrossField)->Unit(benchmark::kMicrosecond);
+
+void BM_TravelNoWay(benchmark::State &state)
+{
+    OpenField();
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (dx || dy)
+                worldmap[2 + dy][2 + dx] = TILE_WALL_FIRST;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindWay(2, 2, MAP_WIDTH - 1, MAP_HEIGHT - 1));
+}
+BENCHMARK(BM_TravelNoWay)->Unit(benchmark::kMicrosecond);
+
+// One whole frame of travel in the starting town: the scene drawn as in normal play, then
+// the travel step with its look around for creatures come into view. Travel the creatures
+// stop starts again from where it began, its way found afresh, inside the timing.
+void BM_TownTravelFrame(benchmark::State &state)
+{
+    NewTownGame();
+    const PlayerRecord start = player;
+    const int tx = player.x + 12;
+    const int ty = player.y + 6;
+    long restarts = 0;
+    for (auto _ : state) {
+        if (mode != MODE_TRAVELLING) {
+            player = start;
+            mode = MODE_NORMAL;
+            ActOnCell(tx, ty);
+            TakeCellAction();
+            restarts++;
+        }
+        UpdateGame();
+        ProcessTravelling(&event);
+    }
+    state.counters["restarts"] = benchmark::Counter(static_cast<double>(restarts), benchmark::Counter::kAvgIterations);
+    mode = MODE_NORMAL;
+}
+BENCHMARK(BM_TownTravelFrame);
 
 // Every picture loaded and converted, as at start-up.
 void BM_LoadGame(benchmark::State &state)

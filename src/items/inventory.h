@@ -1,9 +1,9 @@
 // The inventory, and the inventory and item screens.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 #include "items/item.h"
 

@@ -7,6 +7,7 @@
 #include "items/item.h"
 #include "keep/record.h"
 #include "player/player.h"
+#include "player/travel.h"
 #include "screens/menu.h"
 #include "shell/global.h"
 #include "shell/history.h"
@@ -27,13 +28,6 @@ int MapItemCount()
     if (cursmallitems < 0)
         return 0;
     return cursmallitems < MAX_MAP_ITEMS ? cursmallitems : MAX_MAP_ITEMS;
-}
-
-void Step(int dy, int dx)
-{
-    ychange = dy;
-    xchange = dx;
-    player.acted = 1;
 }
 
 // Return: everything lying here goes into the pack, if it fits.
@@ -151,25 +145,25 @@ void HandlePlayerKey(const InputEvent *ev, bool &dropallowed)
             selectmenu = 0;
         }
         break;
-    case KEY_KP7: Step(-1, -1); break;
+    case KEY_KP7: StepPlayer(-1, -1); break;
     case KEY_KP8:
-    case KEY_UP: Step(-1, 0); break;
-    case KEY_KP9: Step(-1, 1); break;
+    case KEY_UP: StepPlayer(-1, 0); break;
+    case KEY_KP9: StepPlayer(-1, 1); break;
     case KEY_KP4:
-    case KEY_LEFT: Step(0, -1); break;
+    case KEY_LEFT: StepPlayer(0, -1); break;
     case KEY_KP5:
     case KEY_CLEAR: player.acted = 1; break; // Clear: keypad 5 without NumLock on some systems
     case KEY_KP6:
-    case KEY_RIGHT: Step(0, 1); break;
-    case KEY_KP1: Step(1, -1); break;
+    case KEY_RIGHT: StepPlayer(0, 1); break;
+    case KEY_KP1: StepPlayer(1, -1); break;
     case KEY_KP2:
-    case KEY_DOWN: Step(1, 0); break;
-    case KEY_KP3: Step(1, 1); break;
+    case KEY_DOWN: StepPlayer(1, 0); break;
+    case KEY_KP3: StepPlayer(1, 1); break;
     // The diagonals on a keyboard without a keypad (and on the keypad with NumLock off).
-    case KEY_HOME: Step(-1, -1); break;
-    case KEY_PAGEUP: Step(-1, 1); break;
-    case KEY_END: Step(1, -1); break;
-    case KEY_PAGEDOWN: Step(1, 1); break;
+    case KEY_HOME: StepPlayer(-1, -1); break;
+    case KEY_PAGEUP: StepPlayer(-1, 1); break;
+    case KEY_END: StepPlayer(1, -1); break;
+    case KEY_PAGEDOWN: StepPlayer(1, 1); break;
     case KEY_KP_ENTER:
         player.viewy = player.y - 6;
         player.viewx = player.x - 10;
@@ -199,6 +193,50 @@ void TickPoison()
 
 } // namespace
 
+void StepPlayer(int dy, int dx)
+{
+    ychange = dy;
+    xchange = dx;
+    player.acted = 1;
+}
+
+bool CreatureStandsAt(int x, int y)
+{
+    const int count = MonsterSlotsInUse();
+    for (int i = 0; i < count; i++)
+        if (monsters[i].kind != KIND_DEAD && monsters[i].x == x && monsters[i].y == y)
+            return true;
+    return false;
+}
+
+AheadStop WhatLiesAhead(int x, int y)
+{
+    if (CreatureStandsAt(x, y))
+        return AHEAD_CREATURE;
+    // An item lying on the map (a carried one is at -1, -1, on no cell).
+    if (OnMap(x, y)) {
+        for (const ItemClass &it : items)
+            if (it.getx() == x && it.gety() == y)
+                return AHEAD_ITEM;
+    }
+    return AHEAD_CLEAR;
+}
+
+void StopOnAnyKey(InputEvent *ev)
+{
+    DrainKeys(ev, [](GameKey) {
+        if (!KeyRepeated())
+            mode = MODE_NORMAL;
+    });
+}
+
+void WalkOn(int dy, int dx)
+{
+    movePlayer(dy, dx);
+    if (player.acted)
+        Regenerate();
+}
+
 void Regenerate()
 {
     if (player.chp < player.mhp) {
@@ -218,6 +256,8 @@ void ProcessPlayer(InputEvent *ev)
     bool dropallowed = true;
 
     DrainKeys(ev, [&](GameKey) { HandlePlayerKey(ev, dropallowed); });
+    // A click on the map counts as the frame's last key.
+    TakeCellAction();
 
     if (!player.acted)
         return;
@@ -250,35 +290,21 @@ void ProcessGoing(InputEvent *ev)
     // Only a step taken below spends a turn.
     player.acted = 0;
     // Any key but F1 stops; a key held from before goes on.
-    DrainKeys(ev, [](GameKey) {
-        if (!KeyRepeated())
-            mode = MODE_NORMAL;
-    });
+    StopOnAnyKey(ev);
     // Going without a way to go (a step in the same frame took the direction) ends.
     if (!player.gotdir || (xchange == 0 && ychange == 0)) {
         mode = MODE_NORMAL;
         return;
     }
-
-    const int tx = player.x + xchange;
-    const int ty = player.y + ychange;
-    const int count = MonsterSlotsInUse();
-    for (int i = 0; i < count; i++) {
-        if (monsters[i].kind != KIND_DEAD && monsters[i].x == tx && monsters[i].y == ty) {
-            mode = MODE_NORMAL;
-            return;
-        }
+    switch (WhatLiesAhead(player.x + xchange, player.y + ychange)) {
+    case AHEAD_CREATURE:
+        mode = MODE_NORMAL;
+        return;
+    case AHEAD_ITEM: // going ends on the item
+        mode = MODE_NORMAL;
+        break;
+    case AHEAD_CLEAR:
+        break;
     }
-    // Going ends on an item lying on the map (a carried one is at -1, -1, on no cell).
-    if (OnMap(tx, ty)) {
-        for (const ItemClass &it : items) {
-            if (it.getx() == tx && it.gety() == ty) {
-                mode = MODE_NORMAL;
-                break;
-            }
-        }
-    }
-    movePlayer(ychange, xchange);
-    if (player.acted)
-        Regenerate();
+    WalkOn(ychange, xchange);
 }

@@ -182,6 +182,11 @@ void ClearStuff()
     player.gotdir = 0;
 }
 
+bool TreeBlocksPlayer(int x, int y)
+{
+    return (overmap[y][x] == OVER_TREE || overmap[y][x] == OVER_PINE) && player.size > TREE_BLOCKING_SIZE;
+}
+
 static void StepBack(int dy, int dx)
 {
     player.y -= dy;
@@ -263,8 +268,7 @@ void movePlayer(int dy, int dx)
     if (!OnMap(player.x, player.y))
         return;
 
-    if ((overmap[player.y][player.x] == OVER_TREE || overmap[player.y][player.x] == OVER_PINE) &&
-        player.size > TREE_BLOCKING_SIZE) {
+    if (TreeBlocksPlayer(player.x, player.y)) {
         StepBack(dy, dx);
         player.acted = 0;
     }

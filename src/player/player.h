@@ -1,9 +1,9 @@
 // The player character: its record, creation, growth, drawing and its step.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 constexpr int NO_KILLER = -1;
 
@@ -61,3 +61,6 @@ void UpdatePlayer(InputEvent *ev);
 void DrawPlayer();
 void ClearStuff();
 void movePlayer(int dy, int dx);
+// The tree on the map cell (x, y) keeps the player out (only a walker bigger than
+// TREE_BLOCKING_SIZE is kept out by trees).
+bool TreeBlocksPlayer(int x, int y);

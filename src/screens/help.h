@@ -1,9 +1,9 @@
 // The help page.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 void ShowHelp();
 void ProcessHelp(InputEvent *ev);

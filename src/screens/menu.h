@@ -1,9 +1,9 @@
 // The loading screen and the title menu.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 extern SDL_Surface *logo;
 extern SDL_Surface *background;

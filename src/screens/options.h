@@ -1,9 +1,9 @@
 // The options screen: window or full screen.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 void DrawOptions();
 void ProcessOptions(InputEvent *ev);

@@ -1,9 +1,9 @@
 // Death and the tombstone.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 extern SDL_Surface *tombstone;
 

@@ -1007,7 +1007,7 @@ bool CheckInvariants(char *why, int size)
     };
     if (done < STATE_QUIT || done > STATE_DEAD)
         return fail("done out of range", done, 0);
-    if (mode < MODE_NORMAL || mode > MODE_HISTORY)
+    if (mode < MODE_NORMAL || mode > MODE_TRAVELLING)
         return fail("mode out of range", mode, 0);
     if (oldmode < MODE_NORMAL || oldmode > MODE_HISTORY)
         return fail("oldmode out of range", oldmode, 0);

@@ -1,9 +1,9 @@
 // The message history: the last 200 lines, each stamped with the turn.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 constexpr int HISTORY_LINES = 200;
 constexpr int HISTORY_TEXT = 1024;

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "player/go.h"
 #include "player/player.h"
+#include "player/travel.h"
 #include "screens/help.h"
 #include "screens/menu.h"
 #include "screens/options.h"
@@ -254,7 +255,8 @@ void UpdateGame()
         gamedays += 1;
         gametime = 0;
     }
-    if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING) {
+    if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING ||
+        mode == MODE_TRAVELLING) {
         MoveFree();
         DrawPlayView();
     }
@@ -292,6 +294,7 @@ void ProcessEvents(InputEvent *ev)
     switch (mode) {
     case MODE_RESTING: ProcessResting(ev); break;
     case MODE_GOING: ProcessGoing(ev); break;
+    case MODE_TRAVELLING: ProcessTravelling(ev); break;
     case MODE_LOOKING: ProcessLooking(ev); break;
     case MODE_STATS: ProcessStats(ev); break;
     case MODE_INVENTORY: ProcessInventory(ev); break;

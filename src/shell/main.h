@@ -26,6 +26,7 @@ enum PlayMode {
     MODE_MONSTER_DETAILS = 7,
     MODE_HELP = 8,
     MODE_HISTORY = 9,
+    MODE_TRAVELLING = 10, // walking to a cell chosen on the map, a step a frame
 };
 
 extern int done;

@@ -1,9 +1,9 @@
 // The character sheet.
 #pragma once
 
-#include "platform/keys.h"
-
 #include <SDL/SDL.h>
+
+#include "platform/keys.h"
 
 // The rating word of a skill value.
 const char *SkillWord(int value);

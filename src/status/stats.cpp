@@ -84,6 +84,9 @@ void DrawStats()
         Condition("Going");
         if (player.gotdir)
             Prompt("Press any key to stop going");
+    } else if (mode == MODE_TRAVELLING) {
+        Condition("Travelling");
+        Prompt("Press any key to stop travelling");
     } else if (mode == MODE_LOOKING) {
         Condition("Looking");
         DrawLookDescriptions();

@@ -61,6 +61,32 @@ static bool ShowsAt(int slot, int x, int y)
     return m.kind != KIND_DEAD && m.x == x && m.y == y;
 }
 
+// The details page of the creature at the cell; of two there, the one in the higher slot.
+static void ShowDetailsAt(int x, int y)
+{
+    for (int i = 0; i < MonsterSlotsInUse(); i++) {
+        if (ShowsAt(i, x, y)) {
+            displaymonster = i;
+            mode = MODE_MONSTER_DETAILS;
+        }
+    }
+}
+
+void LookAtCell(int x, int y)
+{
+    if (done != STATE_PLAYING || (mode != MODE_NORMAL && mode != MODE_LOOKING))
+        return;
+    // The cursor never leaves the view.
+    if (x < player.viewx || x >= player.viewx + VIEW_COLS || y < player.viewy || y >= player.viewy + VIEW_ROWS)
+        return;
+    if (mode == MODE_NORMAL)
+        ClearStuff();
+    cursorx = x;
+    cursory = y;
+    mode = MODE_LOOKING;
+    ShowDetailsAt(x, y);
+}
+
 void ProcessLooking(InputEvent *ev)
 {
     player.acted = 0; // looking costs no turn
@@ -103,12 +129,7 @@ void ProcessLooking(InputEvent *ev)
             cursorx += 1;
             break;
         case KEY_Y:
-            for (int i = 0; i < MonsterSlotsInUse(); i++) {
-                if (ShowsAt(i, cursorx, cursory)) {
-                    displaymonster = i;
-                    mode = MODE_MONSTER_DETAILS;
-                }
-            }
+            ShowDetailsAt(cursorx, cursory);
             break;
         case KEY_SLASH:
         case KEY_QUESTION:
