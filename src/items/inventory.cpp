@@ -10,6 +10,7 @@
 #include "shell/font.h"
 #include "shell/global.h"
 #include "shell/history.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "world/level.h"
 
@@ -191,11 +192,24 @@ static int SlotKind(int slot)
     return kind >= 0 && kind < NUM_ITEM_KINDS ? kind : 0;
 }
 
+// The slots stand in five rows of five, each with its letter to the left.
+constexpr int SLOT_LEFT = 55, SLOT_TOP = 75, SLOT_WIDTH = 90, SLOT_HEIGHT = 70, LETTER_OFFSET = 20;
+constexpr int INVENTORY_TEXT_X = 490;
+
+int InventorySlotAt(int x, int y)
+{
+    const int col = (x - (SLOT_LEFT - LETTER_OFFSET)) / SLOT_WIDTH;
+    const int row = (y - SLOT_TOP) / SLOT_HEIGHT;
+    if (x < SLOT_LEFT - LETTER_OFFSET || y < SLOT_TOP || col > 4 || row > 4)
+        return -1;
+    return row * 5 + col;
+}
+
 void ShowInventory(int slot, int show)
 {
     for (int i = 0; i < INVENTORY_SLOTS; i++) {
-        int ox = 55 + 90 * (i % 5);
-        int oy = 75 + 70 * (i / 5);
+        int ox = SLOT_LEFT + SLOT_WIDTH * (i % 5);
+        int oy = SLOT_TOP + SLOT_HEIGHT * (i / 5);
         int kind = SlotKind(i);
         DrawIMG(small_items_list[kind], ox + 15, oy + 15);
         if (i == slot)
@@ -206,7 +220,7 @@ void ShowInventory(int slot, int show)
     }
 
     centerString(490, 30, show == 1 ? "Drop Which Item?" : "INVENTORY");
-    drawString(490, 100, "ESC - Return to game");
+    drawString(INVENTORY_TEXT_X, 100, "ESC - Return to game");
     drawString(490, 115, "Press a letter or use the arrow keys");
     drawString(490, 130, show == 1 ? "and spacebar to drop the item." : "and spacebar to view more details.");
     drawString(490, 180, "? for Help");
@@ -242,7 +256,7 @@ void ShowItem(int slot, int)
 void ProcessInventory(InputEvent *ev)
 {
     player.acted = 0; // browsing costs no turn
-    DrainKeys(ev, [&](GameKey key) {
+    DrainInput(ev, [&](GameKey key) {
         if (key >= KEY_A && key <= KEY_Y) {
             displayitem = key - KEY_A;
             mode = MODE_ITEM;
@@ -286,6 +300,16 @@ void ProcessInventory(InputEvent *ev)
             break;
         default:
             break;
+        }
+    }, [](const InputEvent &e) {
+        if (e.type != INPUT_POINTER_DOWN || mode != MODE_INVENTORY)
+            return;
+        const int slot = InventorySlotAt(e.x, e.y);
+        if (slot >= 0) {
+            displayitem = slot;
+            mode = MODE_ITEM;
+        } else if (e.x >= INVENTORY_TEXT_X && e.y >= 100 && e.y < 100 + LINE_HEIGHT) {
+            mode = MODE_NORMAL; // "ESC - Return to game"
         }
     });
     // Choosing a slot on the drop screen drops one of it and goes back to play.

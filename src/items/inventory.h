@@ -33,6 +33,8 @@ void DropItem(int slot, int count);
 void SortInventory(ItemClass *inv, int n);
 void DrawItems(int top, int left);
 
+// The slot shown at pixel (x, y) of the inventory screen, or -1.
+int InventorySlotAt(int x, int y);
 void ShowInventory(int slot, int show);
 void ShowLetter(int x, int y, int index);
 void ShowItem(int slot, int show);

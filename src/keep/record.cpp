@@ -34,7 +34,8 @@ struct RecordedLine {
     int type;   // of an event: an InputType
     int sym;    // of a key event, or the key that answered a wait: a GameKey
     int mod;
-    int x, y, button; // of a pointer event
+    int x, y, button; // of a pointer event, or of the click that answered a wait
+    bool clicked;     // a wait answered by a click
     std::vector<int> held;
     unsigned long long digest;
 };
@@ -249,7 +250,19 @@ bool ParseLine(const char *text, RecordedLine *l, const char **why)
         if (!ParseNumbers(p, v, 1, &p))
             return false;
         l->frame = v[0];
-        if (!ParseKey(p, &l->sym, true)) {
+        const char *click = p;
+        char first[16] = "";
+        if (format >= 2 && NextWord(click, first) && std::strcmp(first, "click") == 0) {
+            p = click;
+            if (!ParseNumbers(p, v, 2, &p) || v[0] >= SCREEN_WIDTH || v[1] >= SCREEN_HEIGHT) {
+                *why = "an answer by a click off the picture";
+                return false;
+            }
+            l->clicked = true;
+            l->sym = KEY_UNKNOWN;
+            l->x = static_cast<int>(v[0]);
+            l->y = static_cast<int>(v[1]);
+        } else if (!ParseKey(p, &l->sym, true)) {
             *why = format >= 2 ? "an answer by a key that is none of the game's"
                                : "an answer by a key code that is none of SDL's";
             return false;
@@ -513,11 +526,15 @@ bool ReplayingGame()
     return replaying;
 }
 
-GameKey ReplayWait(unsigned char *keys)
+GameKey ReplayWait(unsigned char *keys, bool *clicked, int *x, int *y)
 {
     std::memset(keys, 0, KEY_COUNT);
+    *clicked = false;
     const RecordedLine *l = Peek();
     if (l && l->kind == LINE_WAIT && (loose || l->frame == frame)) {
+        *clicked = l->clicked;
+        *x = l->x;
+        *y = l->y;
         for (int k : l->held)
             keys[k] = 1;
         if (ValidKey(l->sym))
@@ -543,7 +560,7 @@ GameKey ReplayWait(unsigned char *keys)
     return answer;
 }
 
-void RecordWait(GameKey pressed, const unsigned char *keys)
+void RecordWait(GameKey pressed, const unsigned char *keys, bool clicked, int x, int y)
 {
     if (!recfile)
         return;
@@ -554,7 +571,10 @@ void RecordWait(GameKey pressed, const unsigned char *keys)
             held += KeyWord(static_cast<GameKey>(k));
         }
     }
-    Write("w %ld %s%s\n", frame, KeyWord(pressed) ? KeyWord(pressed) : "none", held.c_str());
+    if (clicked)
+        Write("w %ld click %d %d%s\n", frame, x, y, held.c_str());
+    else
+        Write("w %ld %s%s\n", frame, KeyWord(pressed) ? KeyWord(pressed) : "none", held.c_str());
 }
 
 void NoteQuitSignalled()

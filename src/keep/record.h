@@ -18,6 +18,7 @@
 //   e F P release X Y B               and let go
 //   w F KEY K1 K2 ...                 a modal wait in frame F answered by KEY ("none":
 //                                     none), with the keys K1 K2 ... reading as held
+//   w F click X Y K1 K2 ...           or answered by a click at pixel (X, Y)
 //   s F                               a quit signal noticed in frame F
 //   c F DIGEST                        the game's digest as frame F begins
 //   end F DIGEST                      the run stopped before frame F, with this digest
@@ -46,8 +47,9 @@ constexpr long long MAX_RECORDED_FRAME = static_cast<long long>(FRAMES_PER_SECON
 // The modal wait's side. While replaying, ReplayWait fills keys (KEY_COUNT entries) with
 // the recorded answer and returns the key that gave it; RecordWait writes the answer.
 bool ReplayingGame();
-GameKey ReplayWait(unsigned char *keys);
-void RecordWait(GameKey pressed, const unsigned char *keys);
+// A wait answered by a click has no key; the click's pixel is given instead.
+GameKey ReplayWait(unsigned char *keys, bool *clicked, int *x, int *y);
+void RecordWait(GameKey pressed, const unsigned char *keys, bool clicked, int x, int y);
 
 // A quit signal as the game noticed it (recorded). CheckReplayQuit applies a signal the
 // recording has for this frame, and is true once the replay is over.

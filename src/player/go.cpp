@@ -224,8 +224,11 @@ AheadStop WhatLiesAhead(int x, int y)
 
 void StopOnAnyKey(InputEvent *ev)
 {
-    DrainKeys(ev, [](GameKey) {
+    DrainInput(ev, [](GameKey) {
         if (!KeyRepeated())
+            mode = MODE_NORMAL;
+    }, [](const InputEvent &e) {
+        if (e.type == INPUT_POINTER_DOWN)
             mode = MODE_NORMAL;
     });
 }
@@ -255,7 +258,15 @@ void ProcessPlayer(InputEvent *ev)
     player.acted = 0;
     bool dropallowed = true;
 
-    DrainKeys(ev, [&](GameKey) { HandlePlayerKey(ev, dropallowed); });
+    DrainInput(ev, [&](GameKey) { HandlePlayerKey(ev, dropallowed); }, [](const InputEvent &e) {
+        int x, y;
+        if (e.type != INPUT_POINTER_DOWN || !CellAtPixel(e.x, e.y, &x, &y))
+            return;
+        if (e.button == BUTTON_RIGHT)
+            LookAtCell(x, y);
+        else
+            ActOnCell(x, y);
+    });
     // A click on the map counts as the frame's last key.
     TakeCellAction();
 
@@ -272,8 +283,11 @@ void ProcessPlayer(InputEvent *ev)
 
 void ProcessResting(InputEvent *ev)
 {
-    DrainKeys(ev, [](GameKey key) {
+    DrainInput(ev, [](GameKey key) {
         if (key == KEY_ESCAPE)
+            mode = MODE_NORMAL;
+    }, [](const InputEvent &e) {
+        if (e.type == INPUT_POINTER_DOWN) // a click or a tap wakes the player too
             mode = MODE_NORMAL;
     });
     player.acted = 1;

@@ -41,6 +41,9 @@ void DrawBoxes(int n)
     ShowPlatformProgress();
 }
 
+// The title's entries, a line each from (MENU_X, MENU_Y) down, the cursor to their left.
+constexpr int MENU_X = 340, MENU_Y = 430;
+
 void DrawMenu()
 {
     SDL_FillRect(screen, nullptr, bgcolor);
@@ -50,12 +53,12 @@ void DrawMenu()
         centerString(SCREEN_WIDTH, 360, credit_line);
     if (fadeimg > 254) {
         fadeimg = 255;
-        drawString(324, 430 + 15 * selectmenu, ">");
+        drawString(MENU_X - 16, MENU_Y + LINE_HEIGHT * selectmenu, ">");
         if (played)
-            drawString(340, 430, "Continue");
-        drawString(340, 445, "New Game");
-        drawString(340, 460, "Options");
-        drawString(340, 475, "Exit");
+            drawString(MENU_X, MENU_Y, "Continue");
+        drawString(MENU_X, MENU_Y + LINE_HEIGHT, "New Game");
+        drawString(MENU_X, MENU_Y + 2 * LINE_HEIGHT, "Options");
+        drawString(MENU_X, MENU_Y + 3 * LINE_HEIGHT, "Exit");
         fadecount = 0;
     }
     SetPictureAlpha(logo, fadeimg);
@@ -63,40 +66,27 @@ void DrawMenu()
     PresentScreen();
 }
 
+static void ChooseMenuKey(GameKey key);
+
+// The title's entry at pixel (x, y), or -1.
+static int MenuEntryAt(int x, int y)
+{
+    if (x < MENU_X - 16 || x >= MENU_X + 120 || y < MENU_Y)
+        return -1;
+    const int entry = (y - MENU_Y) / LINE_HEIGHT;
+    return entry <= 3 && (entry > 0 || played) ? entry : -1;
+}
+
 void ProcessMenu(InputEvent *ev)
 {
-    DrainKeys(ev, [&](GameKey key) {
-        switch (key) {
-        case KEY_UP:
-        case KEY_KP8:
-            selectmenu -= 1;
-            break;
-        case KEY_DOWN:
-        case KEY_KP2:
-            selectmenu += 1;
-            break;
-        case KEY_SPACE:
-            if (fadeimg > 199) {
-                if (selectmenu == 3) {
-                    SetDone(STATE_QUIT);
-                } else if (selectmenu == 2) {
-                    SetDone(STATE_OPTIONS);
-                    selectmenu = 0;
-                } else if (selectmenu == 0 && played) {
-                    SetDone(STATE_PLAYING);
-                } else if (done != STATE_QUIT) {
-                    played = true;
-                    NewGame();
-                    SetDone(STATE_PLAYING);
-                }
-            }
-            break;
-        case KEY_ESCAPE:
-            SetDone(played ? STATE_PLAYING : STATE_QUIT);
-            break;
-        default:
-            break;
-        }
+    // The pointer over an entry moves the cursor there; a click chooses it.
+    DrainInput(ev, [&](GameKey key) { ChooseMenuKey(key); }, [&](const InputEvent &e) {
+        const int entry = MenuEntryAt(e.x, e.y);
+        if (entry < 0 || fadeimg < 255 || done != STATE_MENU) // the menu is not shown yet
+            return;
+        selectmenu = entry;
+        if (e.type == INPUT_POINTER_DOWN && e.button == BUTTON_LEFT)
+            ChooseMenuKey(KEY_SPACE);
     });
     if (done == STATE_MENU) {
         int lowest = played ? 0 : 1;
@@ -104,5 +94,40 @@ void ProcessMenu(InputEvent *ev)
             selectmenu = 3;
         if (selectmenu > 3)
             selectmenu = lowest;
+    }
+}
+
+static void ChooseMenuKey(GameKey key)
+{
+    switch (key) {
+    case KEY_UP:
+    case KEY_KP8:
+        selectmenu -= 1;
+        break;
+    case KEY_DOWN:
+    case KEY_KP2:
+        selectmenu += 1;
+        break;
+    case KEY_SPACE:
+        if (fadeimg > 199) {
+            if (selectmenu == 3) {
+                SetDone(STATE_QUIT);
+            } else if (selectmenu == 2) {
+                SetDone(STATE_OPTIONS);
+                selectmenu = 0;
+            } else if (selectmenu == 0 && played) {
+                SetDone(STATE_PLAYING);
+            } else if (done != STATE_QUIT) {
+                played = true;
+                NewGame();
+                SetDone(STATE_PLAYING);
+            }
+        }
+        break;
+    case KEY_ESCAPE:
+        SetDone(played ? STATE_PLAYING : STATE_QUIT);
+        break;
+    default:
+        break;
     }
 }

@@ -35,24 +35,31 @@ void DrawTombstone()
     PresentScreen();
 }
 
+static void GiveUpOrBack(GameKey key)
+{
+    switch (key) {
+    case KEY_SPACE: // give the game up
+        SetDone(STATE_MENU);
+        played = false;
+        selectmenu = 1;
+        fadeimg = 255;
+        fadecount = 0;
+        break;
+    case KEY_ESCAPE:
+        SetDone(STATE_MENU);
+        fadeimg = 255;
+        fadecount = 0;
+        break;
+    default:
+        break;
+    }
+}
+
 void ProcessDead(InputEvent *ev)
 {
-    DrainKeys(ev, [&](GameKey key) {
-        switch (key) {
-        case KEY_SPACE: // give the game up
-            SetDone(STATE_MENU);
-            played = false;
-            selectmenu = 1;
-            fadeimg = 255;
-            fadecount = 0;
-            break;
-        case KEY_ESCAPE:
-            SetDone(STATE_MENU);
-            fadeimg = 255;
-            fadecount = 0;
-            break;
-        default:
-            break;
-        }
+    // A click or a tap gives the game up, as Space does.
+    DrainInput(ev, GiveUpOrBack, [](const InputEvent &e) {
+        if (e.type == INPUT_POINTER_DOWN && e.button == BUTTON_LEFT)
+            GiveUpOrBack(KEY_SPACE);
     });
 }

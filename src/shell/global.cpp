@@ -85,6 +85,19 @@ void GetDirection()
         // The same diagonals on a keyboard without a keypad (and on the keypad with NumLock off).
         {KEY_HOME, -1, -1}, {KEY_PAGEUP, 1, -1}, {KEY_END, -1, 1}, {KEY_PAGEDOWN, 1, 1},
     };
+    int px, py, x, y;
+    if (WaitAnsweredByClick(&px, &py)) {
+        const int dx = CellAtPixel(px, py, &x, &y) ? x - player.x : 0;
+        const int dy = CellAtPixel(px, py, &x, &y) ? y - player.y : 0;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1 && (dx || dy)) {
+            player.gotdir = 1;
+            xchange = dx;
+            ychange = dy;
+        } else {
+            mode = MODE_NORMAL;
+        }
+        return;
+    }
     if (keys[KEY_F1]) {
         TakeScreenshot();
         return;
@@ -133,7 +146,7 @@ void TakeScreenshot()
 void ProcessPageKeys(InputEvent *ev, int back, int helpfrom)
 {
     player.acted = 0;
-    DrainKeys(ev, [&](GameKey key) {
+    DrainInput(ev, [&](GameKey key) {
         switch (key) {
         case KEY_ESCAPE:
             mode = back;
@@ -148,6 +161,9 @@ void ProcessPageKeys(InputEvent *ev, int back, int helpfrom)
         default:
             break;
         }
+    }, [&](const InputEvent &e) {
+        if (e.type == INPUT_POINTER_DOWN)
+            mode = back;
     });
 }
 

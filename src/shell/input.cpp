@@ -5,6 +5,8 @@
 
 #include "keep/record.h"
 #include "platform/platform.h"
+#include "player/player.h"
+#include "shell/layout.h"
 
 void (*input_wait_hook)() = nullptr;
 
@@ -24,6 +26,11 @@ bool heldkeys[KEY_COUNT];
 GameKey spentkey = KEY_UNKNOWN;
 bool lastrepeat;
 bool waiting;
+// The click that answered the last modal wait.
+bool waitclicked;
+int waitclickx, waitclicky;
+// The mouse pointer is shown while the mouse is used, hidden while keys are.
+bool pointershown;
 
 // The key state handed back by the modal wait.
 unsigned char waitkeys[KEY_COUNT];
@@ -38,6 +45,11 @@ void PumpInput()
 {
     InputEvent ev;
     while (PollPlatformEvent(&ev)) {
+        const bool pointer = ev.type == INPUT_POINTER_MOVE || ev.type == INPUT_POINTER_DOWN || ev.type == INPUT_POINTER_UP;
+        if (pointer != pointershown && (pointer || ev.type == INPUT_KEYDOWN)) {
+            pointershown = pointer;
+            ShowPlatformPointer(pointershown);
+        }
         if (ev.type == INPUT_KEYDOWN && NamedKey(ev.key)) {
             repeatkey = ev.key;
             repeatmod = ev.mod;
@@ -153,15 +165,32 @@ bool WaitingForKey()
     return waiting;
 }
 
+bool WaitAnsweredByClick(int *x, int *y)
+{
+    *x = waitclickx;
+    *y = waitclicky;
+    return waitclicked;
+}
+
+bool CellAtPixel(int px, int py, int *x, int *y)
+{
+    if (px < 0 || py < 0 || px >= VIEW_COLS * TILE_SIZE || py >= VIEW_ROWS * TILE_SIZE)
+        return false;
+    *x = player.viewx + px / TILE_SIZE;
+    *y = player.viewy + py / TILE_SIZE;
+    return true;
+}
+
 const unsigned char *GetInput(bool repeat_answers)
 {
     waiting = true;
+    waitclicked = false;
     if (ReplayingGame()) {
         std::memset(waitkeys, 0, sizeof waitkeys);
         GameKey answer = KEY_UNKNOWN;
         if (!QuitSignalled()) {
-            answer = ReplayWait(waitkeys);
-            RecordWait(answer, waitkeys); // recorded again when re-recording
+            answer = ReplayWait(waitkeys, &waitclicked, &waitclickx, &waitclicky);
+            RecordWait(answer, waitkeys, waitclicked, waitclickx, waitclicky); // recorded again when re-recording
         }
         HoldAnswer(answer, waitkeys);
         waiting = false;
@@ -192,6 +221,13 @@ const unsigned char *GetInput(bool repeat_answers)
         }
         if (ev.type == INPUT_QUIT)
             break;
+        // A click or a tap answers as a key would.
+        if (ev.type == INPUT_POINTER_DOWN && ev.button == BUTTON_LEFT) {
+            waitclicked = true;
+            waitclickx = ev.x;
+            waitclicky = ev.y;
+            break;
+        }
         if (ev.type != INPUT_KEYDOWN && ev.type != INPUT_KEYUP)
             continue;
         const GameKey key = ev.key;
@@ -215,7 +251,7 @@ const unsigned char *GetInput(bool repeat_answers)
     if (NamedKey(pressed))
         waitkeys[pressed] = 1;
     if (!quit_signal)
-        RecordWait(pressed, waitkeys);
+        RecordWait(pressed, waitkeys, waitclicked, waitclickx, waitclicky);
     HoldAnswer(pressed, waitkeys);
     waiting = false;
     return waitkeys;

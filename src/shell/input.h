@@ -55,15 +55,26 @@ void ForgetHeldKeys();
 
 void TakeScreenshot();
 
+// A click (or tap) answered the last modal wait, at this pixel of the picture.
+bool WaitAnsweredByClick(int *x, int *y);
+
+// Where a pointer event is on the map view: the cell of the current area, false when the
+// pointer is off the map's part of the picture.
+bool CellAtPixel(int px, int py, int *x, int *y);
+
 // What every key handler does with the queue: drains it; a quit request (the window's
-// close button) ends the game, key releases and the pointer are passed over, F1 takes a
-// screenshot, and every other key press is handed to the screen's own keys, onkey(key),
-// in order.
-template <typename OnKey> void DrainKeys(InputEvent *ev, OnKey onkey)
+// close button) ends the game, key releases are passed over, F1 takes a screenshot, and
+// every other key press is handed to the screen's own keys, onkey(key), in order; the
+// pointer's events (a press, a release, a move) go to onpointer(event).
+template <typename OnKey, typename OnPointer> void DrainInput(InputEvent *ev, OnKey onkey, OnPointer onpointer)
 {
     while (ReadEvent(ev)) {
         if (ev->type == INPUT_QUIT) {
             done = STATE_QUIT;
+            continue;
+        }
+        if (ev->type == INPUT_POINTER_MOVE || ev->type == INPUT_POINTER_DOWN || ev->type == INPUT_POINTER_UP) {
+            onpointer(*ev);
             continue;
         }
         if (ev->type != INPUT_KEYDOWN)
@@ -73,4 +84,10 @@ template <typename OnKey> void DrainKeys(InputEvent *ev, OnKey onkey)
         else
             onkey(ev->key);
     }
+}
+
+// The same for a screen that has no use for the pointer.
+template <typename OnKey> void DrainKeys(InputEvent *ev, OnKey onkey)
+{
+    DrainInput(ev, onkey, [](const InputEvent &) {});
 }

@@ -90,7 +90,7 @@ void LookAtCell(int x, int y)
 void ProcessLooking(InputEvent *ev)
 {
     player.acted = 0; // looking costs no turn
-    DrainKeys(ev, [&](GameKey key) {
+    DrainInput(ev, [&](GameKey key) {
         switch (key) {
         case KEY_UP:
         case KEY_KP8:
@@ -142,6 +142,10 @@ void ProcessLooking(InputEvent *ev)
         default:
             break;
         }
+    }, [](const InputEvent &e) {
+        int x, y;
+        if (e.type == INPUT_POINTER_DOWN && CellAtPixel(e.x, e.y, &x, &y))
+            LookAtCell(x, y);
     });
     // The cursor stays inside the view.
     if (cursory < player.viewy)
