@@ -11,6 +11,7 @@
 #include "shell/main.h"
 #include "screens/menu.h"
 #include "keep/record.h"
+#include "keep/state.h"
 #include "world/doors.h"
 #include "world/level.h"
 #include "world/look.h"
@@ -184,7 +185,8 @@ void TickPoison()
 {
     if (player.poisoned) {
         player.chp -= 1;
-        player.poisoncount += 1;
+        if (player.poisoncount < GROWTH_MAX)
+            player.poisoncount += 1;
         if (player.chp >= 0 && player.poisoncount == player.poisontime && player.poisontime != 0) {
             player.feelbetter = 1;
             player.poisontime = 0;
