@@ -6,6 +6,7 @@
 #include "shell/main.h"
 #include "shell/pictures.h"
 #include "keep/record.h"
+#include "keep/save.h"
 #include "platform/web/web.h"
 
 SDL_Surface *logo;
@@ -56,6 +57,8 @@ void DrawMenu()
         drawString(340, 445, "New Game");
         drawString(340, 460, "Options");
         drawString(340, 475, "Exit");
+        if (const char *note = KeepNotice())
+            centerString(SCREEN_WIDTH, 520, note);
         fadecount = 0;
     }
     SetPictureAlpha(logo, fadeimg);
