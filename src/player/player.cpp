@@ -36,12 +36,13 @@ void WalkPlayer(StateWalker &w)
     w.Section("player");
     for (unsigned char *flag : {&p.acted, &p.gotdir, &p.feelbetter, &p.blind, &p.confused, &p.visible, &p.poisoned})
         w.Byte(*flag, 0, 1);
-    // The counts that grow in play stop at GROWTH_MAX; a kept hero is alive.
+    // The counts that grow in play stop at GROWTH_MAX. A hero struck down in this frame
+    // (a blow and the poison's tick) is below 0 until the death is seen.
     w.Int(p.regencount, 0, GROWTH_MAX);
     w.Int(p.regenrate, 1, GROWTH_MAX);
     w.Int(p.poisoncount, 0, GROWTH_MAX);
     w.Int(p.poisontime, 0, GROWTH_MAX);
-    w.Int(p.chp, 0, GROWTH_MAX);
+    w.Int(p.chp, -2 * MAX_DAMAGE, GROWTH_MAX);
     w.Int(p.mhp, 1, GROWTH_MAX);
     for (int *v : {&p.str, &p.def, &p.exp})
         w.Int(*v, 0, GROWTH_MAX);
