@@ -563,8 +563,9 @@ TEST_F(SaveFile, AFailureToSaveIsShownInTheWindowOnceForEachKind)
 
     // A folder the game may not write in (for root, one no one may write in).
     const bool root = geteuid() == 0;
-    if (!root)
+    if (!root) {
         ASSERT_EQ(chmod(".", 0555), 0);
+    }
     ASSERT_EQ(chdir(root ? "/sys" : "."), 0);
     Stderr([] { qt::Press(SDLK_q, 1, KMOD_LSHIFT); });
     EXPECT_TRUE(title_shows(locked));
@@ -689,10 +690,7 @@ TEST_F(SaveFile, ASaveThePlayerMayNotReadIsLeftAndTheTitleSaysWhy)
     ASSERT_EQ(chmod(SAVE_FILE, 0600), 0);
     // Root reads everything: the check runs as another user, in a copy of the test.
     const bool root = geteuid() == 0;
-    if (root)
-        ASSERT_EQ(chmod(".", 0777), 0);
-    else
-        ASSERT_EQ(chmod(SAVE_FILE, 0), 0);
+    ASSERT_EQ(root ? chmod(".", 0777) : chmod(SAVE_FILE, 0), 0);
     pid_t child = root ? fork() : 0;
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -777,5 +775,17 @@ TEST_F(SaveFile, RunsThatKeepNoGamesNeitherReadNorWrite)
         ForgetSavedGame();
     });
     EXPECT_EQ(err, "");
+    EXPECT_EQ(Read(SAVE_FILE), "left alone\n");
+
+    // The launcher found no home folder: the title says the game is not kept.
+    keep_games = true;
+    setenv("QUORVANE_KEEP", "0", 1);
+    err = Stderr([] { ResumeSavedGame(); });
+    unsetenv("QUORVANE_KEEP");
+    EXPECT_FALSE(keep_games);
+    ASSERT_NE(KeepNotice(), nullptr);
+    EXPECT_STREQ(KeepNotice(), "This game is not kept: there is no folder to keep it in.");
+    EXPECT_EQ(Others(), "quorvane.sav") << "a lock or another file was made";
+    EXPECT_FALSE(KeepGame());
     EXPECT_EQ(Read(SAVE_FILE), "left alone\n");
 }
