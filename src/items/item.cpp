@@ -1,7 +1,5 @@
 #include "items/item.h"
 
-#include <cstdlib>
-
 #include "items/inventory.h"
 #include "shell/global.h"
 #include "shell/pictures.h"
@@ -37,13 +35,6 @@ void ItemClass::SwapItem(ItemClass &other)
     ItemClass t = *this;
     *this = other;
     other = t;
-}
-
-void ItemClass::RandLoc()
-{
-    // Row first, then column, straight from the C generator.
-    y = std::rand() % 74 + 1;
-    x = std::rand() % 241 + 1;
 }
 
 void LoadItems()
