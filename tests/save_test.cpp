@@ -33,6 +33,7 @@
 #include "shell/layout.h"
 #include "shell/main.h"
 #include "screens/menu.h"
+#include "keep/invariants.h"
 #include "keep/lock.h"
 #include "items/item.h"
 #include "selfplay/autoplay.h"
@@ -159,6 +160,10 @@ TEST(SavedGame, DamagedTextIsRefusedAndTheGameInMemoryIsKept)
     EXPECT_EQ(refused(digest, "wrong digest"), "its digest does not match the game it holds");
     EXPECT_EQ(refused(good + "x\n", "trailing"), "damaged at line " + std::to_string(std::count(good.begin(), good.end(), '\n') + 1) + ": more after the end");
     EXPECT_EQ(refused("P5\n3 3\n255\n", "a picture"), "not a saved game");
+    EXPECT_EQ(refused("quorvane-save 0\n" + good.substr(16), "version 0"), "not a saved game (version 0)");
+    std::string zero = good;
+    zero[zero.find("\nline ") + 9] = '\0'; // inside the first history line's text
+    EXPECT_NE(refused(zero, "a zero in a text").find("a text with a zero in it"), std::string::npos);
     // Line ends written over as CR LF by some editor still read.
     std::string crlf;
     for (char ch : good)
@@ -321,6 +326,40 @@ TEST(SavedGame, FilesBreakingARuleOfTheGameAreRefused)
     }
 }
 
+// Each rule catches the game that breaks it (most cannot come from a file, whose ranges
+// refuse them first: the self-play relies on them).
+TEST(SavedGame, EachRuleOfTheGameCatchesItsBreach)
+{
+    qt::Boot();
+    struct Breach {
+        void (*spoil)();
+        const char *rule;
+    } breaches[] = {
+        {[] { done = STATE_DEAD + 1; }, "done out of range"},
+        {[] { mode = MODE_HISTORY + 1; }, "mode out of range"},
+        {[] { oldmode = -1; }, "oldmode out of range"},
+        {[] { player.x = -1; }, "player off the map"},
+        {[] { player.viewx = MAP_WIDTH; }, "view off the map"},
+        {[] { player.areay = WORLD_ROWS; }, "world cell off the world"},
+        {[] { curmonsters = MONSTER_LIMIT + 1; }, "curmonsters out of range"},
+        {[] { monsters[2].y = MAP_HEIGHT; }, "monster off the map"},
+        {[] { cursmallitems = -1; }, "cursmallitems out of range"},
+        {[] { user_inventory[0].SetItem(-1, -1, NUM_ITEM_KINDS); }, "inventory slot of no kind"},
+        {[] { curhistory = HISTORY_LINES; }, "curhistory out of range"},
+        {[] { curhistory = 0, std::memset(history[0].text, 'x', HISTORY_TEXT); }, "history line not terminated"},
+        {[] { gametime = -1; }, "gametime out of range"},
+    };
+    for (const Breach &b : breaches) {
+        qt::NewSeededGame(24);
+        char why[200] = "";
+        ASSERT_TRUE(CheckGame(why, sizeof why)) << why;
+        b.spoil();
+        EXPECT_FALSE(CheckGame(why, sizeof why)) << b.rule;
+        EXPECT_EQ(std::string(why).rfind(b.rule, 0), 0u) << b.rule << ": " << why;
+    }
+    qt::NewSeededGame(24);
+}
+
 // ---- The file, in a folder of the test's own ----
 
 class SaveFile : public testing::Test {
@@ -462,6 +501,15 @@ TEST_F(SaveFile, BadFilesAreToldInOneLineAndMovedAsideNeverOverAnother)
     EXPECT_NE(err.find("the file is empty; moved aside to quorvane.sav.bad1"), std::string::npos) << err;
     EXPECT_EQ(Read("quorvane.sav.bad"), "not a game at all\n");
     EXPECT_TRUE(Exists("quorvane.sav.bad1"));
+
+    // Too big to be a save, and a link that leads nowhere: set aside whole, unread.
+    Write(SAVE_FILE, std::string(9 << 20, ' '));
+    err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_NE(err.find("cannot be read (File too large); moved aside to quorvane.sav.bad2"), std::string::npos) << err;
+    ASSERT_EQ(symlink(SAVE_FILE, SAVE_FILE), 0);
+    err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_NE(err.find("cannot be read (Too many levels of symbolic links); moved aside to quorvane.sav.bad3"),
+              std::string::npos) << err;
 
     // The next start is a first start: nothing there, nothing said.
     err = Stderr([] { ResumeSavedGame(); });
