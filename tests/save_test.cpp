@@ -584,8 +584,8 @@ TEST_F(SaveFile, AFailureToSaveIsShownInTheWindowOnceForEachKind)
         qt::Frame(1);
         return qt::TextAt(SCREEN_WIDTH / 2 - 4 * static_cast<int>(std::strlen(text)), 520, text);
     };
-    const char *full = "Your game could not be saved: the disk is full.";
-    const char *locked = "Your game could not be saved: the folder is write-protected.";
+    const char *full = "Game not saved: the disk is full.";
+    const char *locked = "Game not saved: the folder is read-only.";
     qt::NewSeededGame(56);
     played = true;
     std::signal(SIGXFSZ, SIG_IGN);

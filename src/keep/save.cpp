@@ -360,18 +360,15 @@ Trouble TroubleOf(int err)
     }
 }
 
-// A failure to save, in the player's words: in the message line and on the title.
+// A failure to save, in the player's words, short enough for the message line (42
+// characters): in the message line and on the title.
 void ShowSaveFailure(Trouble trouble, int err)
 {
     switch (trouble) {
-    case TROUBLE_DISK_FULL: std::snprintf(notice, sizeof notice, "Your game could not be saved: the disk is full."); break;
-    case TROUBLE_READ_ONLY:
-        std::snprintf(notice, sizeof notice, "Your game could not be saved: the folder is write-protected.");
-        break;
-    case TROUBLE_IN_THE_WAY:
-        std::snprintf(notice, sizeof notice, "Your game could not be saved: a folder is in the way.");
-        break;
-    default: std::snprintf(notice, sizeof notice, "Your game could not be saved (%s).", std::strerror(err)); break;
+    case TROUBLE_DISK_FULL: std::snprintf(notice, sizeof notice, "Game not saved: the disk is full."); break;
+    case TROUBLE_READ_ONLY: std::snprintf(notice, sizeof notice, "Game not saved: the folder is read-only."); break;
+    case TROUBLE_IN_THE_WAY: std::snprintf(notice, sizeof notice, "Game not saved: a folder is in its place."); break;
+    default: std::snprintf(notice, sizeof notice, "Game not saved (%s).", std::strerror(err)); break;
     }
     if (played)
         AddHistory(notice);

@@ -37,7 +37,7 @@ bool ReadAll(int fd, std::string *text);
 // Writes the file when this run keeps games and a live game is in memory (one was
 // started or resumed, and the player is not dead). Safe against a crash or a full disk
 // part way: the last save stays whole. A failure is told once for each kind (a full
-// disk, a write-protected folder, a folder in the way, any other) until a save works
+// disk, a read-only folder, a folder in the way, any other) until a save works
 // again: a line on stderr, the player's words in the message line and on the title
 // (KeepNotice). The game goes on. True when written.
 bool KeepGame();
