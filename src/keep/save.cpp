@@ -330,8 +330,7 @@ enum Trouble {
     TROUBLE_OTHER,
     TROUBLE_PLAYED_ELSEWHERE,
     TROUBLE_UNREADABLE,
-    TROUBLE_NOT_KEPT,
-    TROUBLES
+    TROUBLE_NOT_KEPT
 };
 
 // The failures to save told since the last save that worked (a bit for each Trouble).
