@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Line coverage of src/:   scripts/coverage.sh [frames] [seed]
-#   1. the unit and behaviour tests alone (the *_test programs);
+#   1. the tests alone: the unit and behaviour tests (the *_test programs) and the replays
+#      of the shelf of recorded games;
 #   2. one self-play soak alone (QUORVANE_AUTOPLAY, 100000 frames by default);
 #   3. both together (the lines either of them ran).
 # Builds its own tree, build-cov (Debug, --coverage), and reads the counters with gcovr.
@@ -26,7 +27,7 @@ measure() {
 }
 
 forget
-(cd "$build" && ctest -R '_test$' -j2 >/dev/null) || echo "coverage: some tests failed; measured anyway" >&2
+(cd "$build" && ctest -R '_test$|^replay_shelf$' -j2 >/dev/null) || echo "coverage: some tests failed; measured anyway" >&2
 measure "the tests alone" tests
 
 forget
