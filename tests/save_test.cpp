@@ -3,29 +3,46 @@
 // save leaves the game playable; a dead hero leaves no save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include "creatures/monster.h"
 #include "harness.h"
 #include "items/inventory.h"
+#include "items/item.h"
+#include "keep/invariants.h"
+#include "keep/lock.h"
 #include "keep/save.h"
 #include "keep/state.h"
 #include "player/player.h"
 #include "screens/menu.h"
+#include "selfplay/autoplay.h"
 #include "shell/dice.h"
 #include "shell/free.h"
 #include "shell/history.h"
 #include "shell/input.h"
+#include "shell/layout.h"
 #include "shell/main.h"
 #include "world/level.h"
+#include "world/tiles.h"
 
 namespace {
 
@@ -145,6 +162,10 @@ TEST(SavedGame, DamagedTextIsRefusedAndTheGameInMemoryIsKept)
     EXPECT_EQ(refused(digest, "wrong digest"), "its digest does not match the game it holds");
     EXPECT_EQ(refused(good + "x\n", "trailing"), "damaged at line " + std::to_string(std::count(good.begin(), good.end(), '\n') + 1) + ": more after the end");
     EXPECT_EQ(refused("P5\n3 3\n255\n", "a picture"), "not a saved game");
+    EXPECT_EQ(refused("quorvane-save 0\n" + good.substr(16), "version 0"), "not a saved game (version 0)");
+    std::string zero = good;
+    zero[zero.find("\nline ") + 9] = '\0'; // inside the first history line's text
+    EXPECT_NE(refused(zero, "a zero in a text").find("a text with a zero in it"), std::string::npos);
     // Line ends written over as CR LF by some editor still read.
     std::string crlf;
     for (char ch : good)
@@ -240,6 +261,150 @@ TEST(SavedGame, NumbersOutsideTheGameAreRefusedThoughTheDigestMatches)
     EXPECT_FALSE(ReadGameText(text, why, sizeof why));
 }
 
+// The ends of every count that grows in play (experience, hit points, bonuses, amounts,
+// days ...): the walker puts each at one end of its range.
+class ToTheEnd : public StateWalker {
+public:
+    explicit ToTheEnd(bool high) : high(high) {}
+    void Section(const char *) override {}
+    void Int(int &value, int low, int top) override
+    {
+        if (top >= GROWTH_MAX && top != INT_MAX)
+            value = high ? top : low;
+    }
+    void Byte(unsigned char &, int, int) override {}
+    void Text(char *, size_t) override {}
+    void Name(const char *&, const char *&, const char *const *, const char *const *, int) override {}
+    void Check(bool, const char *) override {}
+
+private:
+    bool high;
+};
+
+// A game whose growing counts stand at their ends is accepted, and plays on under the
+// self-play's eyes (every rule checked in every frame) without running past an int: the
+// sanitizers' build runs this too.
+TEST(SavedGame, TheEndsOfEveryCountAreAcceptedAndPlayOnSafely)
+{
+    qt::Boot();
+    for (bool high : {true, false}) {
+        const char *end = high ? "high" : "low";
+        qt::NewSeededGame(41);
+        ToTheEnd to(high);
+        WalkGame(to);
+        // A carried kind is counted at least once; the clock is about to turn the day.
+        for (int k = 0; k < NUM_ITEM_KINDS; k++)
+            user_amounts[k] = 0;
+        for (int i = 0; i < curitems; i++)
+            user_amounts[user_inventory[i].getType()] = high ? GROWTH_MAX : 1;
+        gametime = TURNS_PER_DAY - 1;
+        player.poisoned = high; // at the low end the hero has no hit point to lose
+        const std::string text = WriteGameText();
+        Elsewhere();
+        char why[200] = "";
+        ASSERT_TRUE(ReadGameText(text, why, sizeof why)) << end << ": " << why;
+        EXPECT_EQ(player.exp, high ? GROWTH_MAX : 0) << end;
+        done = STATE_PLAYING, mode = MODE_NORMAL;
+        testing::internal::CaptureStdout();
+        const int status = RunAutoplay(40 + high, 3000, false);
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(status, 0) << end << ": " << said;
+        EXPECT_LE(player.exp, GROWTH_MAX) << end;
+        EXPECT_LE(gamedays, GROWTH_MAX) << end;
+        qt::UseScriptedWaits();
+    }
+    // One past an end is not a game this game can hold.
+    for (auto spoil : {+[] { player.exp = GROWTH_MAX + 1; }, +[] { player.tohit = GROWTH_MAX + 1; },
+                       +[] { player.regencount = -1; }, +[] { gamedays = GROWTH_MAX + 1; },
+                       +[] { monsters[1].exp = GROWTH_MAX + 1; }}) {
+        qt::NewSeededGame(42);
+        spoil();
+        const std::string text = WriteGameText();
+        char why[200] = "";
+        EXPECT_FALSE(ReadGameText(text, why, sizeof why));
+        EXPECT_NE(std::string(why).find("a number out of range"), std::string::npos) << why;
+    }
+}
+
+// Each rule of the game that a file breaks, its numbers all in range and its digest
+// right, has the file refused: the rules the self-play holds every frame to.
+TEST(SavedGame, FilesBreakingARuleOfTheGameAreRefused)
+{
+    qt::Boot();
+    struct Bad {
+        const char *what;
+        void (*spoil)();
+        const char *rule;
+    } bad[] = {
+        {"a live creature of no kind", [] { monsters[4].alive = 1, monsters[4].kind = 0; }, "live monster of no kind"},
+        {"two creatures on one cell", [] { monsters[5].x = monsters[6].x, monsters[5].y = monsters[6].y; }, "two monsters on one cell"},
+        {"a creature in a wall", [] { worldmap[monsters[7].y][monsters[7].x] = TILE_WALL_FIRST; }, "monster in a wall"},
+        {"a count that disagrees with the slots", [] { curitems += 1; }, "curitems disagrees with the slots"},
+        {"a carried kind with an amount of 0", [] { user_amounts[user_inventory[0].getType()] = 0; }, "carried kind with no count"},
+        {"an amount of a kind not carried", [] { user_amounts[NUM_ITEM_KINDS - 1] = 3; }, "user_amounts disagrees with curitems"},
+        {"a pack out of order", [] { user_inventory[0].SwapItem(user_inventory[1]); }, "inventory not sorted"},
+        {"a gap in the pack", [] { user_inventory[0].SetItem(0, 0, 0); }, "an item after an empty slot"},
+        {"more creatures than slots in use", [] { monsters[curmonsters].alive = 1, monsters[curmonsters].kind = 3; }, ""},
+    };
+    for (const Bad &b : bad) {
+        qt::NewSeededGame(23);
+        ASSERT_GE(curitems, 2);
+        ASSERT_GE(curmonsters, 8);
+        for (int i : {4, 5, 6, 7})
+            ASSERT_TRUE(monsters[i].alive) << b.what;
+        b.spoil();
+        const std::string text = WriteGameText();
+        Elsewhere();
+        const unsigned long long mine = DigestGame();
+        char why[200] = "";
+        const bool read = ReadGameText(text, why, sizeof why);
+        if (!*b.rule) {
+            // A creature past the slots in use is no creature: the game never looks at it.
+            EXPECT_TRUE(read) << b.what << ": " << why;
+            continue;
+        }
+        EXPECT_FALSE(read) << b.what;
+        EXPECT_NE(std::string(why).find("breaks a rule of the game: "), std::string::npos) << b.what << ": " << why;
+        EXPECT_NE(std::string(why).find(b.rule), std::string::npos)
+            << b.what << ": " << why;
+        EXPECT_EQ(DigestGame(), mine) << b.what;
+    }
+}
+
+// Each rule catches the game that breaks it (most cannot come from a file, whose ranges
+// refuse them first: the self-play relies on them).
+TEST(SavedGame, EachRuleOfTheGameCatchesItsBreach)
+{
+    qt::Boot();
+    struct Breach {
+        void (*spoil)();
+        const char *rule;
+    } breaches[] = {
+        {[] { done = STATE_DEAD + 1; }, "done out of range"},
+        {[] { mode = MODE_TRAVELLING + 1; }, "mode out of range"},
+        {[] { oldmode = -1; }, "oldmode out of range"},
+        {[] { player.x = -1; }, "player off the map"},
+        {[] { player.viewx = MAP_WIDTH; }, "view off the map"},
+        {[] { player.areay = WORLD_ROWS; }, "world cell off the world"},
+        {[] { curmonsters = MONSTER_LIMIT + 1; }, "curmonsters out of range"},
+        {[] { monsters[2].y = MAP_HEIGHT; }, "monster off the map"},
+        {[] { cursmallitems = -1; }, "cursmallitems out of range"},
+        {[] { user_inventory[0].SetItem(-1, -1, NUM_ITEM_KINDS); }, "inventory slot of no kind"},
+        {[] { curhistory = HISTORY_LINES; }, "curhistory out of range"},
+        {[] { curhistory = 0, std::memset(history[0].text, 'x', HISTORY_TEXT); }, "history line not terminated"},
+        {[] { gametime = -1; }, "gametime out of range"},
+    };
+    for (const Breach &b : breaches) {
+        qt::NewSeededGame(24);
+        char why[200] = "";
+        ASSERT_TRUE(CheckGame(why, sizeof why)) << why;
+        b.spoil();
+        EXPECT_FALSE(CheckGame(why, sizeof why)) << b.rule;
+        EXPECT_EQ(std::string(why).rfind(b.rule, 0), 0u) << b.rule << ": " << why;
+    }
+    qt::NewSeededGame(24);
+}
+
 // ---- The file, in a folder of the test's own ----
 
 class SaveFile : public testing::Test {
@@ -283,6 +448,22 @@ protected:
         return testing::internal::GetCapturedStderr();
     }
     static int Lines(const std::string &s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+    // The folder's files but the lock, by name, in order, one blank between two.
+    static std::string Others()
+    {
+        std::vector<std::string> names;
+        DIR *dir = opendir(".");
+        while (struct dirent *e = dir ? readdir(dir) : nullptr)
+            if (std::strcmp(e->d_name, ".") && std::strcmp(e->d_name, "..") && std::strcmp(e->d_name, LOCK_FILE))
+                names.push_back(e->d_name);
+        if (dir)
+            closedir(dir);
+        std::sort(names.begin(), names.end());
+        std::string all;
+        for (const std::string &n : names)
+            all += (all.empty() ? "" : " ") + n;
+        return all;
+    }
     // As the program starts: the title, no game yet.
     static void Start()
     {
@@ -366,6 +547,15 @@ TEST_F(SaveFile, BadFilesAreToldInOneLineAndMovedAsideNeverOverAnother)
     EXPECT_EQ(Read("quorvane.sav.bad"), "not a game at all\n");
     EXPECT_TRUE(Exists("quorvane.sav.bad1"));
 
+    // Too big to be a save, and a link that leads nowhere: set aside whole, unread.
+    Write(SAVE_FILE, std::string(9 << 20, ' '));
+    err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_NE(err.find("cannot be read (File too large); moved aside to quorvane.sav.bad2"), std::string::npos) << err;
+    ASSERT_EQ(symlink(SAVE_FILE, SAVE_FILE), 0);
+    err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_NE(err.find("cannot be read (Too many levels of symbolic links); moved aside to quorvane.sav.bad3"),
+              std::string::npos) << err;
+
     // The next start is a first start: nothing there, nothing said.
     err = Stderr([] { ResumeSavedGame(); });
     EXPECT_EQ(err, "");
@@ -386,8 +576,8 @@ TEST_F(SaveFile, AFolderWhereTheSaveGoesIsToldOnceAndTheGameGoesOn)
         EXPECT_FALSE(KeepGame());
     });
     EXPECT_EQ(err, "") << "told again at every save";
-    // No half-written files are left behind.
-    EXPECT_EQ(std::system("test $(ls -A | wc -l) = 1"), 0);
+    // No half-written files are left behind (the folder's lock file stays).
+    EXPECT_EQ(Others(), "quorvane.sav");
 }
 
 TEST_F(SaveFile, AFolderThatTakesNoFilesOrAFullDiskKeepTheLastSave)
@@ -409,7 +599,7 @@ TEST_F(SaveFile, AFolderThatTakesNoFilesOrAFullDiskKeepTheLastSave)
     EXPECT_EQ(Lines(err), 1) << err;
     EXPECT_NE(err.find("the game could not be saved, the last save is kept"), std::string::npos) << err;
     EXPECT_EQ(Read(SAVE_FILE), last);
-    EXPECT_EQ(std::system("test $(ls -A | wc -l) = 1"), 0) << "a half-written file was left";
+    EXPECT_EQ(Others(), "quorvane.sav") << "a half-written file was left";
 
     // A folder the game may not write in (as root, a folder nobody writes in).
     ASSERT_EQ(chmod(".", 0555), 0);
@@ -429,6 +619,242 @@ TEST_F(SaveFile, AFolderThatTakesNoFilesOrAFullDiskKeepTheLastSave)
     EXPECT_NE(Read(SAVE_FILE), last);
 }
 
+// A player who started the game from the desktop's menu sees no stderr: a game that is
+// not kept is said in the window, in the message line and on the title after Q, once for
+// each kind of failure, until a save works again.
+TEST_F(SaveFile, AFailureToSaveIsShownInTheWindowOnceForEachKind)
+{
+    auto title_shows = [](const char *text) {
+        fadeimg = 255, fadecount = 0;
+        qt::Frame(1);
+        return qt::TextAt(SCREEN_WIDTH / 2 - 4 * static_cast<int>(std::strlen(text)), 520, text);
+    };
+    const char *full = "Game not saved: the disk is full.";
+    const char *locked = "Game not saved: the folder is read-only.";
+    qt::NewSeededGame(56);
+    played = true;
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit old, small = {4096, 4096};
+    getrlimit(RLIMIT_FSIZE, &old);
+    small.rlim_max = old.rlim_max;
+    setrlimit(RLIMIT_FSIZE, &small);
+    for (int round = 0; round < 2; round++) {
+        Stderr([] { qt::Press(KEY_Q, 1, MOD_LSHIFT); });
+        ASSERT_EQ(done, STATE_MENU);
+        EXPECT_TRUE(title_shows(full)) << "round " << round;
+        qt::Key(KEY_SPACE); // Continue
+        qt::Frame(1);
+        ASSERT_EQ(done, STATE_PLAYING);
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(qt::HistoryCount(full), 1);
+    qt::Frame(1);
+    bool shown = false;
+    for (int row = 1; row <= 6; row++)
+        shown = shown || qt::TextAt(320, PROMPT_Y + LINE_HEIGHT * row, full);
+    EXPECT_TRUE(shown) << "not in the message line";
+
+    // A folder the game may not write in (for root, one no one may write in).
+    const bool root = geteuid() == 0;
+    if (!root) {
+        ASSERT_EQ(chmod(".", 0555), 0);
+    }
+    ASSERT_EQ(chdir(root ? "/sys" : "."), 0);
+    Stderr([] { qt::Press(KEY_Q, 1, MOD_LSHIFT); });
+    EXPECT_TRUE(title_shows(locked));
+    Stderr([] { EXPECT_FALSE(KeepGame()); });
+    EXPECT_EQ(qt::HistoryCount(locked), 1);
+    EXPECT_EQ(chdir(folder), 0);
+    EXPECT_EQ(chmod(".", 0755), 0);
+
+    // Saved at last: the title has nothing more to say.
+    EXPECT_TRUE(KeepGame());
+    EXPECT_EQ(KeepNotice(), nullptr);
+    EXPECT_FALSE(title_shows(locked));
+}
+
+// The bug this guards against: a copy of the game forgotten in another window, closed
+// after the player had played and left with Q in the first, wrote its own old game over
+// the one played.
+TEST_F(SaveFile, ASecondCopyInTheSameFolderKeepsNothingAndSaysSoInItsWindow)
+{
+    qt::NewSeededGame(51);
+    played = true;
+    ASSERT_TRUE(KeepGame());
+    const std::string kept = Read(SAVE_FILE);
+
+    // The other copy: started first, it holds the folder.
+    int other = open(LOCK_FILE, O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    Elsewhere();
+    Start();
+    std::string err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_EQ(err, "quorvane: the game is already being played in this folder; this copy keeps nothing\n");
+    EXPECT_FALSE(played) << "the other copy's game was taken up";
+    const char *note = "The game is already being played in another window: nothing is kept here.";
+    ASSERT_NE(KeepNotice(), nullptr);
+    EXPECT_STREQ(KeepNotice(), note);
+    fadeimg = 255, fadecount = 0;
+    qt::Frame(1);
+    EXPECT_TRUE(qt::TextAt(SCREEN_WIDTH / 2 - 4 * static_cast<int>(std::strlen(note)), 520, note));
+    // Played here and ended every way a game ends, it writes nothing.
+    qt::NewSeededGame(52);
+    played = true;
+    EXPECT_FALSE(KeepGame());
+    ForgetSavedGame();
+    EXPECT_EQ(Read(SAVE_FILE), kept);
+
+    // The other copy gone, the next start takes the folder and the game up.
+    close(other);
+    keep_games = true;
+    Start();
+    err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_EQ(err, "");
+    EXPECT_TRUE(played);
+    EXPECT_EQ(KeepNotice(), nullptr);
+}
+
+// Hard kills in the middle of saves: each save that was cut off left its file, and the
+// next start clears them all; the last whole save is the game resumed. The kill also
+// takes the dead copy's lock with it.
+TEST_F(SaveFile, KillsDuringSavesLeaveNothingBehindAfterTheNextStart)
+{
+    qt::NewSeededGame(53);
+    played = true;
+    ASSERT_TRUE(KeepGame());
+    const unsigned long long kept = KeptDigest();
+    int cut = 0;
+    for (int round = 0; round < 50; round++) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            LockPlayerFolder();
+            for (;;)
+                KeepGame();
+        }
+        // Killed once a save of its is under way (its new file is there), or at the bound.
+        bool saving = false;
+        for (int tries = 0; tries < 200000 && !saving; tries++)
+            saving = Others().find("quorvane.sav.") != std::string::npos;
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        std::istringstream names(Others());
+        for (std::string n; names >> n;)
+            cut += n != SAVE_FILE;
+    }
+    EXPECT_GT(cut, 0) << "no save was cut off: the test killed nothing mid-save";
+    // Beside them, files that are not a save's leftovers.
+    Write("quorvane.sav.bad", "x");
+    Write("quorvane.sav.bad123", "x");
+    Write("quorvane.sav.notes", "x");
+    Elsewhere();
+    Start();
+    std::string err = Stderr([] { ResumeSavedGame(); });
+    EXPECT_EQ(err, "");
+    EXPECT_TRUE(played) << "the kills' lock stayed";
+    EXPECT_EQ(DigestGame(), kept);
+    EXPECT_EQ(Others(), "quorvane.sav quorvane.sav.bad quorvane.sav.bad123 quorvane.sav.notes");
+}
+
+// What is not a file is never opened to wait on: a named pipe is set aside at once.
+TEST_F(SaveFile, ANamedPipeForASaveIsSetAsideWithoutWaiting)
+{
+    ASSERT_EQ(mkfifo(SAVE_FILE, 0644), 0);
+    Start();
+    alarm(60); // a start-up that waited on the pipe ends the test here
+    std::string err = Stderr([] { ResumeSavedGame(); });
+    alarm(0);
+    EXPECT_EQ(err, "quorvane: quorvane.sav: not a file; moved aside to quorvane.sav.bad, a new game can be started\n");
+    EXPECT_FALSE(played);
+    EXPECT_EQ(Others(), "quorvane.sav.bad");
+}
+
+// A save the player may not read (made by a run under sudo) is the player's game all the
+// same: it stays, nothing is written over it, and the title says why.
+TEST_F(SaveFile, ASaveThePlayerMayNotReadIsLeftAndTheTitleSaysWhy)
+{
+    qt::NewSeededGame(54);
+    played = true;
+    ASSERT_TRUE(KeepGame());
+    const std::string kept = Read(SAVE_FILE);
+    ASSERT_EQ(chmod(SAVE_FILE, 0600), 0);
+    // Root reads everything: the check runs as another user, in a copy of the test.
+    const bool root = geteuid() == 0;
+    ASSERT_EQ(root ? chmod(".", 0777) : chmod(SAVE_FILE, 0), 0);
+    pid_t child = root ? fork() : 0;
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (root && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(10);
+        Elsewhere();
+        Start();
+        std::string err = Stderr([] { ResumeSavedGame(); });
+        int wrong = 0;
+        wrong |= err != "quorvane: quorvane.sav: the saved game cannot be read (Permission denied); it is left as it is "
+                        "and nothing is kept until it can be read\n";
+        wrong |= played << 1;
+        wrong |= (!KeepNotice() || std::strcmp(KeepNotice(), "Your saved game cannot be read (no permission): "
+                                                             "nothing is kept.")) << 2;
+        played = true;
+        wrong |= KeepGame() << 3;
+        wrong |= (Others() != SAVE_FILE) << 4;
+        if (root)
+            _exit(wrong);
+        EXPECT_EQ(wrong, 0);
+    } else {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "checks that failed (bits): the line, the game taken up, the title, "
+                                             "a save written, the files";
+    }
+    ASSERT_EQ(chmod(SAVE_FILE, 0600), 0);
+    EXPECT_EQ(Read(SAVE_FILE), kept);
+}
+
+// A signal in the middle of the start-up's read is no damage: the read goes on.
+TEST_F(SaveFile, ASignalDuringTheReadIsNoDamage)
+{
+    qt::NewSeededGame(55);
+    const std::string text = WriteGameText();
+    struct sigaction sa = {}, old;
+    sa.sa_handler = [](int) {}; // no SA_RESTART: the read is cut short with EINTR
+    sigaction(SIGUSR1, &sa, &old);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const pid_t reader = static_cast<pid_t>(syscall(SYS_gettid));
+    std::thread writer([&] {
+        const size_t half = text.size() / 2;
+        EXPECT_EQ(write(ends[1], text.data(), half), static_cast<ssize_t>(half));
+        // Once the reader waits in read() for the rest (system call 0 on this machine),
+        // the signal comes.
+        char path[64];
+        std::snprintf(path, sizeof path, "/proc/self/task/%d/syscall", reader);
+        bool waiting = false;
+        for (int tries = 0; tries < 100000 && !waiting; tries++) {
+            std::ifstream f(path);
+            long call = -1;
+            int avail = -1;
+            waiting = (f >> call) && call == SYS_read && ioctl(ends[0], FIONREAD, &avail) == 0 && avail == 0;
+        }
+        EXPECT_TRUE(waiting);
+        syscall(SYS_tgkill, getpid(), reader, SIGUSR1);
+        const size_t rest = text.size() - half;
+        EXPECT_EQ(write(ends[1], text.data() + half, rest), static_cast<ssize_t>(rest));
+        close(ends[1]);
+    });
+    std::string got;
+    const bool read = ReadAll(ends[0], &got);
+    writer.join();
+    close(ends[0]);
+    sigaction(SIGUSR1, &old, nullptr);
+    EXPECT_TRUE(read) << std::strerror(errno);
+    EXPECT_EQ(got, text);
+}
+
 TEST_F(SaveFile, RunsThatKeepNoGamesNeitherReadNorWrite)
 {
     Write(SAVE_FILE, "left alone\n");
@@ -442,6 +868,18 @@ TEST_F(SaveFile, RunsThatKeepNoGamesNeitherReadNorWrite)
         ForgetSavedGame();
     });
     EXPECT_EQ(err, "");
+    EXPECT_EQ(Read(SAVE_FILE), "left alone\n");
+
+    // The launcher found no home folder: the title says the game is not kept.
+    keep_games = true;
+    setenv("QUORVANE_KEEP", "0", 1);
+    err = Stderr([] { ResumeSavedGame(); });
+    unsetenv("QUORVANE_KEEP");
+    EXPECT_FALSE(keep_games);
+    ASSERT_NE(KeepNotice(), nullptr);
+    EXPECT_STREQ(KeepNotice(), "This game is not kept: there is no folder to keep it in.");
+    EXPECT_EQ(Others(), "quorvane.sav") << "a lock or another file was made";
+    EXPECT_FALSE(KeepGame());
     EXPECT_EQ(Read(SAVE_FILE), "left alone\n");
 }
 

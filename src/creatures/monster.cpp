@@ -144,15 +144,16 @@ void WalkMonsters(StateWalker &w)
         w.Section("monster");
         w.Byte(m.alive, 0, 1);
         w.Byte(m.multiplies, 0, 1);
-        w.Int(m.deadtime);
+        w.Int(m.deadtime, 0, RESPAWN_WAIT);
         w.Int(m.kind, 0, NUM_MONSTER_KINDS - 1);
-        w.Int(m.chp);
-        w.Int(m.mhp);
+        // A blow takes at most twice GROWTH_MAX from a creature that had at most that.
+        w.Int(m.chp, -2 * GROWTH_MAX, GROWTH_MAX);
+        w.Int(m.mhp, 0, GROWTH_MAX);
         // Blows are rolled between the two.
         w.Int(m.mindamage, 0, MAX_DAMAGE);
         w.Int(m.maxdamage, m.mindamage, MAX_DAMAGE);
-        w.Int(m.size);
-        w.Int(m.exp);
+        w.Int(m.size, 0, GROWTH_MAX);
+        w.Int(m.exp, 0, GROWTH_MAX);
         w.Int(m.x, 0, MAP_WIDTH - 1);
         w.Int(m.y, 0, MAP_HEIGHT - 1);
         w.Int(m.dx, -1, 1);
@@ -501,7 +502,7 @@ void HitPlayer(int i)
         if (m.attacktype == ATTACK_POISON) {
             player.feelbetter = 0;
             player.poisoned = 1;
-            player.poisontime += 5;
+            player.poisontime = std::min(player.poisontime + 5, GROWTH_MAX);
             std::snprintf(line, sizeof line, "You feel sick.");
             AddHistory(line);
         }
@@ -534,7 +535,7 @@ void HitMonster(int i)
     player.damroll = RandNum(1, player.str > 1 ? player.str : 1) + player.todam;
     player.hitroll = RandNum(0, player.tohit + 2 > 0 ? player.tohit + 2 : 0);
     if (player.hitroll > 0) {
-        player.practice[0] += 1;
+        player.practice[0] = std::min(player.practice[0] + 1, GROWTH_MAX);
         m.chp -= player.damroll;
         if (player.blind)
             std::snprintf(line, sizeof line, "You hit Something");
@@ -555,7 +556,7 @@ void KillMonster(int i)
     MonsterRecord &m = monsters[i];
     std::snprintf(line, sizeof line, "You have slain the %s.", m.name);
     AddHistory(line);
-    player.exp += m.exp;
+    player.exp = std::min(player.exp + m.exp, GROWTH_MAX);
     m.alive = 0;
     m.kind = KIND_DEAD;
     m.attacktype = ATTACK_NONE;

@@ -1,5 +1,6 @@
 #include "items/inventory.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 
@@ -32,7 +33,7 @@ void WalkInventory(StateWalker &w)
         it.Walk(w);
     w.Section("amounts");
     for (int &n : user_amounts)
-        w.Int(n, 0, INT_MAX);
+        w.Int(n, 0, GROWTH_MAX);
 }
 
 void ClearInventory()
@@ -105,7 +106,7 @@ bool AddItem(int kind, bool announce)
         kind = RandNum(1, 110);
     if (kind > 0 && kind < NUM_ITEM_KINDS) {
         if (user_amounts[kind] != 0) {
-            user_amounts[kind] += 1;
+            user_amounts[kind] = std::min(user_amounts[kind] + 1, GROWTH_MAX);
             taken = true;
             if (announce) {
                 std::snprintf(line, sizeof line, "You have a %s.", item_names[kind]);

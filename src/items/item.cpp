@@ -1,12 +1,9 @@
 #include "items/item.h"
 
-#include <cstdlib>
-
-#include "shell/dice.h"
 #include "items/inventory.h"
+#include "keep/state.h"
 #include "shell/global.h"
 #include "shell/pictures.h"
-#include "keep/state.h"
 #include "world/tiles.h"
 
 ItemClass items[MAX_MAP_ITEMS];
@@ -38,13 +35,6 @@ void ItemClass::SwapItem(ItemClass &other)
     ItemClass t = *this;
     *this = other;
     other = t;
-}
-
-void ItemClass::RandLoc()
-{
-    // Row first, then column, straight from the C generator.
-    y = RollDice() % 74 + 1;
-    x = RollDice() % 241 + 1;
 }
 
 void LoadItems()

@@ -16,7 +16,6 @@ public:
     void Place(int col, int row) { x = col; y = row; }
     void SetItem(int col, int row, int kind) { x = col; y = row; type = kind; }
     void SwapItem(ItemClass &other);
-    void RandLoc();
     void MoveInventory() { x = -1; y = -1; }
     int getx() const { return x; }
     int gety() const { return y; }

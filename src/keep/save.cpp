@@ -1,18 +1,23 @@
 #include "keep/save.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "keep/invariants.h"
+#include "keep/lock.h"
 #include "keep/state.h"
 #include "platform/platform.h"
 #include "player/player.h"
 #include "screens/menu.h"
 #include "shell/dice.h"
+#include "shell/history.h"
 #include "shell/main.h"
 #include "world/level.h"
 
@@ -311,22 +316,87 @@ bool ReadState(const std::string &text, bool checked, char *why, size_t size)
         std::snprintf(why, size, "its digest does not match the game it holds");
         return false;
     }
+    char broken[160];
+    if (checked && !CheckGame(broken, sizeof broken)) {
+        std::snprintf(why, size, "the game it holds breaks a rule of the game: %s", broken);
+        return false;
+    }
     return true;
 }
 
-// ---- The file ----
+// ---- What the player is told ----
 
-// The errno of the last failure to save that was told, so that a folder that stays
-// read-only is not told of at every crossing. 0 after a save that worked.
-int told_errno;
+// The troubles with keeping the game, each told once: on stderr, in the message line
+// when a game is being played, and on the title until it is over.
+enum Trouble {
+    TROUBLE_DISK_FULL,
+    TROUBLE_READ_ONLY,
+    TROUBLE_IN_THE_WAY,
+    TROUBLE_OTHER,
+    TROUBLE_PLAYED_ELSEWHERE,
+    TROUBLE_UNREADABLE,
+    TROUBLE_NOT_KEPT
+};
+
+// The failures to save told since the last save that worked (a bit for each Trouble).
+unsigned told;
+// What the title says about the kept game, empty when all is well.
+char notice[120];
+
+Trouble TroubleOf(int err)
+{
+    switch (err) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return TROUBLE_DISK_FULL;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return TROUBLE_READ_ONLY;
+    case EISDIR:
+    case ENOTDIR:
+    case ENOTEMPTY:
+    case EEXIST:
+        return TROUBLE_IN_THE_WAY;
+    default:
+        return TROUBLE_OTHER;
+    }
+}
+
+// A failure to save, in the player's words, short enough for the message line (42
+// characters): in the message line and on the title.
+void ShowSaveFailure(Trouble trouble, int err)
+{
+    switch (trouble) {
+    case TROUBLE_DISK_FULL: std::snprintf(notice, sizeof notice, "Game not saved: the disk is full."); break;
+    case TROUBLE_READ_ONLY: std::snprintf(notice, sizeof notice, "Game not saved: the folder is read-only."); break;
+    case TROUBLE_IN_THE_WAY: std::snprintf(notice, sizeof notice, "Game not saved: a folder is in its place."); break;
+    default: std::snprintf(notice, sizeof notice, "Game not saved (%s).", std::strerror(err)); break;
+    }
+    if (played)
+        AddHistory(notice);
+}
 
 void TellSaveFailure(const char *what, int err)
 {
-    if (err == told_errno)
+    const Trouble trouble = TroubleOf(err);
+    if (told & (1u << trouble))
         return;
-    told_errno = err;
+    told |= 1u << trouble;
     std::fprintf(stderr, "quorvane: %s: %s (%s); the game goes on\n", SAVE_FILE, what, std::strerror(err));
+    ShowSaveFailure(trouble, err);
 }
+
+// A save that worked: every failure may be told again, and the title has nothing to say.
+void ForgetSaveFailures()
+{
+    if (told != 0)
+        notice[0] = '\0';
+    told = 0;
+}
+
+// ---- The file ----
 
 bool WriteAll(int fd, const std::string &text)
 {
@@ -377,8 +447,42 @@ bool WriteFileSafely(const char *path, const std::string &text)
         fsync(dir);
         close(dir);
     }
-    told_errno = 0;
+    ForgetSaveFailures();
     return true;
+}
+
+// A name a save being written had (quorvane.sav.XXXXXX, as mkstemp makes it), not one
+// of the files set aside (quorvane.sav.bad, .bad1, ...).
+bool IsSaveDebris(const char *name)
+{
+    const size_t n = std::strlen(SAVE_FILE);
+    if (std::strncmp(name, SAVE_FILE, n) != 0 || name[n] != '.')
+        return false;
+    const char *tail = name + n + 1;
+    if (std::strlen(tail) != 6)
+        return false;
+    for (const char *p = tail; *p; p++)
+        if (!std::isalnum(static_cast<unsigned char>(*p)))
+            return false;
+    if (std::strncmp(tail, "bad", 3) == 0 && std::isdigit(static_cast<unsigned char>(tail[3])) &&
+        std::isdigit(static_cast<unsigned char>(tail[4])) && std::isdigit(static_cast<unsigned char>(tail[5])))
+        return false;
+    return true;
+}
+
+// The saves a kill or a power cut interrupted are of no use: each left a file behind.
+// Only the copy of the game that holds the folder clears them.
+void ClearSaveDebris()
+{
+    DIR *dir = opendir(".");
+    if (!dir)
+        return;
+    while (struct dirent *e = readdir(dir)) {
+        struct stat st;
+        if (IsSaveDebris(e->d_name) && lstat(e->d_name, &st) == 0 && S_ISREG(st.st_mode))
+            unlink(e->d_name);
+    }
+    closedir(dir);
 }
 
 // Moves a file that is not a usable save out of the way, never over one moved before.
@@ -404,30 +508,28 @@ bool MoveAside(const char *path, char *aside, size_t size)
     return false;
 }
 
-// The whole file, or false with errno set (EFBIG: too large to be a save).
-bool ReadFile(const char *path, std::string *text)
+} // namespace
+
+bool ReadAll(int fd, std::string *text)
 {
-    FILE *f = std::fopen(path, "rb");
-    if (!f)
-        return false;
     char buf[65536];
-    size_t n;
-    bool ok = true;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        text->append(buf, n);
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        text->append(buf, static_cast<size_t>(n));
         if (static_cast<long>(text->size()) > MAX_SAVE_BYTES) {
             errno = EFBIG;
-            ok = false;
-            break;
+            return false;
         }
     }
-    if (ok && std::ferror(f)) {
-        errno = EIO;
-        ok = false;
-    }
-    std::fclose(f);
-    return ok;
 }
+
+namespace {
 
 // A file that cannot be resumed: one line, and the file out of the way.
 void SetAside(const char *why)
@@ -440,6 +542,14 @@ void SetAside(const char *why)
         std::fprintf(stderr, "quorvane: %s: %s; it could not be moved aside (%s) and is left as it is\n", SAVE_FILE,
                      why, std::strerror(errno));
     NotePlayerFileChanged();
+}
+
+// This run keeps nothing: the title says why, once.
+void KeepNothing(Trouble trouble, const char *text)
+{
+    keep_games = false;
+    told |= 1u << trouble;
+    std::snprintf(notice, sizeof notice, "%s", text);
 }
 
 } // namespace
@@ -471,25 +581,65 @@ bool KeepGame()
 
 void ResumeSavedGame()
 {
+    // A start: nothing has been told yet.
+    told = 0;
+    notice[0] = '\0';
     if (!keep_games)
         return;
-    struct stat st;
-    if (stat(SAVE_FILE, &st) != 0) {
-        if (errno != ENOENT)
-            std::fprintf(stderr, "quorvane: %s: the saved game cannot be read (%s)\n", SAVE_FILE, std::strerror(errno));
+    const char *keep = std::getenv("QUORVANE_KEEP");
+    if (keep && std::strcmp(keep, "0") == 0) {
+        KeepNothing(TROUBLE_NOT_KEPT, "This game is not kept: there is no folder to keep it in.");
         return;
     }
-    if (S_ISDIR(st.st_mode)) {
-        std::fprintf(stderr, "quorvane: %s: a folder stands where the saved game goes; no game can be kept until it is moved\n",
-                     SAVE_FILE);
-        told_errno = EISDIR;
+    // One game per folder: a second copy started here plays, but keeps nothing.
+    if (!LockPlayerFolder()) {
+        std::fprintf(stderr, "quorvane: the game is already being played in this folder; this copy keeps nothing\n");
+        KeepNothing(TROUBLE_PLAYED_ELSEWHERE, "The game is already being played in another window: nothing is kept here.");
+        return;
+    }
+    ClearSaveDebris();
+    // Opened without waiting on anything that is not a file (a named pipe), then looked at.
+    int fd = open(SAVE_FILE, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT)
+            return;
+        if (err == EACCES || err == EPERM) {
+            // The player's game is there, only not theirs to read (a sudo run made it):
+            // it stays where it is, and nothing is written over it.
+            std::fprintf(stderr, "quorvane: %s: the saved game cannot be read (%s); it is left as it is and nothing is kept until it can be read\n",
+                         SAVE_FILE, std::strerror(err));
+            KeepNothing(TROUBLE_UNREADABLE, "Your saved game cannot be read (no permission): nothing is kept.");
+            return;
+        }
+        char reason[120];
+        std::snprintf(reason, sizeof reason, "the saved game cannot be read (%s)", std::strerror(err));
+        SetAside(reason);
+        return;
+    }
+    struct stat st;
+    const bool known = fstat(fd, &st) == 0;
+    if (!known || !S_ISREG(st.st_mode)) {
+        const bool folder = known && S_ISDIR(st.st_mode);
+        close(fd);
+        if (folder) {
+            std::fprintf(stderr, "quorvane: %s: a folder stands where the saved game goes; no game can be kept until it is moved\n",
+                         SAVE_FILE);
+            told |= 1u << TROUBLE_IN_THE_WAY;
+            ShowSaveFailure(TROUBLE_IN_THE_WAY, EISDIR);
+        } else {
+            SetAside("not a file");
+        }
         return;
     }
     std::string text;
     char why[200];
-    if (!ReadFile(SAVE_FILE, &text)) {
+    const bool read = ReadAll(fd, &text);
+    const int err = errno;
+    close(fd);
+    if (!read) {
         char reason[120];
-        std::snprintf(reason, sizeof reason, "the saved game cannot be read (%s)", std::strerror(errno));
+        std::snprintf(reason, sizeof reason, "the saved game cannot be read (%s)", std::strerror(err));
         SetAside(reason);
         return;
     }
@@ -501,6 +651,11 @@ void ResumeSavedGame()
     played = true;
     selectmenu = 0;
     ForgetGround();
+}
+
+const char *KeepNotice()
+{
+    return notice[0] ? notice : nullptr;
 }
 
 void ForgetSavedGame()

@@ -33,16 +33,30 @@ std::string WriteGameText();
 // as it was and why holds the reason.
 bool ReadGameText(const std::string &text, char *why, size_t size);
 
+// The whole of an open file, or false with errno set (EFBIG: too large to be a save). A
+// read that a signal interrupts is taken up again.
+bool ReadAll(int fd, std::string *text);
+
 // Writes the file when this run keeps games and a live game is in memory (one was
 // started or resumed, and the player is not dead). Safe against a crash or a full disk
-// part way: the last save stays whole. A failure is told in one line on stderr (not
-// again while it stays the same) and the game goes on. True when written.
+// part way: the last save stays whole. A failure is told once for each kind (a full
+// disk, a read-only folder, a folder in the way, any other) until a save works
+// again: a line on stderr, the player's words in the message line and on the title
+// (KeepNotice). The game goes on. True when written.
 bool KeepGame();
-// Start-up, once the pictures are loaded: a saved game is restored and the title offers
-// "Continue" with the cursor on it. A file that cannot be used is told in one line,
-// moved aside (quorvane.sav.bad, .bad1, ... never over an earlier one), and the title
-// offers "New Game" as on a first start.
+// Start-up, once the pictures are loaded. The run takes the folder's lock (keep/lock.h):
+// a second copy of the game in the same folder keeps nothing and says so. Saves that a
+// kill interrupted (quorvane.sav.XXXXXX) are removed. A saved game is restored and the
+// title offers "Continue" with the cursor on it. A save this player may not read is
+// left as it is and nothing is kept. Anything else that cannot be used (not a file,
+// damaged, breaking a rule of the game) is told in one line, moved aside
+// (quorvane.sav.bad, .bad1, ... never over an earlier one), and the title offers
+// "New Game" as on a first start. QUORVANE_KEEP=0 keeps nothing (the launcher's choice
+// when the player has no home folder).
 void ResumeSavedGame();
+// What the title says about keeping the game (the last failure, or why nothing is
+// kept), nullptr when there is nothing to say.
+const char *KeepNotice();
 // The player died: the saved game goes at once.
 void ForgetSavedGame();
 

@@ -12,6 +12,12 @@
 #include <string>
 #include <vector>
 
+// The largest number any count that grows in play reaches: experience, hit points,
+// strength, defence, the fighting bonuses and practice, the regeneration and poison
+// counters, an item's amount, the days. Each stops growing there, so any sum of a few of
+// them fits an int with room to spare, and a saved game holds none beyond it.
+constexpr int GROWTH_MAX = 1000000;
+
 class StateWalker {
 public:
     virtual ~StateWalker() = default;

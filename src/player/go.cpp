@@ -6,6 +6,7 @@
 #include "items/inventory.h"
 #include "items/item.h"
 #include "keep/record.h"
+#include "keep/state.h"
 #include "player/player.h"
 #include "player/travel.h"
 #include "screens/menu.h"
@@ -178,7 +179,8 @@ void TickPoison()
 {
     if (player.poisoned) {
         player.chp -= 1;
-        player.poisoncount += 1;
+        if (player.poisoncount < GROWTH_MAX)
+            player.poisoncount += 1;
         if (player.chp >= 0 && player.poisoncount == player.poisontime && player.poisontime != 0) {
             player.feelbetter = 1;
             player.poisontime = 0;

@@ -1,5 +1,6 @@
 #include "player/player.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "creatures/monster.h"
@@ -36,24 +37,37 @@ void WalkPlayer(StateWalker &w)
     PlayerRecord &p = player;
     w.Section("player");
     for (unsigned char *flag : {&p.acted, &p.gotdir, &p.feelbetter, &p.blind, &p.confused, &p.visible, &p.poisoned})
-        w.Byte(*flag);
-    for (int *v : {&p.regencount, &p.regenrate, &p.poisoncount, &p.poisontime, &p.chp, &p.mhp, &p.str, &p.def, &p.exp})
-        w.Int(*v);
+        w.Byte(*flag, 0, 1);
+    // The counts that grow in play stop at GROWTH_MAX. A hero struck down in this frame
+    // (a blow and the poison's tick) is below 0 until the death is seen.
+    w.Int(p.regencount, 0, GROWTH_MAX);
+    w.Int(p.regenrate, 1, GROWTH_MAX);
+    w.Int(p.poisoncount, 0, GROWTH_MAX);
+    w.Int(p.poisontime, 0, GROWTH_MAX);
+    w.Int(p.chp, -2 * MAX_DAMAGE, GROWTH_MAX);
+    w.Int(p.mhp, 1, GROWTH_MAX);
+    for (int *v : {&p.str, &p.def, &p.exp})
+        w.Int(*v, 0, GROWTH_MAX);
     w.Int(p.level, 0, MAX_LEVEL);
     w.Int(p.x, 0, MAP_WIDTH - 1);
     w.Int(p.y, 0, MAP_HEIGHT - 1);
-    w.Int(p.size);
+    w.Int(p.size, 0, GROWTH_MAX);
     w.Int(p.killer, NO_KILLER, MAX_MONSTERS - 1);
     w.Int(p.area);
-    for (int *v : {&p.tohit, &p.todam, &p.hitroll, &p.damroll})
-        w.Int(*v);
+    w.Int(p.tohit, 0, GROWTH_MAX);
+    w.Int(p.todam, 0, GROWTH_MAX);
+    // The last blow's rolls: up to the bonus plus two to hit, strength plus bonus in damage.
+    w.Int(p.hitroll, 0, GROWTH_MAX + 2);
+    w.Int(p.damroll, 0, 2 * GROWTH_MAX);
     w.Int(p.areax, 0, WORLD_COLS - 1);
     w.Int(p.areay, 0, WORLD_ROWS - 1);
     w.Int(p.viewx, 0, MAP_WIDTH - VIEW_COLS);
     w.Int(p.viewy, 0, MAP_HEIGHT - VIEW_ROWS);
-    w.Int(p.peace);
-    for (int *v : {&p.skill[0], &p.skill[1], &p.practice[0], &p.practice[1]})
-        w.Int(*v);
+    w.Int(p.peace, 0, 1);
+    for (int *v : {&p.skill[0], &p.skill[1]})
+        w.Int(*v, 0, SKILL_MAX);
+    for (int *v : {&p.practice[0], &p.practice[1]})
+        w.Int(*v, 0, GROWTH_MAX);
     // The land the player stands in is the world cell's.
     w.Check(p.areax >= 0 && p.areax < WORLD_COLS && p.areay >= 0 && p.areay < WORLD_ROWS &&
                 p.area == hugemap[p.areay][p.areax],
@@ -134,9 +148,9 @@ void UpdatePlayer(InputEvent *ev)
         if (player.skill[SKILL_FIGHTING] > SKILL_MAX)
             player.skill[SKILL_FIGHTING] = SKILL_MAX;
         if (RandNum(0, 1) == 0)
-            player.tohit += 1;
+            player.tohit = std::min(player.tohit + 1, GROWTH_MAX);
         else
-            player.todam += 1;
+            player.todam = std::min(player.todam + 1, GROWTH_MAX);
     }
 
     // One level at most per frame.
@@ -151,8 +165,8 @@ void UpdatePlayer(InputEvent *ev)
         if (done != STATE_QUIT)
             GetInput();
         int gain = player.level * 5 / 2;
-        player.mhp += gain;
-        player.chp += gain;
+        player.mhp = std::min(player.mhp + gain, GROWTH_MAX);
+        player.chp = std::min(player.chp + gain, GROWTH_MAX);
     }
 
     // Once the peace is broken, no townsfolk stays friendly.

@@ -1,6 +1,7 @@
 #include "screens/menu.h"
 
 #include "keep/record.h"
+#include "keep/save.h"
 #include "platform/platform.h"
 #include "shell/font.h"
 #include "shell/global.h"
@@ -59,6 +60,8 @@ void DrawMenu()
         drawString(MENU_X, MENU_Y + LINE_HEIGHT, "New Game");
         drawString(MENU_X, MENU_Y + 2 * LINE_HEIGHT, "Options");
         drawString(MENU_X, MENU_Y + 3 * LINE_HEIGHT, "Exit");
+        if (const char *note = KeepNotice())
+            centerString(SCREEN_WIDTH, 520, note);
         fadecount = 0;
     }
     SetPictureAlpha(logo, fadeimg);

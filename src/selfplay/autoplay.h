@@ -12,6 +12,3 @@
 // QUORVANE_AUTOPLAY_CHECK=1 in the environment it also returns 1 when the run fell short
 // of its aims, one line each.
 int RunAutoplay(unsigned seed, long frames, bool verbose);
-
-// Checks the invariants of the game now; on a violation writes what is wrong into why.
-bool CheckInvariants(char *why, int size);

@@ -1,5 +1,6 @@
 #include "shell/main.h"
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -98,8 +99,8 @@ void WalkClock(StateWalker &w)
 {
     w.Section("clock");
     w.Int(gametime, 0, TURNS_PER_DAY - 1);
-    w.Int(gamedays);
-    w.Int(gameyears);
+    w.Int(gamedays, 0, GROWTH_MAX);
+    w.Int(gameyears, 0, GROWTH_MAX);
 }
 
 void WalkStates(StateWalker &w)
@@ -252,7 +253,7 @@ void DrawPlayView()
 void UpdateGame()
 {
     if (gametime == TURNS_PER_DAY) {
-        gamedays += 1;
+        gamedays = std::min(gamedays + 1, GROWTH_MAX);
         gametime = 0;
     }
     if (mode == MODE_NORMAL || mode == MODE_RESTING || mode == MODE_GOING || mode == MODE_LOOKING ||

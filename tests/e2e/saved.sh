@@ -3,6 +3,8 @@
 # (Q and "Exit", SIGTERM, SIGHUP, the window's close button at a question), it comes back
 # on the next start with "Continue" selected, and the game read back is the game written.
 # A folder in the save's place and a damaged save leave the game playable with one line.
+# A second copy in the same folder keeps nothing and says so; a write-protected folder is
+# told in the window.
 # Self-play and replays neither read nor write the save.
 source "$(dirname "$0")/lib.sh"
 RECORDINGS="$(cd "$(dirname "$0")/../recordings" && pwd)"
@@ -11,6 +13,13 @@ CLOSE="$(dirname "$0")/close_window.py"
 start_x
 
 digest() { sed -n 2p "$SAVE"; }
+
+# use_window <id>: the keys go to that window from now on (raised and given the focus:
+# with two windows, the keys go where the focus is).
+use_window() {
+  WID=$1
+  xdotool windowraise "$WID" windowfocus --sync "$WID"
+}
 
 # title [Continue|New Game]: a fresh start shows the title with the cursor there.
 title() {
@@ -64,6 +73,46 @@ title Continue
 exit_title
 [ "$(digest)" = "$kept" ] || fail "the game read back is not the game written: $kept, then $(digest)"
 echo "resumed and left: the same game"
+
+# Two copies in one folder: the second says in its window that the game is played in
+# the other and keeps nothing. The game played in the first and left with Q is the game
+# that resumes, though the second is closed after it.
+title Continue
+APID=$GPID AWID=$WID
+(cd "$WORK" && SDL_AUDIODRIVER=dummy ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+  exec "$BIN/quorvane" >"$WORK/out2.log" 2>"$WORK/err2.log") &
+BPID=$!
+trap 'kill "$BPID" 2>/dev/null || true; cleanup' EXIT
+wait_for 200 grep -q "Loading sounds" "$WORK/out2.log" || fail "the second copy did not finish loading"
+BWID="$(xdotool search --sync --limit 1 --all --pid "$BPID" --name "Quorvane" 2>/dev/null | head -1)"
+[ -n "$BWID" ] || fail "no window of the second copy"
+use_window "$BWID"
+note="The game is already being played in another window: nothing is kept here."
+shoot_until $((400 - 4 * ${#note})) 520 "$note" || fail "the second copy's title does not say the game is played elsewhere"
+shot_has "$SHOT" 340 430 "Continue" && fail "the second copy offers the first one's game"
+grep -q "already being played in this folder" "$WORK/err2.log" || { cat "$WORK/err2.log" >&2; fail "the second copy says nothing on stderr"; }
+use_window "$AWID"
+key space
+walk
+key shift+q
+shoot_until 324 430 ">" 40 || fail "Q did not lead to the title"
+[ "$(digest)" != "$kept" ] || fail "the first copy's Q kept nothing"
+kept="$(digest)"
+# The second copy, forgotten on the desktop, is closed.
+for ((i = 0; i < 50; i++)); do
+  python3 "$CLOSE" "$BWID" 2>/dev/null || true
+  kill -0 "$BPID" 2>/dev/null || break
+  sleep 0.1
+done
+rc=0; wait "$BPID" || rc=$?
+[ "$rc" = 0 ] || fail "the second copy: status $rc"
+[ "$(digest)" = "$kept" ] || fail "closing the second copy wrote over the game played in the first"
+exit_title
+title Continue
+exit_title
+[ "$(digest)" = "$kept" ] || fail "the game played in the first copy is not the one resumed"
+[ -z "$(ls "$WORK" | grep -E '^quorvane\.sav\.[A-Za-z0-9]{6}$')" ] || fail "a save's leftover file"
+echo "two copies in one folder: the played game resumes"
 
 # Continue, play, and end by a signal or by the close button at a question.
 for ending in TERM HUP close; do

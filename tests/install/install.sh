@@ -55,13 +55,19 @@ check_root() {
   sounds 2 "$name under XDG_DATA_HOME"; quiet "$name under XDG_DATA_HOME"
   [ -L "$WORK/$name data/quorvane/sounds" ] || fail "$name: XDG_DATA_HOME is not used"
 
-  # No usable home: a temporary folder, named on stderr.
+  # No usable home: said on stderr, the game played where the command was started (no
+  # sounds there) and not kept, and no folder made anywhere.
   : > "$WORK/a file"
-  run "$name, home is a file" "$cmd" HOME="$WORK/a file"
-  sounds 2 "$name, home is a file"
-  grep -q "playing in $WORK/tmp/quorvane\." "$WORK/err.log" || { cat "$WORK/err.log" >&2; fail "$name: no temporary folder named"; }
-  run "$name, no home" "$cmd" -u HOME
-  sounds 2 "$name, no home"
+  local tmp="$WORK/$name tmp"
+  mkdir -p "$tmp"
+  run "$name, home is a file" "$cmd" HOME="$WORK/a file" TMPDIR="$tmp"
+  sounds 0 "$name, home is a file"
+  grep -q "cannot use $WORK/a file/.local/share/quorvane; this game is not kept" "$WORK/err.log" ||
+    { cat "$WORK/err.log" >&2; fail "$name: a home that is a file is not told"; }
+  run "$name, no home" "$cmd" -u HOME TMPDIR="$tmp"
+  sounds 0 "$name, no home"
+  grep -q "HOME is not set.*this game is not kept" "$WORK/err.log" || { cat "$WORK/err.log" >&2; fail "$name: no home is not told"; }
+  [ -z "$(ls -A "$tmp")" ] || fail "$name: folders were left behind: $(ls -A "$tmp")"
 
   # Every argument goes to the program.
   local out rc=0
