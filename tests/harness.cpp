@@ -106,6 +106,37 @@ void Quit()
     PushInput(ev);
 }
 
+static void PushPointer(int type, int x, int y, int button)
+{
+    InputEvent ev;
+    ev.type = type;
+    ev.x = x;
+    ev.y = y;
+    ev.button = button;
+    PushInput(ev);
+}
+
+void PointTo(int x, int y)
+{
+    PushPointer(INPUT_POINTER_MOVE, x, y, BUTTON_NONE);
+}
+
+void Click(int x, int y, int button)
+{
+    PushPointer(INPUT_POINTER_DOWN, x, y, button);
+    PushPointer(INPUT_POINTER_UP, x, y, button);
+}
+
+int CellPixelX(int x)
+{
+    return (x - player.viewx) * TILE_SIZE + TILE_SIZE / 2;
+}
+
+int CellPixelY(int y)
+{
+    return (y - player.viewy) * TILE_SIZE + TILE_SIZE / 2;
+}
+
 void Frame(int n)
 {
     for (int i = 0; i < n; i++)

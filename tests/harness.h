@@ -27,6 +27,12 @@ void Keys(std::initializer_list<GameKey> keys);
 void KeyDown(GameKey key, int mod = MOD_NONE);
 void KeyUp(GameKey key, int mod = MOD_NONE);
 void Quit();
+// The pointer moved to pixel (x, y) of the picture; a click there (pressed and let go).
+void PointTo(int x, int y);
+void Click(int x, int y, int button = BUTTON_LEFT);
+// The middle pixel of the map view's cell (x, y) of the area (the view where it is now).
+int CellPixelX(int x);
+int CellPixelY(int y);
 
 // Run n frames of the outer loop (whatever state the game is in).
 void Frame(int n = 1);
