@@ -163,3 +163,4 @@ TEST(Pointer, AClickOnTheTombstoneGivesTheGameUp)
     qt::Frame(1);
     EXPECT_EQ(qt::Row({done, played}), qt::Row({STATE_MENU, 0}));
 }
+
