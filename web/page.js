@@ -184,6 +184,7 @@ function recordingName(name) {
 // here that is not kept.
 var channel = window.BroadcastChannel ? new BroadcastChannel('quorvane') : null;
 var LOCK = 'quorvane-player-folder';
+var releaseLock = null;
 
 function holdLock(options) {
   return new Promise(function(granted) {
@@ -191,8 +192,8 @@ function holdLock(options) {
       granted(!!lock);
       if (!lock)
         return null;
-      // Held until the page is closed, or taken by another tab.
-      return new Promise(function() {});
+      // Held until the page is left, or taken by another tab.
+      return new Promise(function(release) { releaseLock = release; });
     }).catch(function() {
       if (mode === 'keep')
         stopHere();
@@ -234,7 +235,16 @@ function askOtherTab() {
 function chooseTab() {
   if (mode !== 'keep' || !navigator.locks)
     return Promise.resolve();
-  return holdLock({ifAvailable: true}).then(function(held) {
+  // A page reloaded may find its own former document still holding the lock for a moment.
+  var tries = 0;
+  var again = function(held) {
+    if (held || ++tries > 8)
+      return held;
+    return new Promise(function(done) { setTimeout(done, 250); }).then(function() {
+      return holdLock({ifAvailable: true});
+    }).then(again);
+  };
+  return holdLock({ifAvailable: true}).then(again).then(function(held) {
     if (held)
       return;
     $('tabs').hidden = false;
@@ -689,7 +699,20 @@ document.addEventListener('visibilitychange', function() {
   if (document.visibilityState === 'hidden')
     keepGame();
 });
-addEventListener('pagehide', keepGame);
+// The page left: its game is kept and the lock let go at once, for the page that follows
+// (the same one reloaded, often). A page brought back from the browser's history starts
+// afresh, to ask for the lock again.
+addEventListener('pagehide', function() {
+  keepGame();
+  if (releaseLock && mode === 'keep') {
+    mode = 'stopped';
+    releaseLock();
+  }
+});
+addEventListener('pageshow', function(event) {
+  if (event.persisted)
+    location.reload();
+});
 addEventListener('resize', fitCanvas);
 document.addEventListener('fullscreenchange', fitCanvas);
 if (coarse.addEventListener)
