@@ -588,6 +588,7 @@ var Module = {
   playerFilesChanged: storeFolder,
   onRuntimeInitialized: function() {
     running = true;
+    setTimeout(keepOffline, 2000);
   },
   onExit: function(status) {
     if (mode === 'stopped')
@@ -601,6 +602,17 @@ var Module = {
     showEnded('The game stopped: ' + what);
   }
 };
+
+// The program's end unwinds its stack by throwing (ExitStatus); ending while it resumes
+// from waiting for the browser to paint, that throw reaches the page, which expects it.
+addEventListener('unhandledrejection', function(event) {
+  if (event.reason && event.reason.name === 'ExitStatus')
+    event.preventDefault();
+});
+addEventListener('error', function(event) {
+  if (event.error && event.error.name === 'ExitStatus')
+    event.preventDefault();
+});
 
 function startGame() {
   $('watching').hidden = mode !== 'watch';
@@ -719,8 +731,11 @@ if (coarse.addEventListener)
   coarse.addEventListener('change', fitCanvas);
 fitCanvas();
 
-// Kept for playing offline: the page's files, by the build they belong to.
-if ('serviceWorker' in navigator && !params.has('nooffline'))
-  navigator.serviceWorker.register('sw.js').catch(function(e) {
-    console.warn('Quorvane: the page cannot be kept for playing offline (' + e + ')');
-  });
+// Kept for playing offline: the page's files, by the build they belong to. The worker
+// fetches them all once more, so it is let start once the game has started.
+function keepOffline() {
+  if ('serviceWorker' in navigator && !params.has('nooffline'))
+    navigator.serviceWorker.register('sw.js').catch(function(e) {
+      console.warn('Quorvane: the page cannot be kept for playing offline (' + e + ')');
+    });
+}
