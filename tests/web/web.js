@@ -660,6 +660,21 @@ async function main() {
   await key(page, 'Escape');
   await until(page, 'not back in play from the inventory', [PLAY, [209, 30, 'INVENTORY', true]]);
 
+  // The command buttons reach the game as the keyboard does: this waits for the page's
+  // keys to be read from the events on the window (QUORVANE_WEB_KEYS=1).
+  if (process.env.QUORVANE_WEB_KEYS === '1') {
+    step = 'command buttons';
+    const press = code => page.evaluate(c => document.querySelector('#strip button[data-code="' + c + '"]').click(), code);
+    await page.evaluate(() => { localStorage.setItem('quorvane:strip', '1'); dispatchEvent(new Event('resize')); });
+    await press('KeyI');
+    await until(page, 'the inventory button did not open the inventory', [[209, 30, 'INVENTORY']]);
+    await press('Escape');
+    await until(page, 'the Escape button did not close the inventory', [PLAY, [209, 30, 'INVENTORY', true]]);
+    await press('Numpad5');
+    await until(page, 'the wait button took no turn', [PLAY, time(++t)]);
+    await page.evaluate(() => { localStorage.removeItem('quorvane:strip'); dispatchEvent(new Event('resize')); });
+  }
+
   step = 'look';
   await key(page, 'l');
   await until(page, 'no look mode', [[690, 145, 'Looking'], [5, 480, 'You see yourself.']]);
