@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the game for a browser page, from the same sources as the desktop's, with
 # Debian's Emscripten (installed when missing), into build-web/page (or the folder given):
-# quorvane.js, quorvane.wasm, quorvane.data, index.html, page.js, icon.png, a folder any
-# static web host serves as it is.
+# quorvane.js, quorvane.wasm, quorvane.data, index.html, page.js, sw.js, manifest.webmanifest
+# and the icons, a folder any static web host serves as it is.
 #   scripts/web.sh [build-dir]            build
 #   scripts/web.sh --serve [build-dir]    build, then serve it on 127.0.0.1 (QUORVANE_PORT,
-#                                         8025 by default; 0 takes any free port)
+#                                         8025 by default; 0 takes any free port; a taken
+#                                         port is refused, as the browser keeps the game
+#                                         for the address)
 #   scripts/web.sh --packages             only the packages
 set -euo pipefail
 cd "$(dirname "$0")/.."

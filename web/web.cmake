@@ -33,7 +33,8 @@ set_target_properties(quorvane PROPERTIES
 # land under /data, decoded by the game as it loads them (STB_IMAGE: quicker than handing
 # the browser three hundred small pictures first), and the sounds under the player's
 # folder, decoded by the browser's audio as the game loads them. The player's folder is
-# kept in the page's storage by the game (src/platform/web/platform.cpp).
+# kept in the browser's storage by the page's script (web/page.js), which the game tells
+# when it changed a file there.
 target_link_options(quorvane PRIVATE
   -sASYNCIFY
   -sALLOW_MEMORY_GROWTH
@@ -46,8 +47,15 @@ target_link_options(quorvane PRIVATE
   "SHELL:--exclude-file */.generated"
   "SHELL:--preload-file ${QUORVANE_NATIVE}/bin/sounds@/quorvane/sounds")
 
-# The page's own files: its HTML and script, and the game's icon.
+# The page's own files: its HTML and script, the worker that keeps it for playing offline
+# and its manifest, all stamped with the build (web/stamp.cmake), and the game's icons.
+set(QUORVANE_ICONS ${QUORVANE_NATIVE}/icons/hicolor)
 add_custom_command(TARGET quorvane POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_SOURCE_DIR}/web/page.js
-          ${QUORVANE_PAGE}/
-  COMMAND ${CMAKE_COMMAND} -E copy ${QUORVANE_NATIVE}/icons/hicolor/32x32/apps/quorvane.png ${QUORVANE_PAGE}/icon.png)
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUORVANE_ICONS}/32x32/apps/quorvane.png ${QUORVANE_PAGE}/icon.png
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUORVANE_ICONS}/128x128/apps/quorvane.png ${QUORVANE_PAGE}/icon-128.png
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUORVANE_ICONS}/256x256/apps/quorvane.png ${QUORVANE_PAGE}/icon-256.png)
+# Stamped at every build: the page's own files change without the game.
+add_custom_target(page ALL
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}/web -DPAGE=${QUORVANE_PAGE} -P ${CMAKE_SOURCE_DIR}/web/stamp.cmake
+  DEPENDS quorvane ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_SOURCE_DIR}/web/page.js ${CMAKE_SOURCE_DIR}/web/sw.js
+          ${CMAKE_SOURCE_DIR}/web/manifest.webmanifest)

@@ -307,17 +307,31 @@ void ProcessEvents(InputEvent *ev)
     }
 }
 
+// The length of a frame's slot: a watched replay goes QUORVANE_REPLAY_SPEED (2 to 16)
+// times as fast as the game is played.
+static Uint32 FrameSlot()
+{
+    static int speed;
+    if (!speed) {
+        const char *text = std::getenv("QUORVANE_REPLAY_SPEED");
+        const int asked = text ? std::atoi(text) : 1;
+        speed = ReplayingGame() && asked > 1 ? (asked < 16 ? asked : 16) : 1;
+    }
+    return static_cast<Uint32>(FRAME_MS / speed);
+}
+
 void CorrectFrameTime()
 {
     if (skip_pacing)
         return;
     // Sleep through most of the slot, then nap a quarter of a millisecond at a time until
     // it is over.
+    const Uint32 slot = FrameSlot();
     for (;;) {
         Uint32 elapsed = PlatformTicks() - framemark;
-        if (elapsed >= FRAME_MS)
+        if (elapsed >= slot)
             break;
-        Uint32 left = FRAME_MS - elapsed;
+        Uint32 left = slot - elapsed;
         PlatformDelay(left > 2 ? left - 2 : 0);
     }
     framemark = PlatformTicks();

@@ -63,7 +63,12 @@ function has(file, x, y, text) {
 // Waits, a bounded number of looks, until the canvas shows every text at its place.
 async function until(page, what, texts, tries = 100) {
   for (let i = 0; i < tries; i++) {
-    const file = await grab(page);
+    // The page may be between two documents (it starts again after some of its controls).
+    const file = await grab(page).catch(() => null);
+    if (!file) {
+      await new Promise(r => setTimeout(r, 40));
+      continue;
+    }
     if (texts.every(([x, y, t, absent]) => has(file, x, y, t) !== !!absent))
       return file;
     await new Promise(r => setTimeout(r, 40));
@@ -196,6 +201,359 @@ async function walk(page, keys, from) {
   return t;
 }
 
+const SAVE = 'quorvane:/quorvane/quorvane.sav';
+// The servers the test starts of its own, stopped at its end whatever happens.
+const servers = [];
+const TITLE = [[340, 445, 'New Game'], [324, 445, '>'], [340, 430, 'Continue', true]];
+const CONTINUE = [[340, 430, 'Continue'], [324, 430, '>']];
+const later = ms => new Promise(r => setTimeout(r, ms));
+const kept = page => page.evaluate(k => localStorage.getItem(k), SAVE);
+// The time of the game kept, as the desktop reads it.
+async function keptTime(page) {
+  const file = path.join(work, 'kept.sav');
+  fs.writeFileSync(file, await kept(page) || '', 'latin1');
+  try {
+    return execFileSync(path.join(bin, 'savecheck'), [file]).toString().split(' ')[1];
+  } catch (e) {
+    return 'none';
+  }
+}
+
+// A file the page hands over as a download, once it is whole in the work folder.
+async function downloaded(name) {
+  const file = path.join(work, name);
+  let size = -1;
+  for (let i = 0; i < 100; i++) {
+    if (fs.existsSync(file) && fs.statSync(file).size === size && size > 0)
+      return file;
+    size = fs.existsSync(file) ? fs.statSync(file).size : -1;
+    await later(50);
+  }
+  fail('no download of ' + name);
+}
+
+async function pageLine(page, selector, pattern, what) {
+  await page.waitForFunction((s, p) => {
+    const e = document.querySelector(s);
+    return e && !e.closest('[hidden]') && new RegExp(p).test(e.textContent);
+  }, {timeout: 10000}, selector, pattern.source).catch(() => fail(what));
+}
+
+async function clickFile(page, name) {
+  const found = await page.evaluate(n => {
+    const row = [...document.querySelectorAll('#filelist tr')].find(r => r.cells[0].textContent === n);
+    if (row)
+      row.querySelector('button').click();
+    return !!row;
+  }, name);
+  if (!found)
+    fail(name + ' is not listed among the files');
+}
+
+// The player's files: the saved game listed and downloaded (the desktop reads it, and
+// its own copy of it, uploaded, is the game the page continues); a file that is neither
+// a save nor a recording is refused in one line, with nothing kept lost.
+async function checkFiles(page, t) {
+  step = 'files';
+  await key(page, 'F2');
+  await page.waitForSelector('#files:not([hidden])', {timeout: 5000}).catch(() => fail('F2 did not open the files'));
+  const save = await kept(page);
+  const listed = await page.evaluate(() => [...document.querySelectorAll('#filelist tr')].map(r => r.textContent).join('|'));
+  if (!listed.includes('quorvane.sav') || !listed.includes((save.length / 1024).toFixed(1) + ' KB'))
+    fail('the files do not list the saved game with its size: ' + listed);
+  await clickFile(page, 'quorvane.sav');
+  const file = await downloaded('quorvane.sav');
+  if (fs.readFileSync(file, 'latin1') !== save)
+    fail('the saved game downloaded is not the one kept');
+  // The desktop's own reader takes it, at the time the page shows.
+  const desktop = path.join(work, 'desktop.sav');
+  let read = '';
+  try {
+    read = execFileSync(path.join(bin, 'savecheck'), [file, desktop]).toString();
+  } catch (e) {
+    read = String(e.stdout || e);
+  }
+  if (!read.startsWith('time ' + t + ' '))
+    fail('the desktop did not resume the page\'s save: ' + read.trim());
+
+  step = 'a bad file';
+  const bad = path.join(work, 'notes.txt');
+  fs.writeFileSync(bad, 'a shopping list\n');
+  await (await page.$('#upload')).uploadFile(bad);
+  await pageLine(page, '#fileline', /notes\.txt is refused/, 'a bad file was not refused in one line');
+  if (await kept(page) !== save)
+    fail('a refused file changed the kept game');
+
+  step = 'a save from the desktop';
+  await (await page.$('#upload')).uploadFile(desktop);
+  await pageLine(page, '#notice', /desktop\.sav is your saved game now/, 'no line saying the upload is the saved game');
+  await until(page, 'no Continue with the uploaded game', CONTINUE, 400);
+  if (await kept(page) !== fs.readFileSync(desktop, 'latin1'))
+    fail('the uploaded game is not the one kept');
+  await key(page, 'Space');
+  await until(page, 'the uploaded game did not resume', [PLAY, time(t)]);
+}
+
+// Two tabs: the second asks; played unkept, it leaves the first tab's game alone; taking
+// the game over, it continues the first tab's game as it was at that moment, and the
+// first tab keeps nothing from then on, not even when it is closed.
+async function checkTabs(browser, first) {
+  step = 'two tabs';
+  await key(first, 'Space');
+  await until(first, 'no new game in the first tab', [PLAY, time(0)]);
+  let t = await walk(first, ['ArrowRight', 'ArrowRight'], 0);
+  await key(first, 'KeyQ', true);
+  await until(first, 'no title after Q in the first tab', CONTINUE);
+  await key(first, 'Space');
+  await until(first, 'the first tab did not resume its game', [PLAY, time(t)]);
+  t = await walk(first, ['ArrowLeft'], t);
+
+  let second = await open(browser);
+  await second.goto(address + '?seed=' + SEED);
+  await second.waitForSelector('#tabs:not([hidden])', {timeout: 10000}).catch(() => fail('the second tab did not ask'));
+  await second.click('#unkept');
+  await until(second, 'the unkept tab offered another tab\'s game', TITLE, 400);
+  await key(second, 'Space');
+  await until(second, 'no game in the unkept tab', [PLAY, time(0)]);
+  await walk(second, ['ArrowDown'], 0);
+  await key(second, 'KeyQ', true);
+  await until(second, 'no title in the unkept tab', CONTINUE);
+  await second.close({runBeforeUnload: true});
+  await first.bringToFront();
+  await key(first, 'KeyQ', true);
+  await until(first, 'no title after Q in the first tab', CONTINUE);
+  if (await keptTime(first) !== String(t))
+    fail('the unkept tab wrote over the first tab\'s game');
+  await key(first, 'Space');
+  await until(first, 'the first tab did not resume its game', [PLAY, time(t)]);
+  t = await walk(first, ['ArrowUp'], t);
+
+  step = 'taking the game over';
+  second = await open(browser);
+  await second.goto(address + '?seed=' + SEED);
+  await second.waitForSelector('#tabs:not([hidden])', {timeout: 10000}).catch(() => fail('the second tab did not ask'));
+  await second.click('#takeover');
+  await pageLine(first, '#endtext', /went on in another tab/, 'the first tab did not say its game went on elsewhere');
+  await until(second, 'the tab that took over offers no Continue', CONTINUE, 400);
+  await key(second, 'Space');
+  await until(second, 'the game taken over is not the first tab\'s', [PLAY, time(t)]);
+  t = await walk(second, ['ArrowDown'], t);
+  await key(second, 'KeyQ', true);
+  await until(second, 'no title after Q in the tab that took over', CONTINUE);
+  await first.bringToFront();
+  await key(first, 'KeyQ', true);
+  await first.close({runBeforeUnload: true});
+  await later(200);
+  if (await keptTime(second) !== String(t))
+    fail('the first tab wrote its game after it was taken over');
+  await key(second, 'Space');
+  await until(second, 'the game did not resume after the first tab closed', [PLAY, time(t)]);
+  await second.bringToFront();
+  return second;
+}
+
+// A game recorded in the page, downloaded, and watched: uploaded, and named in the
+// address, faster; a watched game stopped; a recording of another site refused.
+async function checkRecordAndWatch(page) {
+  step = 'record';
+  await key(page, 'F2');
+  await page.click('#record');
+  await until(page, 'a recorded game did not start at a fresh title', TITLE, 400);
+  await key(page, 'Space');
+  await until(page, 'no recorded game', [PLAY, time(0)]);
+  await walk(page, ['ArrowRight', 'ArrowUp', 'ArrowLeft'], 0);
+  await key(page, 'KeyQ', true);
+  await until(page, 'no title in the recorded game', CONTINUE);
+  await key(page, 'ArrowUp');
+  await until(page, 'the cursor is not on Exit', [[324, 475, '>']]);
+  await key(page, 'Space');
+  await page.waitForSelector('#getrecording:not([hidden])', {timeout: 10000})
+    .catch(() => fail('the ended page offers no recording'));
+  const name = await page.evaluate(() => recording.split('/').pop());
+  await page.click('#getrecording');
+  const rec = await downloaded(name);
+  if (!/^quorvane-recording 1\n[^]*\nend \d+ [0-9a-f]+\n$/.test(fs.readFileSync(rec, 'latin1')))
+    fail('the recording downloaded is not whole');
+
+  step = 'watch an upload';
+  await page.click('#again');
+  await until(page, 'Play again did not start the game', [[340, 445, 'New Game']], 400);
+  await key(page, 'F2');
+  await page.select('#speed', '8');
+  await (await page.$('#upload')).uploadFile(rec);
+  await pageLine(page, '#endtext', /came out the same/, 'the uploaded recording did not replay to the same game');
+
+  step = 'watch an address';
+  const shelf = path.join(process.env.PAGE_DIR, 'watch-test.rec');
+  fs.copyFileSync(rec, shelf);
+  try {
+    await page.goto(address + '?replay=watch-test.rec&speed=8');
+    await pageLine(page, '#endtext', /came out the same/, 'the recording named in the address did not replay to the same game');
+    await page.goto(address + '?replay=watch-test.rec');
+    await page.waitForSelector('#watching:not([hidden])', {timeout: 10000});
+    await until(page, 'the watched game did not start', [PLAY], 400);
+    await page.click('#stopwatch');
+    await pageLine(page, '#endtext', /was stopped/, 'a stopped replay did not say so');
+    await page.goto(address + '?replay=' + encodeURIComponent('http://example.invalid/x.rec'));
+    await pageLine(page, '#endtext', /only a recording of this site/, 'a recording of another site was not refused');
+    // A recording of the desktop's shelf replays in the page as on the desktop.
+    fs.copyFileSync(path.join(process.env.RECORDINGS, 'town-walk.rec'), shelf);
+    await page.goto(address + '?replay=watch-test.rec&speed=16');
+    await pageLine(page, '#endtext', /came out the same/, 'the desktop\'s town-walk did not replay to the same game');
+  } finally {
+    fs.unlinkSync(shelf);
+  }
+  await page.goto(address + '?seed=' + SEED);
+}
+
+// The page on a phone, both ways round, and in a small window: the picture whole on the
+// screen, the command buttons beside it or under it and never over it, sending the
+// keyboard's keys.
+async function checkLayout(browser) {
+  step = 'layout';
+  const page = await browser.newPage();
+  const look = async (width, height, touch) => {
+    await page.setViewport({width, height, isMobile: touch, hasTouch: touch});
+    await page.goto(address + '?seed=' + SEED + '&nooffline');
+    await page.waitForFunction(() => document.getElementById('canvas').width === 800, {timeout: 10000});
+    return page.evaluate(() => {
+      const box = e => e.getBoundingClientRect().toJSON();
+      const strip = document.getElementById('strip');
+      return {canvas: box(document.getElementById('canvas')), strip: strip.hidden ? null : box(strip),
+              buttons: [...strip.children].map(box), touch: getComputedStyle(document.getElementById('canvas')).touchAction,
+              viewport: document.querySelector('meta[name=viewport]').content, w: innerWidth, h: innerHeight};
+    });
+  };
+  const inside = (r, w, h) => r.left >= 0 && r.top >= 0 && r.right <= w + 0.5 && r.bottom <= h + 0.5;
+  for (const [w, h, touch] of [[390, 844, true], [844, 390, true], [500, 400, false]]) {
+    const l = await look(w, h, touch);
+    const where = w + ' x ' + h;
+    if (!inside(l.canvas, w, h))
+      fail('the picture is not whole on a ' + where + ' screen: ' + JSON.stringify(l.canvas));
+    if (!touch) {
+      if (l.strip)
+        fail('the command buttons are shown without a touch screen');
+      continue;
+    }
+    if (!l.strip || l.buttons.length !== 16 || !inside(l.strip, w, h))
+      fail('the command buttons are not all on a ' + where + ' touch screen');
+    if (l.buttons.some(b => b.width < 44 || b.height < 44))
+      fail('a command button is smaller than 44 pixels');
+    if (w > h ? l.strip.left < l.canvas.right : l.strip.top < l.canvas.bottom)
+      fail('the command buttons are not ' + (w > h ? 'beside' : 'under') + ' the picture on a ' + where + ' screen');
+    if (l.touch !== 'none' || !/user-scalable=no/.test(l.viewport))
+      fail('a tap or a double tap on the picture would scroll or zoom the page');
+  }
+  await page.setViewport({width: 390, height: 844, isMobile: true, hasTouch: true});
+  await page.goto(address + '?seed=' + SEED + '&nooffline');
+  const sent = await page.evaluate(() => {
+    const seen = [];
+    for (const type of ['keydown', 'keyup'])
+      addEventListener(type, e => seen.push([e.type, e.code, e.key, e.shiftKey].join(' ')));
+    for (const code of ['KeyC', 'Numpad5', 'Enter'])
+      for (const b of document.querySelectorAll('#strip button[data-code="' + code + '"]'))
+        b.click();
+    return seen.join(', ');
+  });
+  if (sent !== 'keydown KeyC c false, keyup KeyC c false, keydown KeyC C true, keyup KeyC C true, ' +
+              'keydown Numpad5 5 false, keyup Numpad5 5 false, keydown Enter Enter false, keyup Enter Enter false')
+    fail('the command buttons send other keys: ' + sent);
+  await page.close();
+}
+
+// A browser that keeps nothing for the page: the game plays, the page says so in one
+// line, and the title offers no game it cannot resume.
+async function checkStorageRefused(browser) {
+  step = 'storage refused';
+  const context = await browser.createBrowserContext();
+  for (const [how, words] of [['SecurityError', /refuses this page any storage/], ['QuotaExceededError', /storage is full/]]) {
+    const page = await open(context);
+    await page.evaluateOnNewDocument(name => {
+      if (name === 'SecurityError')
+        Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('denied', name); }});
+      else
+        Storage.prototype.setItem = function() { throw new DOMException('full', name); };
+    }, how);
+    await page.goto(address + '?seed=' + SEED + '&nooffline');
+    await until(page, 'no title without storage', TITLE, 400);
+    await pageLine(page, '#notice', words, 'the page did not say it keeps nothing (' + how + ')');
+    if (!/download/.test(await page.$eval('#notice', e => e.textContent)))
+      fail('the page did not say how to take the game home');
+    await key(page, 'Space');
+    await until(page, 'no game without storage', [PLAY, time(0)]);
+    await walk(page, ['ArrowRight'], 0);
+    await key(page, 'KeyQ', true);
+    await until(page, 'no title after Q without storage', CONTINUE);
+    await page.close();
+  }
+  await context.close();
+}
+
+// Installable, and kept for playing offline: after one visit the page starts and plays
+// with its server gone; a new build is served whole at the next visit.
+async function checkOffline(browser) {
+  step = 'offline';
+  const copy = path.join(work, 'site');
+  fs.cpSync(process.env.PAGE_DIR, copy, {recursive: true});
+  const {spawn} = require('child_process');
+  let port = 0;
+  const serve = async () => {
+    const server = spawn('python3', [process.env.SERVE, copy, String(port)], {stdio: ['ignore', 'pipe', 'inherit']});
+    const line = await new Promise(done => server.stdout.once('data', d => done(String(d))));
+    port = Number(/:(\d+)\//.exec(line)[1]);
+    servers.push(server);
+    return server;
+  };
+  let server = await serve();
+  const site = 'http://127.0.0.1:' + port + '/';
+  const page = await open(browser);
+  await page.goto(site + '?seed=' + SEED);
+  await until(page, 'no title on the first visit', TITLE, 400);
+  const client = await page.target().createCDPSession();
+  const {installabilityErrors} = await client.send('Page.getInstallabilityErrors');
+  if (installabilityErrors.length)
+    fail('the browser would not install the page: ' + JSON.stringify(installabilityErrors));
+  const build = await page.$eval('meta[name=build]', e => e.content);
+  await page.waitForFunction(v => navigator.serviceWorker.controller &&
+                             caches.has('quorvane-' + v), {timeout: 20000}, build)
+    .catch(() => fail('the page was not kept for playing offline'));
+
+  server.kill();
+  await new Promise(done => server.once('exit', done));
+  await page.setOfflineMode(true);
+  await page.reload();
+  await until(page, 'no title offline', TITLE, 400);
+  console.log('web: offline, from opening the page: the title at ' +
+              Math.round(await page.evaluate(() => window.start.title)) + ' ms');
+  await key(page, 'Space');
+  await until(page, 'no new game offline', [PLAY, time(0)]);
+  await walk(page, ['ArrowRight'], 0);
+
+  step = 'a new build';
+  const next = build.split('').reverse().join('');
+  for (const f of ['index.html', 'page.js', 'sw.js'])
+    fs.writeFileSync(path.join(copy, f), fs.readFileSync(path.join(copy, f), 'utf8').split(build).join(next));
+  fs.appendFileSync(path.join(copy, 'quorvane.js'), '\n// the next build\n');
+  server = await serve();
+  await page.setOfflineMode(false);
+  await page.goto(site + '?seed=' + SEED);
+  await page.waitForFunction(async v => {
+    const worker = await navigator.serviceWorker.getRegistration();
+    return worker && !worker.installing && !worker.waiting && await caches.has('quorvane-' + v);
+  }, {timeout: 20000}, next).catch(() => fail('the new build was not taken in'));
+  await page.goto(site + '?seed=' + SEED);
+  await until(page, 'no title from the new build', [[340, 445, 'New Game']], 400);
+  const files = await page.evaluate(async () => {
+    const build = document.querySelector('meta[name=build]').content;
+    return {build, loaded: performance.getEntriesByType('resource').map(e => e.name).filter(n => /page\.js|quorvane\./.test(n)),
+            script: (await (await fetch('quorvane.js?v=' + build)).text()).endsWith('// the next build\n')};
+  });
+  if (files.build !== next || files.loaded.length < 4 || files.loaded.some(n => !n.endsWith('v=' + next)) || !files.script)
+    fail('the new build (' + next + ') was not served whole: ' + JSON.stringify(files));
+  server.kill();
+  await page.close();
+}
+
 async function main() {
   const browser = await launch();
   let page = await open(browser);
@@ -212,13 +570,12 @@ async function main() {
 
   // Crisp, and scaled by whole numbers to fit the window.
   step = 'scaling';
-  const scaled = async (w, h) => {
+  const scaled = async (w, h, width) => {
     await page.setViewport({width: w, height: h});
-    return page.waitForFunction(s => getComputedStyle(document.getElementById('canvas')).transform === s,
-                                {timeout: 5000}, w >= 1600 && h >= 1200 ? 'matrix(2, 0, 0, 2, 0, 0)' : 'none')
-      .then(() => true, () => false);
+    return page.waitForFunction(x => document.getElementById('canvas').getBoundingClientRect().width === x,
+                                {timeout: 5000}, width).then(() => true, () => false);
   };
-  if (!await scaled(1700, 1300) || !await scaled(1000, 700))
+  if (!await scaled(1700, 1300, 1600) || !await scaled(1000, 700, 800))
     fail('the canvas is not scaled by whole numbers to the window');
   if (!/pixelated|crisp-edges/.test(await page.evaluate(() => getComputedStyle(document.getElementById('canvas')).imageRendering)))
     fail('the canvas is smoothed');
@@ -300,6 +657,20 @@ async function main() {
   await key(page, 'Escape');
   await until(page, 'not back in play from the inventory', [PLAY, [209, 30, 'INVENTORY', true]]);
 
+  // The command buttons reach the game as the keyboard does.
+  {
+    step = 'command buttons';
+    const press = code => page.evaluate(c => document.querySelector('#strip button[data-code="' + c + '"]').click(), code);
+    await page.evaluate(() => { localStorage.setItem('quorvane:strip', '1'); dispatchEvent(new Event('resize')); });
+    await press('KeyI');
+    await until(page, 'the inventory button did not open the inventory', [[209, 30, 'INVENTORY']]);
+    await press('Escape');
+    await until(page, 'the Escape button did not close the inventory', [PLAY, [209, 30, 'INVENTORY', true]]);
+    await press('Numpad5');
+    await until(page, 'the wait button took no turn', [PLAY, time(++t)]);
+    await page.evaluate(() => { localStorage.removeItem('quorvane:strip'); dispatchEvent(new Event('resize')); });
+  }
+
   step = 'look';
   await key(page, 'l');
   await until(page, 'no look mode', [[690, 145, 'Looking'], [5, 480, 'You see yourself.']]);
@@ -367,10 +738,11 @@ async function main() {
   await key(page, 'Space');
   await until(page, 'Continue did not resume the game', [PLAY, time(t)]);
 
+  await checkFiles(page, t);
+
   // Death: the guard, now hostile, is fought until the hero dies; the tombstone leads to
   // the title without a game to continue, and the save is gone from the page's storage.
   step = 'death';
-  const SAVE = 'quorvane:/quorvane/quorvane.sav';
   let dead = false;
   for (let i = 0; i < 40 && !dead; i++) {
     // Each blow is a turn; the next is struck once the clock shows it (or the hero fell).
@@ -421,6 +793,12 @@ async function main() {
   await page.click('#again');
   await until(page, 'Play again did not start the game', [[340, 445, 'New Game'], [324, 445, '>']], 400);
 
+  page = await checkTabs(browser, page);
+  await checkRecordAndWatch(page);
+  await checkLayout(browser);
+  await checkStorageRefused(browser);
+  await checkOffline(browser);
+
   await browser.close();
 
   // What the page weighs, each file compressed as a web server would send it.
@@ -446,6 +824,8 @@ main().catch(e => {
     console.error('FAIL: ' + e.message + ' (at ' + step + ')');
   failures++;
 }).finally(() => {
+  for (const server of servers)
+    server.kill();
   for (const e of expected)
     errors.push('expected, not shown: ' + e);
   for (const e of errors)

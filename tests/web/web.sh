@@ -42,7 +42,7 @@ for ((i = 0; i < 100; i++)); do
 done
 ADDRESS="$(grep -o "http://[0-9.:]*/" "$WORK/server.log")" || { cat "$WORK/server.log" >&2; echo "FAIL: no server"; exit 1; }
 
-CHROMIUM="$CHROMIUM" PAGE_DIR="$BUILD/web/page" NODE_PATH="$TOOLS/node_modules" \
+CHROMIUM="$CHROMIUM" PAGE_DIR="$BUILD/web/page" SERVE="$SRC/web/serve.py" RECORDINGS="$SRC/tests/recordings" NODE_PATH="$TOOLS/node_modules" \
   node "$SRC/tests/web/web.js" "$ADDRESS" "$BIN" "$WORK"
 # The same seeds, recordings and saved games on the desktop and in the page.
 CHROMIUM="$CHROMIUM" NODE_PATH="$TOOLS/node_modules" node "$SRC/tests/web/platforms.js" "$ADDRESS" "$BIN" "$WORK"

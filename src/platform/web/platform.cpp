@@ -27,63 +27,14 @@ struct PlatformSound {
 namespace {
 
 // The player's folder, the working directory of the game as the folder it is started in
-// is on the desktop: its files are kept in the page's own storage (localStorage, one
-// entry a file), read back before start-up and written whenever the game changed them.
+// is on the desktop. The page's script keeps its files in the browser's storage: it puts
+// them back before the program starts and stores them when the game says they changed.
 // The pictures are packed with the page under /data, the sounds under this folder's
 // sounds/.
 constexpr const char *PLAYER_FOLDER = "/quorvane";
 
 void (*keeper)();
 bool audio;
-
-// Each file of the folder from its entry (its bytes, one character each).
-EM_JS(void, RestorePlayerFolder, (const char *folder), {
-    var path = UTF8ToString(folder);
-    FS.mkdirTree(path);
-    var prefix = "quorvane:" + path + "/";
-    try {
-        for (var i = 0; i < localStorage.length; i++) {
-            var key = localStorage.key(i);
-            if (key.indexOf(prefix) !== 0)
-                continue;
-            var text = localStorage.getItem(key);
-            var bytes = new Uint8Array(text.length);
-            for (var j = 0; j < text.length; j++)
-                bytes[j] = text.charCodeAt(j);
-            FS.writeFile(path + "/" + key.substring(prefix.length), bytes);
-        }
-    } catch (e) {
-        console.warn("Quorvane: the saved game cannot be read from this browser (" + e + ")");
-    }
-});
-
-// Writes the files of the player's folder to the page's storage, and forgets there the
-// files that are gone.
-EM_JS(void, StorePlayerFolder, (const char *folder), {
-    var path = UTF8ToString(folder);
-    var prefix = "quorvane:" + path + "/";
-    try {
-        var kept = {};
-        FS.readdir(path).forEach(function(name) {
-            var file = path + "/" + name;
-            if (!FS.isFile(FS.stat(file).mode))
-                return;
-            var bytes = FS.readFile(file);
-            var text = "";
-            for (var i = 0; i < bytes.length; i += 0x8000)
-                text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
-            localStorage.setItem(prefix + name, text);
-            kept[prefix + name] = true;
-        });
-        for (var i = localStorage.length - 1; i >= 0; i--) {
-            var key = localStorage.key(i);
-            if (key.indexOf(prefix) === 0 && !kept[key])
-                localStorage.removeItem(key);
-        }
-    } catch (e) {
-        console.warn("Quorvane: the saved game could not be stored in this browser (" + e + ")");
-    }
-});
 
 // The page's keys and pointer, as the game's events in a queue of the page's own.
 //
@@ -412,6 +363,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void KeepGameOfPage()
         keeper();
 }
 
+// Called from the page when its player stops a watched replay: the replay ends as a
+// viewer's quit ends it on the desktop.
+extern "C" EMSCRIPTEN_KEEPALIVE void StopWebReplay()
+{
+    quit_signal = 1;
+}
+
 // Called from the page when it went into the browser's full screen or out of it, or was
 // refused it.
 extern "C" EMSCRIPTEN_KEEPALIVE void NoteFullScreen(int on)
@@ -434,7 +392,6 @@ void StartPlatform()
     }
     words.pop_back();
     ListenToPage(words.c_str());
-    RestorePlayerFolder(PLAYER_FOLDER);
     if (chdir(PLAYER_FOLDER) != 0)
         std::fprintf(stderr, "quorvane: %s: the player's folder cannot be entered\n", PLAYER_FOLDER);
 }
@@ -607,5 +564,8 @@ bool WritePlatformScreenshot(const char *name)
 void NotePlayerFileChanged()
 {
     if (keep_games)
-        StorePlayerFolder(PLAYER_FOLDER);
+        EM_ASM({
+            if (Module["playerFilesChanged"])
+                Module["playerFilesChanged"]();
+        });
 }
