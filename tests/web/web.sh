@@ -44,6 +44,8 @@ ADDRESS="$(grep -o "http://[0-9.:]*/" "$WORK/server.log")" || { cat "$WORK/serve
 
 CHROMIUM="$CHROMIUM" PAGE_DIR="$BUILD/web/page" SERVE="$SRC/web/serve.py" RECORDINGS="$SRC/tests/recordings" NODE_PATH="$TOOLS/node_modules" \
   node "$SRC/tests/web/web.js" "$ADDRESS" "$BIN" "$WORK"
+# A phone with no keyboard, held both ways, played by taps.
+CHROMIUM="$CHROMIUM" NODE_PATH="$TOOLS/node_modules" node "$SRC/tests/web/touch.js" "$ADDRESS" "$BIN" "$WORK"
 # The same seeds, recordings and saved games on the desktop and in the page.
 CHROMIUM="$CHROMIUM" NODE_PATH="$TOOLS/node_modules" node "$SRC/tests/web/platforms.js" "$ADDRESS" "$BIN" "$WORK"
 echo "web: ok"
