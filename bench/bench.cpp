@@ -9,15 +9,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "shell/dice.h"
 #include "creatures/monster.h"
+#include "keep/save.h"
+#include "platform/platform.h"
 #include "player/player.h"
 #include "player/travel.h"
-#include "shell/global.h"
-#include "shell/main.h"
-#include "shell/history.h"
 #include "screens/menu.h"
-#include "keep/save.h"
+#include "shell/dice.h"
+#include "shell/global.h"
+#include "shell/history.h"
+#include "shell/main.h"
 #include "world/level.h"
 
 namespace {
@@ -27,11 +28,9 @@ void Boot()
     static bool booted = false;
     if (booted)
         return;
-    booted = true;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     skip_pacing = true;
-    InitDataRoot();
+    StartPlatform();
     StartGame();
     std::atexit(ExitGame);
 }

@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include "keep/invariants.h"
-#include "keep/lock.h"
 #include "keep/state.h"
 #include "platform/platform.h"
 #include "player/player.h"

@@ -44,7 +44,7 @@ bool ReadAll(int fd, std::string *text);
 // again: a line on stderr, the player's words in the message line and on the title
 // (KeepNotice). The game goes on. True when written.
 bool KeepGame();
-// Start-up, once the pictures are loaded. The run takes the folder's lock (keep/lock.h):
+// Start-up, once the pictures are loaded. The run takes the folder's lock (LockPlayerFolder):
 // a second copy of the game in the same folder keeps nothing and says so. Saves that a
 // kill interrupted (quorvane.sav.XXXXXX) are removed. A saved game is restored and the
 // title offers "Continue" with the cursor on it. A save this player may not read is

@@ -82,3 +82,10 @@ void FreePlatformSound(PlatformSound *sound);
 bool WritePlatformScreenshot(const char *name);
 // A file of the player's folder (the working directory) was written, moved or removed.
 void NotePlayerFileChanged();
+// One game per player folder: takes the lock of the working folder (LOCK_FILE), or finds
+// it already held by this run; the lock goes with the process, however it ends. False
+// only when another running copy of the game holds it. A folder where no lock can be
+// made (read-only, a file system without locks) counts as free: nothing can be kept there
+// anyway, or nothing else can lock it. (The page's tabs settle it in the page itself.)
+constexpr const char *LOCK_FILE = "quorvane.lock";
+bool LockPlayerFolder();

@@ -569,3 +569,10 @@ void NotePlayerFileChanged()
                 Module["playerFilesChanged"]();
         });
 }
+
+bool LockPlayerFolder()
+{
+    // The page's storage is one per site: which tab keeps the game is settled by the page
+    // (web/page.js), before the program starts.
+    return true;
+}

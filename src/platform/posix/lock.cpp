@@ -1,22 +1,13 @@
-#include "keep/lock.h"
-
-#ifndef __EMSCRIPTEN__
+// One game per player folder on a POSIX system: the operating system's own lock (flock)
+// on quorvane.lock, held open for the whole run, so that it goes with the process however
+// that ends: a kill or a power cut leaves no stale lock behind, only the empty file.
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
-#ifdef __EMSCRIPTEN__
-
-// A browser page has its own storage and no other copy of the game to share it with.
-bool LockPlayerFolder()
-{
-    return true;
-}
-
-#else
+#include "platform/platform.h"
 
 namespace {
 
@@ -56,5 +47,3 @@ bool LockPlayerFolder()
     held = fd;
     return true;
 }
-
-#endif
