@@ -6,7 +6,7 @@
 const fs = require('fs');
 const path = require('path');
 const {execFileSync, spawn} = require('child_process');
-const puppeteer = require('puppeteer-core');
+const canvas = require('./canvas');
 
 const [address, bin, work] = process.argv.slice(2);
 const SHELF = path.join(__dirname, '..', 'recordings');
@@ -87,14 +87,7 @@ function digestOf(text) {
 }
 
 async function main() {
-  const profile = fs.mkdtempSync(path.join(work, 'profile-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await canvas.launch(work);
   try {
     // The same seed builds the same world and plays the same game.
     const env = {QUORVANE_SEED: '5', QUORVANE_AUTOPLAY: '1500'};

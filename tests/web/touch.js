@@ -8,8 +8,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const {execFileSync} = require('child_process');
-const puppeteer = require('puppeteer-core');
+const canvas = require('./canvas');
 
 const [address, bin, work] = process.argv.slice(2);
 const SEED = 4;
@@ -22,40 +21,8 @@ function fail(what) {
   throw new Error(what);
 }
 
-async function grab(page, name) {
-  const b64 = await page.evaluate(() => {
-    const c = document.getElementById('canvas');
-    const w = c.width, h = c.height;
-    const d = c.getContext('2d').getImageData(0, 0, w, h).data;
-    const row = (w * 3 + 3) & ~3;
-    const out = new Uint8Array(54 + row * h);
-    const v = new DataView(out.buffer);
-    out[0] = 66; out[1] = 77;
-    v.setUint32(2, out.length, true); v.setUint32(10, 54, true); v.setUint32(14, 40, true);
-    v.setInt32(18, w, true); v.setInt32(22, h, true); v.setUint16(26, 1, true); v.setUint16(28, 24, true);
-    for (let y = 0; y < h; y++)
-      for (let x = 0; x < w; x++) {
-        const s = 4 * (y * w + x), t = 54 + (h - 1 - y) * row + 3 * x;
-        out[t] = d[s + 2]; out[t + 1] = d[s + 1]; out[t + 2] = d[s];
-      }
-    let text = '';
-    for (let i = 0; i < out.length; i += 0x8000)
-      text += String.fromCharCode.apply(null, out.subarray(i, i + 0x8000));
-    return btoa(text);
-  });
-  const file = path.join(work, name || 'touch.bmp');
-  fs.writeFileSync(file, Buffer.from(b64, 'base64'));
-  return file;
-}
-
-function has(file, x, y, text) {
-  try {
-    execFileSync(path.join(bin, 'shotcheck'), [path.join(bin, 'data'), file, String(x), String(y), text]);
-    return true;
-  } catch (e) {
-    return false;
-  }
-}
+const grab = (page, name) => canvas.grab(page, path.join(work, name || 'touch.bmp'));
+const has = (file, x, y, text) => canvas.has(bin, file, x, y, text);
 
 async function until(page, what, texts, tries = 150) {
   for (let i = 0; i < tries; i++) {
@@ -207,14 +174,7 @@ async function shownTime(page) {
 }
 
 async function main() {
-  const profile = fs.mkdtempSync(path.join(work, 'profile-touch-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await canvas.launch(work);
   try {
     for (const [w, h] of [[844, 390], [390, 844]]) {
       try {
