@@ -34,6 +34,11 @@ shoot_until 690 100 "Time: 0" 20 || fail "not back in play after looking"
 click 195 165 # the player starts in the map's corner, at its sixth column and row
 
 shoot_until 690 100 "Time: 1" 20 || fail "a click next to the player took no step"
+# "Which direction?" answered by a click on the cell to the east: closing nothing there.
+key c
+wait_for 100 window_has 5 480 "Which direction?" || fail "no direction asked after c"
+click 225 195
+shoot_until 690 100 "Time: 1" 20 || fail "the direction's click was not taken"
 travelled=""
 for target in "615 375" "45 375" "615 45" "45 45" "465 255" "165 255"; do
   click $target
@@ -46,6 +51,7 @@ for ((i = 0; i < 100; i++)); do
 done
 shot_has "$SHOT" 690 145 "Travelling" && fail "travel never ended"
 grep -q "^e [0-9]* [0-9]* press $travelled 1\$" "$WORK/mouse.rec" || fail "the click was not recorded"
+grep -q "^w [0-9]* click 225 195" "$WORK/mouse.rec" || fail "the click that answered the question was not recorded"
 
 kill "$GPID"
 rc=0; wait_exit 50 || rc=$?

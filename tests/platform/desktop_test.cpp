@@ -1,8 +1,11 @@
-// The desktop's own routines, apart from the game: what its present sends, and the key
-// numbers it hands over.
+// The desktop's own routines: what its present sends, the key numbers it hands over, the
+// window's scale, and its edge to the machine as the game meets it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 #include <vector>
 
 #include <SDL/SDL.h>
@@ -10,6 +13,8 @@
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/present.h"
 #include "platform/keys.h"
+#include "platform/platform.h"
+#include "shell/main.h"
 
 namespace {
 using Row = std::vector<long long>;
@@ -65,4 +70,71 @@ TEST(Scale, TheLargestWholeScaleThatFitsTheDesktop)
 {
     EXPECT_EQ(Row({FittingScale(3840, 2160), FittingScale(1920, 1080), FittingScale(1600, 1248), FittingScale(640, 480)}),
               Row({3, 1, 2, 1}));
+}
+
+// The desktop's edge as the game meets it, on SDL's dummy drivers: SDL's events become
+// the game's own, pictures come in the screen's format with magenta keyed out, and a
+// screenshot is a BMP file.
+TEST(DesktopPlatform, SdlsEventsPicturesAndScreenshotsAsTheGameTakesThem)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    StartPlatform();
+    ASSERT_EQ(OpenPlatformScreen(false, "Quorvane test", "data/images/icon.bmp"), SCREEN_OPENED);
+    ASSERT_NE(screen, nullptr);
+
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_KP6;
+    e.key.keysym.mod = KMOD_LSHIFT;
+    SDL_PushEvent(&e);
+    e = SDL_Event{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = 4; // the wheel: nothing the game reads
+    SDL_PushEvent(&e);
+    e.button.button = SDL_BUTTON_RIGHT;
+    e.button.x = 10, e.button.y = 20;
+    SDL_PushEvent(&e);
+    e = SDL_Event{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = 30, e.motion.y = 40;
+    SDL_PushEvent(&e);
+    e = SDL_Event{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+    std::vector<Row> got;
+    InputEvent ev;
+    for (int i = 0; i < 10 && PollPlatformEvent(&ev); i++)
+        got.push_back({ev.type, ev.key, ev.mod, ev.x, ev.y, ev.button});
+    EXPECT_EQ(got, (std::vector<Row>{{INPUT_KEYDOWN, KEY_KP6, MOD_LSHIFT, 0, 0, 0},
+                                     {INPUT_POINTER_DOWN, KEY_UNKNOWN, 0, 10, 20, BUTTON_RIGHT},
+                                     {INPUT_POINTER_MOVE, KEY_UNKNOWN, 0, 30, 40, 0},
+                                     {INPUT_QUIT, KEY_UNKNOWN, 0, 0, 0, 0}}));
+    unsigned char held[KEY_COUNT];
+    ReadPlatformKeys(held);
+    EXPECT_FALSE(PlatformQuitRequested());
+
+    char why[256] = "";
+    SDL_Surface *logo = LoadPlatformPicture("data/images/logo.png", true, why, sizeof why);
+    ASSERT_NE(logo, nullptr) << why;
+    EXPECT_EQ(logo->format->BitsPerPixel, screen->format->BitsPerPixel);
+    EXPECT_TRUE(logo->flags & SDL_SRCCOLORKEY);
+    SDL_FreeSurface(logo);
+    EXPECT_EQ(LoadPlatformPicture("data/images/none.png", true, why, sizeof why), nullptr);
+    EXPECT_NE(why[0], '\0');
+
+    char name[] = "/tmp/quorvane-shot.XXXXXX";
+    const int fd = mkstemp(name);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 200, 10, 10));
+    ShowPlatformScreen(true);
+    ShowPlatformScreen(false);
+    EXPECT_TRUE(WritePlatformScreenshot(name));
+    SDL_Surface *shot = SDL_LoadBMP(name);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(Row({shot->w, shot->h}), Row({800, 600}));
+    SDL_FreeSurface(shot);
+    std::remove(name);
+    StopPlatform();
 }

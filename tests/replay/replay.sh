@@ -65,13 +65,20 @@ head -c 3000 "$BIN/quorvane" >garbage.rec
 printf 'quorvane-recording 1\nseed 1\ne 5 0 sideways 1 0\n' >badline.rec
 sed '1s/quorvane-recording 1/quorvane-recording 9/' "$town" >newer.rec
 sed '1s/quorvane-recording 1/quorvane-recording 3/' "$town" >oneahead.rec # one newer than this game
+# Format 2's own lines gone wrong: a click off the picture, a question answered off it, a
+# key the game has no word for, and a pointer line in format 1.
+mouse="$SHELF/mouse.rec"
+sed 's/ press 350 447 1$/ press 900 447 1/' "$mouse" >offpicture.rec
+sed 's/^w \([0-9]*\) click 225 195$/w \1 click 225 700/' "$mouse" >offanswer.rec
+sed '0,/ down [A-Za-z0-9]* 0$/s/ down [A-Za-z0-9]* 0$/ down Banana 0/' "$mouse" >nokey.rec
+sed '1s/quorvane-recording 2/quorvane-recording 1/' "$mouse" >oldpointer.rec
 sed 's/$/\r/' "$town" >crlf.rec
 mkdir folder.rec
 sed '1s/quorvane-recording 1/quorvane-recording 4294967297/' "$town" >huge.rec
 sed '2s/.*/seed -1/' "$town" >badseed.rec
 sed '$s/^end [0-9]* /end 9223372036854775807 /' "$town" >farend.rec
 sed '$s/^end [0-9]* /end 7905600001 /' "$town" >pastbound.rec
-for bad in truncated empty garbage badline newer oneahead missing crlf folder huge badseed farend pastbound; do
+for bad in truncated empty garbage badline newer oneahead offpicture offanswer nokey oldpointer missing crlf folder huge badseed farend pastbound; do
   replay "$bad.rec"
   [ $rc -eq 2 ] || fail "$bad.rec: status $rc, not 2"
   [ "$(wc -l <err.txt)" -eq 1 ] && grep -q "^quorvane: $bad.rec" err.txt ||
@@ -81,6 +88,10 @@ for bad in truncated empty garbage badline newer oneahead missing crlf folder hu
     empty) want="^quorvane: empty.rec: an empty file" ;;
     crlf) want="^quorvane: crlf.rec:1: the line ends in CR LF" ;;
     folder) want="^quorvane: folder.rec: cannot be read: Is a directory" ;;
+    offpicture) want="^quorvane: offpicture.rec:[0-9]*: a pointer off the picture" ;;
+    offanswer) want="^quorvane: offanswer.rec:[0-9]*: an answer by a click off the picture" ;;
+    nokey) want="^quorvane: nokey.rec:[0-9]*: a key or modifiers that are none of the game's" ;;
+    oldpointer) want="^quorvane: oldpointer.rec:[0-9]*: an event line must read" ;;
     oneahead) want="^quorvane: oneahead.rec:1: a recording of format 3; this game reads format 2" ;;
     huge) want="^quorvane: huge.rec:1: a recording of format 4294967297; this game reads format 2" ;;
     badseed) want="^quorvane: badseed.rec:2: the second line must be" ;;

@@ -1,12 +1,14 @@
 // The game with no machine around it, for the tests: the screen is a picture in memory
-// of the desktop's format, nothing is shown, no key is held but those the tests push,
-// the sounds are only found, not played, and screenshots are written as on the desktop.
+// of the desktop's format, nothing is shown, the machine's events and held keys are what
+// a test gives it (null.h), the sounds are only found, not played, and screenshots are
+// written as on the desktop.
 #include "platform/platform.h"
 #include "platform/null/null.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <thread>
 
 #include <SDL/SDL_image.h>
@@ -21,12 +23,22 @@ struct PlatformSound {
 
 bool null_fullscreen_refused;
 bool null_fullscreen;
+unsigned char null_keys_held[KEY_COUNT];
+bool null_clock_manual;
+unsigned null_clock;
+bool null_pointer_shown;
 
 namespace {
 
 bool audio;
+std::deque<InputEvent> machine;
 
 } // namespace
+
+void PushNullPlatformEvent(const InputEvent &ev)
+{
+    machine.push_back(ev);
+}
 
 void StartPlatform()
 {
@@ -80,28 +92,39 @@ void ShowPlatformProgress()
 {
 }
 
-void ShowPlatformPointer(bool)
+void ShowPlatformPointer(bool shown)
 {
+    null_pointer_shown = shown;
 }
 
-bool PollPlatformEvent(InputEvent *)
+bool PollPlatformEvent(InputEvent *ev)
 {
-    return false;
+    if (machine.empty())
+        return false;
+    *ev = machine.front();
+    machine.pop_front();
+    return true;
 }
 
 void ReadPlatformKeys(unsigned char *held)
 {
-    std::memset(held, 0, KEY_COUNT);
+    std::memcpy(held, null_keys_held, KEY_COUNT);
 }
 
 unsigned PlatformTicks()
 {
+    if (null_clock_manual)
+        return null_clock;
     using namespace std::chrono;
     return static_cast<unsigned>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 void PlatformDelay(unsigned ms)
 {
+    if (null_clock_manual) {
+        null_clock += ms > 0 ? ms : 1;
+        return;
+    }
     std::this_thread::sleep_for(ms > 0 ? std::chrono::microseconds(1000 * ms) : std::chrono::microseconds(250));
 }
 
