@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/desktop/present.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
+#include "shell/global.h"
 #include "shell/main.h"
 
 namespace {
@@ -66,6 +68,25 @@ TEST(Keys, TheDesktopsKeyNumbersAreTheGamesTableAndEveryKeyHasAWordOfItsOwn)
     EXPECT_EQ(KeyWord(KEY_COUNT), nullptr);
 }
 
+// The window's defaults stand only where the player set nothing, and are taken back
+// whole when no window could be had with them.
+TEST(Scale, TheDefaultsAreThePlayersUnlessUnsetAndCanBeTakenBack)
+{
+    unsetenv("SDL_RENDER_DRIVER");
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "1", 1); // the player's own
+    ChooseDesktopDefaults();
+    EXPECT_STREQ(std::getenv("SDL_RENDER_DRIVER"), "software");
+    EXPECT_STREQ(std::getenv("SDL_FRAMEBUFFER_ACCELERATION"), "1");
+    EXPECT_TRUE(ForgetPresentDefaults());
+    EXPECT_EQ(std::getenv("SDL_RENDER_DRIVER"), nullptr);
+    EXPECT_STREQ(std::getenv("SDL_FRAMEBUFFER_ACCELERATION"), "1");
+    EXPECT_FALSE(ForgetPresentDefaults()) << "nothing left to take back";
+    unsetenv("SDL_FRAMEBUFFER_ACCELERATION");
+    setenv("SDL12COMPAT_WINDOW_SCALING", "2", 1);
+    EXPECT_EQ(ChooseWindowScale(), 0) << "the player's own scale";
+    unsetenv("SDL12COMPAT_WINDOW_SCALING");
+}
+
 TEST(Scale, TheLargestWholeScaleThatFitsTheDesktop)
 {
     EXPECT_EQ(Row({FittingScale(3840, 2160), FittingScale(1920, 1080), FittingScale(1600, 1248), FittingScale(640, 480)}),
@@ -80,7 +101,8 @@ TEST(DesktopPlatform, SdlsEventsPicturesAndScreenshotsAsTheGameTakesThem)
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     StartPlatform();
-    ASSERT_EQ(OpenPlatformScreen(false, "Quorvane test", "data/images/icon.bmp"), SCREEN_OPENED);
+    ASSERT_EQ(OpenPlatformScreen(false, "Quorvane test", (std::string(dataroot) + "/images/icon.bmp").c_str()),
+              SCREEN_OPENED);
     ASSERT_NE(screen, nullptr);
 
     SDL_Event e{};
@@ -115,12 +137,13 @@ TEST(DesktopPlatform, SdlsEventsPicturesAndScreenshotsAsTheGameTakesThem)
     EXPECT_FALSE(PlatformQuitRequested());
 
     char why[256] = "";
-    SDL_Surface *logo = LoadPlatformPicture("data/images/logo.png", true, why, sizeof why);
+    const std::string images = std::string(dataroot) + "/images/";
+    SDL_Surface *logo = LoadPlatformPicture((images + "logo.png").c_str(), true, why, sizeof why);
     ASSERT_NE(logo, nullptr) << why;
     EXPECT_EQ(logo->format->BitsPerPixel, screen->format->BitsPerPixel);
     EXPECT_TRUE(logo->flags & SDL_SRCCOLORKEY);
     SDL_FreeSurface(logo);
-    EXPECT_EQ(LoadPlatformPicture("data/images/none.png", true, why, sizeof why), nullptr);
+    EXPECT_EQ(LoadPlatformPicture((images + "none.png").c_str(), true, why, sizeof why), nullptr);
     EXPECT_NE(why[0], '\0');
 
     char name[] = "/tmp/quorvane-shot.XXXXXX";

@@ -107,6 +107,19 @@ sed '1s/$/  /; 3s/$/ /' "$town" >blanks.rec
 replay blanks.rec
 [ $rc -eq 0 ] || fail "blanks after the header: status $rc: $out $err"
 
+# Written again through the game as it is (as scripts/rerecord.sh does), a recording of
+# format 1 becomes one of format 2, with the same checkpoints, that replays the same game.
+for rec in "$town" "$SHELF/death.rec"; do
+  name=$(basename "$rec" .rec)
+  QUORVANE_REPLAY="$rec" QUORVANE_RECORD="again-$name.rec" "$BIN/quorvane" >/dev/null 2>&1 ||
+    fail "$name.rec could not be written again"
+  [ "$(head -1 "again-$name.rec")" = "quorvane-recording 2" ] || fail "again-$name.rec is not of format 2"
+  [ "$(grep -E '^(c|end) ' "again-$name.rec")" = "$(grep -E '^(c|end) ' "$rec")" ] ||
+    fail "$name.rec written again has other checkpoints"
+  replay "again-$name.rec"
+  [ $rc -eq 0 ] || fail "$name.rec written again does not replay (status $rc): $out $err"
+done
+
 # A key SDL 1.2 has no symbol for (the Menu key, volume keys) is written with the key
 # code 0, and replays: pressed and released before the fifth step, it changes nothing.
 if [ -n "$step" ]; then
