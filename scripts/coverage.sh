@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Line coverage of src/:   scripts/coverage.sh [frames] [seed]
-#   1. the tests alone: the unit and behaviour tests (the *_test programs) and the replays
-#      of the shelf of recorded games;
+#   1. the tests alone: the unit and behaviour tests, the end-to-end tests, the fault runs
+#      and the replays of the shelf (every test but the soaks, the page and the install);
 #   2. one self-play soak alone (QUORVANE_AUTOPLAY, 100000 frames by default);
 #   3. both together (the lines either of them ran).
 # Builds its own tree, build-cov (Debug, --coverage), and reads the counters with gcovr.

@@ -51,6 +51,15 @@ else
     fail "a step turned at frame $frame was reported at frame '${at}': $out"
 fi
 
+# A game that went another way, written again (a rule changed on purpose): the keys and
+# answers go to the game as it now is, and what is written replays the game it played.
+if [ -f turned.rec ]; then
+  QUORVANE_REPLAY=turned.rec QUORVANE_RECORD=turned-again.rec "$BIN/quorvane" >/dev/null 2>&1 ||
+    fail "turned.rec could not be written again"
+  replay turned-again.rec
+  [ $rc -eq 0 ] || fail "turned.rec written again does not replay (status $rc): $out $err"
+fi
+
 # Cut short: the events of the last part left out, the end line kept.
 total=$(wc -l <"$town")
 { head -n $((total / 2)) "$town"; tail -n 1 "$town"; } >cut.rec
