@@ -11,6 +11,7 @@
 
 #include "creatures/monster.h"
 #include "keep/save.h"
+#include "keep/state.h"
 #include "platform/platform.h"
 #include "player/player.h"
 #include "player/travel.h"
@@ -273,6 +274,18 @@ void BM_SaveGame(benchmark::State &state)
         state.SkipWithError("scratch folder left");
 }
 BENCHMARK(BM_SaveGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The copy of the game taken before every turn of play (kept if the program must end in
+// the middle of one), on the fullest game.
+void BM_SnapshotGame(benchmark::State &state)
+{
+    FullGame();
+    GameSnapshot snap;
+    for (auto _ : state)
+        TakeSnapshot(snap);
+    done = STATE_PLAYING;
+}
+BENCHMARK(BM_SnapshotGame)->Unit(benchmark::kMicrosecond);
 
 // Reading the same game back, as at start-up (the text already read from the file).
 void BM_LoadSavedGame(benchmark::State &state)
